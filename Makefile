@@ -1,0 +1,43 @@
+# make run   builds the editor and starts it on the sample tile folder
+# make test  builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
+# make bench builds optimised and runs the benchmarks
+# make fuzz  builds the world file fuzzer with clang and runs it for FUZZ_SECONDS
+
+BUILD ?= build/test
+RUN_BUILD ?= build/run
+RUN_DIR ?= build/run-world
+BENCH_BUILD ?= build/bench
+FUZZ_BUILD ?= build/fuzz
+FUZZ_SECONDS ?= 60
+JOBS ?= $(shell nproc)
+
+.PHONY: deps run test bench fuzz screenshot clean
+
+deps:
+	@scripts/install-deps.sh
+
+run: deps
+	cmake -S . -B $(RUN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEDITOR_TESTS=OFF
+	cmake --build $(RUN_BUILD) --target editor make_tiles
+	@mkdir -p $(RUN_DIR)
+	@[ -d $(RUN_DIR)/tiles ] || $(RUN_BUILD)/make_tiles $(RUN_DIR)/tiles
+	cd $(RUN_DIR) && $(CURDIR)/$(RUN_BUILD)/editor
+
+test: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DEDITOR_SANITIZE=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DEDITOR_TESTS=OFF -DEDITOR_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j $(JOBS)
+	@for b in $(BENCH_BUILD)/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEDITOR_TESTS=OFF -DEDITOR_FUZZ=ON -DEDITOR_SANITIZE=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@for f in $(FUZZ_BUILD)/*_fuzz; do mkdir -p $(FUZZ_BUILD)/corpus-$$(basename $$f); \
+	  $$f -max_total_time=$(FUZZ_SECONDS) $(FUZZ_BUILD)/corpus-$$(basename $$f) fuzz/corpus || exit 1; done
+
+clean:
+	rm -rf build

@@ -1,0 +1,1 @@
+// The secondary windows of the editor.

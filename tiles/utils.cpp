@@ -1,0 +1,155 @@
+#include "tiles/utils.h"
+
+#include "platform/errors.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
+void int_array_delete(int index, tintarray& list) {
+    if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return;
+    list.erase(list.begin() + index);
+}
+
+void int_array_remove_value(int32_t value, tintarray& list) {
+    for (int i = int_array_find(value, list); i >= 0; i = int_array_find(value, list))
+        int_array_delete(i, list);
+}
+
+int int_array_find(int32_t value, const tintarray& list) {
+    for (std::size_t i = list.size(); i-- > 0;)
+        if (list[i] == value) return static_cast<int>(i);
+    return -1;
+}
+
+int int_array_append(int32_t value, tintarray& list) {
+    list.push_back(value);
+    return static_cast<int>(list.size());
+}
+
+namespace {
+int digit_value(char c, int base) {
+    int v = -1;
+    if (c >= '0' && c <= '9') v = c - '0';
+    else if (c >= 'a' && c <= 'f') v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F') v = c - 'A' + 10;
+    return v < base ? v : -1;
+}
+}  // namespace
+
+int32_t convert_to_int(const std::string& text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    int base = 10;
+    if (i < text.size() && text[i] == '$') {
+        base = 16;
+        ++i;
+    } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= text.size()) throw ConvertError(text);
+    // Decimal numbers must fit a signed 32-bit value; hexadecimal ones may use all 32 bits.
+    const uint64_t limit = base == 16 ? 0xFFFFFFFFull : (negative ? 0x80000000ull : 0x7FFFFFFFull);
+    uint64_t value = 0;
+    for (; i < text.size(); ++i) {
+        const int d = digit_value(text[i], base);
+        if (d < 0) throw ConvertError(text);
+        value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(d);
+        if (value > limit) throw ConvertError(text);
+    }
+    const auto bits = static_cast<uint32_t>(negative ? (~value + 1) : value);
+    return static_cast<int32_t>(bits);
+}
+
+int32_t str_to_int(const std::string& text) { return text.empty() ? 0 : convert_to_int(text); }
+
+TStrings split_string(const std::string& text, char delimiter) {
+    TStrings fields;
+    const auto blank = [](unsigned char c) { return c >= 1 && c <= 32; };
+    // A NUL character ends the text, as it ends a character pointer's text.
+    const std::size_t n = std::min(text.size(), text.find('\0'));
+    std::size_t i = 0;
+    while (i < n && blank(static_cast<unsigned char>(text[i]))) ++i;
+    while (i < n) {
+        std::string field;
+        if (text[i] == '"') {
+            ++i;
+            while (i < n) {
+                if (text[i] == '"') {
+                    if (i + 1 < n && text[i + 1] == '"') {
+                        field.push_back('"');
+                        i += 2;
+                        continue;
+                    }
+                    ++i;
+                    break;
+                }
+                field.push_back(text[i++]);
+            }
+        } else {
+            while (i < n && static_cast<unsigned char>(text[i]) >= 33 && text[i] != delimiter)
+                field.push_back(text[i++]);
+        }
+        fields.push_back(field);
+        while (i < n && blank(static_cast<unsigned char>(text[i]))) ++i;
+        if (i < n && text[i] == delimiter) {
+            if (i == n - 1) fields.emplace_back();
+            ++i;
+            while (i < n && blank(static_cast<unsigned char>(text[i]))) ++i;
+        }
+    }
+    return fields;
+}
+
+TStrings split_text(const std::string& text, char delimiter) { return split_string(text, delimiter); }
+
+namespace {
+uint8_t darken(uint8_t v, int by) { return static_cast<uint8_t>(std::max(0, v - by)); }
+
+bool same(const uint8_t* p, TColor c) {
+    return p[0] == color_blue(c) && p[1] == color_green(c) && p[2] == color_red(c);
+}
+}  // namespace
+
+void blend_bitmap(TColor key1, TColor key2, TColor transparent, int alpha, Bitmap& dest, const Bitmap& source) {
+    if (source.width() != dest.width() || source.height() != dest.height()) return;
+    if (source.width() == 0 || source.height() == 0) return;
+    dest.set_pixel_format_24();
+    const double a = alpha / 255.0;
+    for (int y = 0; y < source.height(); ++y) {
+        const uint8_t* s = source.scan_line(y);
+        uint8_t* d = dest.scan_line(y);
+        for (int x = 0; x < source.width(); ++x, s += 3, d += 3) {
+            if (key1 != 0 && same(s, key1)) {
+                for (int c = 0; c < 3; ++c) d[c] = darken(d[c], 20);
+            } else if (key2 != 0 && same(s, key2)) {
+                for (int c = 0; c < 3; ++c) d[c] = darken(d[c], 40);
+            } else if (same(s, transparent)) {
+                // left as it is
+            } else if (alpha >= 255) {
+                d[0] = s[0];
+                d[1] = s[1];
+                d[2] = s[2];
+            } else if (alpha >= 1) {
+                for (int c = 0; c < 3; ++c)
+                    d[c] = static_cast<uint8_t>(static_cast<int>(d[c] + (s[c] - d[c]) * a));
+            }
+        }
+    }
+}
+
+void draw_blended(TColor key1, TColor key2, TColor transparent, int x, int y, int alpha, Bitmap& dest,
+                  const Bitmap& frame) {
+    if (frame.empty()) return;
+    Bitmap work(frame.width(), frame.height());
+    bit_blt(work, 0, 0, frame.width(), frame.height(), dest, x, y);
+    blend_bitmap(key1, key2, transparent, alpha, work, frame);
+    bit_blt(dest, x, y, frame.width(), frame.height(), work, 0, 0);
+}
+
+void draw_frame(TColor key1, TColor key2, TColor transparent, int x, int y, Bitmap& dest, const Bitmap& frame) {
+    draw_blended(key1, key2, transparent, x, y, 255, dest, frame);
+}
