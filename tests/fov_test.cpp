@@ -55,6 +55,14 @@ double distance_to_line(const tline& l, double x, double y) {
     return std::abs(line_value(l, x, y)) / scale;
 }
 
+// A flat wall from p to q.
+tbody segment(tfpoint p, tfpoint q, double height) { return rect({p, q, q, p}, height); }
+
+// A wall along the line x + 2 y = edge, seen from (20, 20): its shadow holds the
+// points of a unit circle at the origin with x + 2 y < edge. Of the circle's
+// outline only (0.383, 0.924) lies near the line, at 2.231.
+tbody slanted_wall(double edge) { return segment({edge + 6, -3}, {edge - 8, 4}, 1); }
+
 struct Scene {
     std::string name;
     double vx, vy;
@@ -76,12 +84,20 @@ TEST(Fov, ScenesGiveTheExpectedVisibilityAndZones) {
          {wall(2), rect({tfpoint{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}, 1)}, {true, false}, 1},
         {"rect reaching out of the shadow is seen", 0, 10,
          {wall(2), rect({tfpoint{-12, 0}, {12, 0}, {12, 1}, {-12, 1}}, 1)}, {true, true}, 2},
+        {"rect seen between its corners through a gap in a wall", 10, 10,
+         {rect({tfpoint{4, 5}, {9.5, 5}, {9.5, 6}, {4, 6}}, 2), rect({tfpoint{10.5, 5}, {16, 5}, {16, 6}, {10.5, 6}}, 2),
+          rect({tfpoint{7, 0}, {13, 0}, {13, 1}, {7, 1}}, 1)},
+         {true, true, true}, 3},
         {"round body half behind each of two walls is hidden", 0, 10,
          {rect({tfpoint{-3, 5}, {0, 5}, {0, 6}, {-3, 6}}, 1), rect({tfpoint{0, 5}, {3, 5}, {3, 6}, {0, 6}}, 1),
           round_body(0, 0, 1, 1)},
          {true, true, false}, 2},
         {"round body half behind one wall is seen", 0, 10,
          {rect({tfpoint{-3, 5}, {0, 5}, {0, 6}, {-3, 6}}, 1), round_body(0, 0, 1, 1)}, {true, true}, 2},
+        {"round outline point at 0.383 r in the shadow", 20, 20, {slanted_wall(2.2315), round_body(0, 0, 1, 1)},
+         {true, false}, 1},
+        {"round outline point at 0.383 r out of the shadow", 20, 20, {slanted_wall(2.2305), round_body(0, 0, 1, 1)},
+         {true, true}, 2},
         {"see-through body lets what is behind it be seen", 0, 10,
          {square(-2, 10, 0.5, 1), wall(2, true), square(0, 0, 0.5, 1)}, {true, true, true}, 2},
         {"nearest body casts even when see-through", 0, 10, {wall(2, true), square(0, 0, 0.5, 1)}, {true, false}, 1},
@@ -231,10 +247,12 @@ TEST(Fov, ZoneLinesOfASquare) {
          {{-1, -1.0 / 9, -10.0 / 9, false}, {1, -1.0 / 9, -10.0 / 9, false}, {0, 1, 1, false}}},
         {"diagonal: the two side corners", 10, 10,
          {{-1.0 / 9, -1.0 / 11, 20.0 / 99, true}, {-1.0 / 11, -1.0 / 9, -20.0 / 99, false}, {-0.5, 0.5, 0, true}}},
-        {"in line with a side: vertical sight line, first pair of a tie", 1, 10,
-         {{1, 0, -1, true}, {-0.5, -1.0 / 9, -11.0 / 18, false}, {-0.5, 0.5, 0, true}}},
-        {"in line with a side: horizontal sight line", 10, 1,
-         {{-1.0 / 9, -0.5, 11.0 / 18, true}, {0, 1, 1, false}, {-0.5, 0.5, 0, true}}},
+        // In line with a side two pairs tie; rounding in ArcCos alone would give
+        // these two viewers the later pair.
+        {"in line with a side: vertical sight line, first pair of a tie", 1, 11,
+         {{1, 0, -1, true}, {-0.5, -0.1, -0.6, false}, {-0.5, 0.5, 0, true}}},
+        {"in line with a side: horizontal sight line, first pair of a tie", 11, 1,
+         {{-0.1, -0.5, 0.6, true}, {0, 1, 1, false}, {-0.5, 0.5, 0, true}}},
         {"from the side: vertical far line", 10, 0,
          {{-1.0 / 9, -1, 10.0 / 9, true}, {-1.0 / 9, 1, 10.0 / 9, true}, {1, 0, -1, true}}},
     };
