@@ -85,7 +85,8 @@ TEST(Fov, ScenesGiveTheExpectedVisibilityAndZones) {
         {"rect reaching out of the shadow is seen", 0, 10,
          {wall(2), rect({tfpoint{-12, 0}, {12, 0}, {12, 1}, {-12, 1}}, 1)}, {true, true}, 2},
         {"rect seen between its corners through a gap in a wall", 10, 10,
-         {rect({tfpoint{4, 5}, {9.5, 5}, {9.5, 6}, {4, 6}}, 2), rect({tfpoint{10.5, 5}, {16, 5}, {16, 6}, {10.5, 6}}, 2),
+         {rect({tfpoint{4, 5}, {9.5, 5}, {9.5, 6}, {4, 6}}, 2),
+          rect({tfpoint{10.5, 5}, {16, 5}, {16, 6}, {10.5, 6}}, 2),
           rect({tfpoint{7, 0}, {13, 0}, {13, 1}, {7, 1}}, 1)},
          {true, true, true}, 3},
         {"round body half behind each of two walls is hidden", 0, 10,
@@ -289,7 +290,9 @@ TEST(Fov, ZoneOfARoundBodyTouchesTheCircle) {
         std::string name;
         double vx, vy;
     };
-    const Case cases[] = {{"viewer straight below", 0, 10}, {"viewer to the right", 10, 0}, {"viewer on a diagonal", 10, 10},
+    const Case cases[] = {{"viewer straight below", 0, 10},
+                          {"viewer to the right", 10, 0},
+                          {"viewer on a diagonal", 10, 10},
                           {"viewer elsewhere", -3, 7}};
     const double r = 5;
     for (const Case& c : cases) {

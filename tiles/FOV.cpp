@@ -204,7 +204,8 @@ double body_distance(tbody& body, double vx, double vy) {
                             tfpoint{cx - s, cy + s}};
         }
         double nearest = distance(vx, vy, body.corners[0].x, body.corners[0].y);
-        for (std::size_t i = 1; i < 4; ++i) nearest = std::min(nearest, distance(vx, vy, body.corners[i].x, body.corners[i].y));
+        for (std::size_t i = 1; i < 4; ++i)
+            nearest = std::min(nearest, distance(vx, vy, body.corners[i].x, body.corners[i].y));
         return nearest;
     }
     if (is_round(body)) return distance(vx, vy, body.centre_x, body.centre_y) - body.size;
