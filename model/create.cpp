@@ -157,11 +157,12 @@ int32_t create_resource(int32_t row, int32_t amount, int32_t npc, TWorld& world,
     if (r < 0 && links::item_ok(parent_item, world) && (link == link_inside || link == link_loaded)) {
         Tpitem& it = world.items[parent_item];
         // A resource goes only where the item has room for it: a free chamber
-        // of a revolver, a free clip slot; otherwise nothing is created.
+        // of a revolver, a free clip slot (one naming no resource is free);
+        // otherwise nothing is created, so no loaded resource is ever lost.
         const bool revolver = it.item_class == links::revolver_class;
-        const bool takes = link == link_loaded ? it.clip == -1
-                           : revolver           ? in_range(chamber, it.contents) && it.contents[chamber] == -1
-                                                : true;
+        const bool takes = link == link_loaded ? !links::resource_ok(it.clip, world)
+                           : revolver ? in_range(chamber, it.contents) && !links::resource_ok(it.contents[chamber], world)
+                                      : true;
         if (takes) {
             r = new_placed_resource(row, 1, world);
             Tpitem& holder = world.items[parent_item];
