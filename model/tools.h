@@ -2,10 +2,132 @@
 // The world model's operations on a world passed in: creating, placing, moving,
 // linking and deleting placed things, the map view renderer and the trigger and
 // event engine.
+//
+// Every reference in the world is an index, and a placed thing and its holder
+// name each other: the holder lists the thing (an object's contents, an NPC's
+// inventory or equipment slot, an item's clip or contents, a resource's
+// contents) and the thing names the holder (holder fields plus Tpitem::slot or
+// Tpres::link). Every routine here keeps both sides in step, and every deletion
+// renumbers every reference to the elements behind the deleted one, holder
+// fields included. Creating routines return the new index or -1; every
+// refusal is silent and changes nothing.
 #include "model/init.h"
 
+#include <cstdint>
 #include <string>
 
 // Shows the text in a one-button message box captioned with the program's title
 // and waits until it is closed.
 void show_message(const std::string& text);
+
+// True when the place is a cell of an existing map: 0 <= map < maps,
+// 0 <= x < width and 0 <= y < height of that map.
+bool is_cell(const Tplace& place, const TWorld& world);
+
+// ---- creating placed items and resources ----
+
+// Appends a bare placed copy of item catalogue row: no holder, slot 0, no
+// place, no clip; a revolver (class 17) gets Tpitem::load empty chambers (-1).
+int32_t new_placed_item(int32_t row, TWorld& world);
+// Appends a bare placed copy of resource catalogue row with the amount: no
+// holder, link 0, no place, no contents.
+int32_t new_placed_resource(int32_t row, int32_t amount, TWorld& world);
+// Creates item row in the first holder that takes it: the NPC (slot 1
+// inventory, 2 head, 3 left hand, 4 right hand, 5 body), else the object's
+// contents, else the cell; then its default contents and loaded clip.
+int32_t create_item(int32_t row, int32_t npc, int32_t object, TWorld& world, Tplace place, int32_t slot);
+// Creates resource row in the first holder that takes it: the NPC (link 1
+// inventory, 3 left hand, 4 right hand), else the object's contents, else the
+// parent resource (link 7), else the parent item (link 7 contents or chamber,
+// link 6 clip), else the cell; then, unless a parent resource was given, its
+// default children. An amount of 0 is refused, a negative one is 1, and clips,
+// cells and vials are always 1 piece; liquids and mixtures never exist alone.
+int32_t create_resource(int32_t row, int32_t amount, int32_t npc, TWorld& world, Tplace place, int32_t chamber,
+                        int32_t link, int32_t parent_resource, int32_t parent_item, int32_t object);
+// Deletes the last entry of the list with that kind and index.
+void inv_remove(int32_t kind, int32_t index, Tinvitems& list);
+
+// ---- removing list entries ----
+// Each removes the entry at index (later ones move down); an index outside
+// the list changes nothing. None renumbers anything.
+void delete_skill(int32_t index, Tskills& list);
+void delete_invitem(int32_t index, Tinvitems& list);
+void delete_craft(int32_t index, Tcrafts& list);
+void delete_path(int32_t index, Tpaths& list);
+void delete_trigger(int32_t index, Ttriggers& list);
+void delete_event(int32_t index, Tevents& list);
+
+// Deletes placed item (kind 1) or resource (kind 2) index together with the
+// resources it holds, unlinks it from its holder and renumbers every list,
+// slot and holder field that names a later thing of that kind.
+void delete_thing(int32_t kind, int32_t index, TWorld& world);
+
+// ---- deleting placed objects, object catalogue entries and terrains ----
+
+// Deletes a placed object: the things inside it are laid loose on its cell
+// (deleted when it stands on no cell), object references of triggers and
+// events are renumbered, and every "destroy obj" trigger watching it runs once
+// and is switched off.
+void delete_mapobject(int32_t index, TWorld& world);
+// Removes an object catalogue row; placed objects keep their row numbers.
+void delete_pmapobject(int32_t row, TWorld& world);
+// Removes a terrain that no map cell uses; cells naming later terrains follow.
+void delete_terrain(int32_t row, TWorld& world);
+
+// ---- cell lookups, placing objects and NPCs ----
+
+// The first placed object on the cell: mode 0 a blocking one (not both
+// floating and passing), mode 2 any; -1 when none or not a cell.
+int32_t object_at(Tplace place, uint8_t mode, const TWorld& world);
+// Fills result with the things whose place is the cell: items (1, index, 1)
+// with mode 0 or 1, then resources (2, index, 1) with mode 0 or 2.
+void things_at(int32_t mode, Tplace place, const TWorld& world, Tinvitems& result);
+// The first placed NPC on the cell, -1 when none or not a cell.
+int32_t npc_at(Tplace place, const TWorld& world);
+// True for a cell with no NPC and no blocking object.
+bool cell_free(Tplace place, const TWorld& world);
+// True when an entry of list names a placed resource of resource catalogue row.
+bool any_of_row(int32_t row, const tintarray& list, const TWorld& world);
+// Places a copy of object catalogue row on the cell unless an NPC stands there.
+void place_object(int32_t row, Tplace place, TWorld& world);
+// Places a copy of NPC template row on a free cell with its points worked out
+// from its characteristics and new copies of the things the template carries.
+int32_t place_npc(int32_t row, Tplace place, Tcounter counter, TWorld& world);
+// Deletes a placed NPC with every thing it holds and renumbers the NPC
+// references of triggers, events, holder fields and the player.
+void delete_npc(int32_t index, TWorld& world);
+// A random cell of the map, each equally likely (with free_only, each free
+// cell equally likely); no_place when there is none.
+void random_place(int32_t map, bool free_only, const TWorld& world, Tplace& result);
+// Seeds the generator random_place draws from (it seeds itself once otherwise).
+void random_place_seed(uint32_t seed);
+
+// ---- moving items and resources ----
+
+// Adds delta to the count of the last entry of that kind and index (removing
+// it when the count would drop below 1) or appends (kind, index, delta);
+// returns the new length.
+int32_t inv_add(int32_t kind, int32_t index, int32_t delta, Tinvitems& list);
+// Takes a resource out of the item or resource that holds it: mode 0 onto the
+// cell of the outer holder, mode 1 into the outer object or NPC.
+void detach_resource(int32_t resource, int32_t mode, TWorld& world);
+// Moves an item onto a free cell (slot 0) or into an NPC (slots 1..5) or an
+// object (slot 1); true when it moved.
+bool move_item(int32_t item, int32_t object, int32_t npc, int32_t slot, Tplace place, TWorld& world);
+// Changes a stack's amount (deleting it at 0 or less) and its holder's count.
+void change_amount(int32_t resource, int32_t delta, TWorld& world);
+// Moves amount pieces (0 = all) of a resource stack onto a cell (link 0), into
+// an NPC (1 inventory, 3 and 4 hands) or an object (1), merging with a like
+// stack there; true when something moved.
+bool move_resource(int32_t resource, int32_t amount, int32_t object, int32_t npc, int32_t link, Tplace place,
+                   TWorld& world);
+
+// ---- the trigger and event engine ----
+
+// Runs trigger index: its events in order while they succeed (or say to go on);
+// message becomes the success text, the false text when it is inactive, or empty.
+void run_trigger(int32_t trigger, TWorld& world, std::string& message);
+// Performs one event for running trigger (or -1) with its counter; true on success.
+bool run_event(int32_t trigger, Tcounter counter, const Tevent& event, TWorld& world);
+// Adds delta to a two-word counter, carrying at 2,000,000,000.
+void counter_add(int32_t delta, Tcounter& counter);
