@@ -483,7 +483,7 @@ void Window::show() {
     const bool was_hidden = !Control::visible_;
     Control::visible_ = true;
     impl_->show();
-    impl_->raise();
+    if (QGuiApplication::platformName() != "offscreen") impl_->raise();
     impl_->activateWindow();
     if (was_hidden) fire(on_show);
     if (Control::visible_) make_active(this);
