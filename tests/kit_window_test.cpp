@@ -123,6 +123,22 @@ TEST(KitWindow, RunTimeControlsAndCreateHandler) {
     EXPECT_EQ(modal->errors, (std::vector<std::string>{"Need a tiles to work."}));
 }
 
+TEST(KitWindow, ControlsMayGoInAnyOrder) {
+    auto w = std::make_unique<Window>("w");
+    auto pages = std::make_unique<PageControl>(*w);
+    TabSheet& page = w->make<TabSheet>(*pages, "a");
+    w->make<Label>(page, "on the page");
+    auto menu = std::make_unique<MainMenu>(*w);
+    auto file = std::make_unique<MenuItem>(*menu, "File");
+    auto save = std::make_unique<MenuItem>(*file, "Save");
+    w->show();
+    pages.reset();  // the pages made at run time outlive their page control
+    EXPECT_EQ(page.page_index(), -1);
+    file.reset();   // a submenu's item outlives its parent
+    save.reset();
+    w.reset();
+}
+
 TEST(KitDispatch, ErrorsReachTheErrorBoxAndDirectCallsPropagate) {
     ScriptedModalGuard modal;
     std::function<void()> inner = [] { throw RangeError(); };

@@ -607,8 +607,12 @@ void PageControl::set_active_page_index(int index) {
 
 void PageControl::set_active_page(TabSheet& page) { set_active_page_index(page.page_index()); }
 
+PageControl::~PageControl() {
+    for (TabSheet* page : pages_) page->control_ = nullptr;
+}
+
 TabSheet::TabSheet(PageControl& control, const std::string& caption)
-    : Control(nullptr, new QWidget), control_(control) {
+    : Control(nullptr, new QWidget), control_(&control) {
     auto* t = static_cast<TabWidget*>(control.widget());
     t->setting = true;
     t->addTab(widget_, qt(caption));
@@ -618,36 +622,38 @@ TabSheet::TabSheet(PageControl& control, const std::string& caption)
 }
 
 TabSheet::~TabSheet() {
-    auto& p = control_.pages_;
+    if (!control_) return;
+    auto& p = control_->pages_;
     p.erase(std::remove(p.begin(), p.end(), this), p.end());
 }
 
 std::string TabSheet::caption() const {
     const int i = page_index();
-    return i < 0 ? std::string() : model(static_cast<TabWidget*>(control_.widget())->tabText(i));
+    return i < 0 ? std::string() : model(static_cast<TabWidget*>(control_->widget())->tabText(i));
 }
 
 void TabSheet::set_caption(const std::string& caption) {
     const int i = page_index();
-    if (i >= 0) static_cast<TabWidget*>(control_.widget())->setTabText(i, qt(caption));
+    if (i >= 0) static_cast<TabWidget*>(control_->widget())->setTabText(i, qt(caption));
 }
 
 bool TabSheet::tab_visible() const {
     const int i = page_index();
-    return i >= 0 && static_cast<TabWidget*>(control_.widget())->isTabVisible(i);
+    return i >= 0 && static_cast<TabWidget*>(control_->widget())->isTabVisible(i);
 }
 
 void TabSheet::set_tab_visible(bool visible) {
     const int i = page_index();
     if (i < 0) return;
-    auto* t = static_cast<TabWidget*>(control_.widget());
+    auto* t = static_cast<TabWidget*>(control_->widget());
     t->setting = true;
     t->setTabVisible(i, visible);
     t->setting = false;
 }
 
 int TabSheet::page_index() const {
-    const auto& p = control_.pages_;
+    if (!control_) return -1;
+    const auto& p = control_->pages_;
     const auto it = std::find(p.begin(), p.end(), this);
     return it == p.end() ? -1 : static_cast<int>(it - p.begin());
 }

@@ -16,6 +16,8 @@
 //   member of its window; run-time controls via Window::make).
 #include "platform/bitmap.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QPointer>
 #include <QWidget>
 #include <cstdint>
@@ -26,8 +28,6 @@
 #include <vector>
 
 class QWidget;
-class QAction;
-class QMenu;
 class QTimer;
 class QImage;
 
@@ -170,7 +170,8 @@ protected:
 
 // ---------------------------------------------------------------- Window
 
-// A top-level window of the program. Created hidden; show() is modeless.
+// A top-level window of the program. Created hidden; show() is modeless. A
+// window's own mouse and key events are not reported (its controls' are).
 class Window : public Control {
 public:
     explicit Window(const std::string& caption = "");
@@ -434,19 +435,21 @@ public:
     // A page whose tab is hidden cannot be opened by the user; indexes still count it.
     bool tab_visible() const;
     void set_tab_visible(bool visible);
-    int page_index() const;
-    PageControl& page_control() const { return control_; }
+    int page_index() const;  // -1 once its page control is gone
+    PageControl& page_control() const { return *control_; }
     void set_enabled(bool enabled) override;
     QWidget* container() const override;
 
 private:
-    PageControl& control_;
+    friend class PageControl;
+    PageControl* control_;  // cleared when the page control goes first
 };
 
 // Pages with tabs; on_change after the user opened another page by its tab.
 class PageControl : public Control {
 public:
     explicit PageControl(Control& parent);
+    ~PageControl() override;
     int page_count() const;
     TabSheet* page(int index) const;  // nullptr when out of range
     int active_page_index() const;    // -1 when there is no page
@@ -696,9 +699,8 @@ public:
 
 private:
     void init(const std::string& caption);
-    QAction* action_ = nullptr;
-    QMenu* submenu_ = nullptr;  // made when the first child item is added
-    QMenu* owner_menu_ = nullptr;
+    QPointer<QAction> action_;
+    QPointer<QMenu> submenu_;  // made when the first child item is added
     bool checked_ = false;
 };
 

@@ -78,26 +78,24 @@ MenuItem::MenuItem(MenuItem& parent, const std::string& caption) {
         parent.submenu_ = new QMenu;
         parent.action_->setMenu(parent.submenu_);
     }
-    owner_menu_ = parent.submenu_;
     action_ = new QAction(qt(caption), parent.submenu_);
     parent.submenu_->addAction(action_);
     init(caption);
 }
 
 MenuItem::MenuItem(PopupMenu& menu, const std::string& caption) {
-    owner_menu_ = menu.menu_;
     action_ = new QAction(qt(caption), menu.menu_);
     menu.menu_->addAction(action_);
     init(caption);
 }
 
 MenuItem::~MenuItem() {
-    delete submenu_;
-    submenu_ = nullptr;
+    delete action_.data();  // takes the item off its menu
+    delete submenu_.data();
 }
 
 void MenuItem::init(const std::string&) {
-    QObject::connect(action_, &QAction::triggered, [this] {
+    QObject::connect(action_.data(), &QAction::triggered, [this] {
         // Check marks change by code only.
         if (action_->isCheckable() && action_->isChecked() != checked_) action_->setChecked(checked_);
         if (!on_click) return;
