@@ -496,9 +496,15 @@ enum class ScrollBars { none, horizontal, vertical, both };
 //
 // Selection: on_select_cell(col, row, can_select) runs before the current cell
 // moves, on every left press on a non-fixed cell (also the current one) and on
-// every keyboard move; never for the right or middle button, the wheel, the
-// scroll bars or code. A left press selects first, then runs on_mouse_down; a
-// right press only runs on_mouse_down (and shows the popup menu, if any).
+// every keyboard move (also when a left drag enters another data cell); never
+// for the right or middle button, the wheel, the scroll bars or code. A refused
+// or failed selection leaves the current cell. A left press selects first, then
+// runs on_mouse_down; a right press only runs on_mouse_down (and shows the popup
+// menu, if any). The wheel scrolls by rows.
+//
+// on_top_left_changed fires on every change of the top-left visible cell,
+// whatever moved it (scroll bars, wheel, keyboard, a selection scrolled into
+// view, code, a resize).
 class StringGrid : public Control {
 public:
     explicit StringGrid(Control& parent);
