@@ -41,7 +41,10 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
     set_client_size(form1_design::client_width, form1_design::client_height);
     create_menus();
 
-    PLACE(PC, *this, 0, 0, form1_design::client_width, form1_design::client_height);
+    pc_holder = std::make_unique<kit::PageControl>(*this);
+    PC = pc_holder.get();
+    PC->name = "PC";
+    PC->set_bounds(0, 0, form1_design::client_width, form1_design::client_height);
     create_terrain_page();
     create_map_page();
     create_objects_page();

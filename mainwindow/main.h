@@ -112,10 +112,16 @@ struct EditorState {
 // The one editor state of the run.
 extern EditorState editor;
 
+// Keeps the page controls alive until the window has destroyed their pages
+// (the window destroys the controls it made in the order it made them).
+struct PageControlHolder {
+    std::unique_ptr<kit::PageControl> pc_holder, pc2_holder;
+};
+
 // The main window: a page control with fourteen pages, the menus File and
 // Options, the tile palette shared by the catalogue pages, two timers and the
 // popup menus of the map. Controls are members named as in the window's design.
-class TForm1 : public kit::Window {
+class TForm1 : private PageControlHolder, public kit::Window {
 public:
     TForm1();
     ~TForm1() override;

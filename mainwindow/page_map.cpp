@@ -24,7 +24,10 @@ void TForm1::create_map_page() {
     sg_map->set_grid_line_width(0);
     sg_map->set_color(clBlack);
 
-    PLACE(PC2, p, 572, 38, 330, 550);
+    pc2_holder = std::make_unique<kit::PageControl>(p);
+    PC2 = pc2_holder.get();
+    PC2->name = "PC2";
+    PC2->set_bounds(572, 38, 330, 550);
     const std::pair<kit::TabSheet**, const char*> pages[] = {
         {&PC2_terra, "terra"}, {&PC2_objects, "objects"}, {&PC2_items, "items"},
         {&PC2_resources, "resources"}, {&PC2_npc, "NPC"}};
