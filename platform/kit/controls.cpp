@@ -211,8 +211,20 @@ void Button::set_caption(const std::string& caption) { as<QPushButton>(widget_)-
 
 // ---------------------------------------------------------------- CheckBox
 
+namespace {
+// The whole control takes the click, not only the box and its caption.
+class CheckWidget : public QCheckBox {
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+class RadioWidget : public QRadioButton {
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+}  // namespace
+
 CheckBox::CheckBox(Control& parent, const std::string& caption, bool checked)
-    : Control(&parent, new QCheckBox) {
+    : Control(&parent, new CheckWidget) {
     auto* c = as<QCheckBox>(widget_);
     c->setText(qt(caption));
     c->setChecked(checked);
@@ -227,7 +239,7 @@ void CheckBox::set_checked(bool checked) { as<QCheckBox>(widget_)->setChecked(ch
 // ---------------------------------------------------------------- RadioButton
 
 RadioButton::RadioButton(Control& parent, const std::string& caption, bool checked)
-    : Control(&parent, new QRadioButton) {
+    : Control(&parent, new RadioWidget) {
     auto* r = as<QRadioButton>(widget_);
     r->setText(qt(caption));
     r->resize(113, 17);

@@ -161,7 +161,8 @@ public:
             pressed_ = c;
             fire(c->on_mouse_down, button_of(me->button()),
                  shift_of(me->modifiers(), me->buttons()), p.x(), p.y());
-            return false;
+            // A press on a picture or a label is theirs: it does not reach the parent.
+            return clicks_by_mouse(c);
         }
         case QEvent::MouseButtonRelease: {
             auto* me = static_cast<QMouseEvent*>(event);
@@ -175,7 +176,7 @@ public:
             if (me->button() == Qt::LeftButton && was_pressed && clicks_by_mouse(c) &&
                 c->widget()->rect().contains(p))
                 fire(c->on_click);
-            return false;
+            return clicks_by_mouse(c);
         }
         case QEvent::MouseButtonDblClick:
             fire(c->on_dbl_click);
@@ -452,6 +453,8 @@ protected:
 
 Window::Window(const std::string& caption) : Control(nullptr, new Impl(this)) {
     impl_ = static_cast<Impl*>(widget_.data());
+    // A window's own mouse and key events are not reported; only its input is blocked.
+    impl_->removeEventFilter(&router());
     install_input_blocker();
     Control::visible_ = false;
     impl_->setWindowTitle(qt(caption));
@@ -483,7 +486,7 @@ void Window::show() {
     const bool was_hidden = !Control::visible_;
     Control::visible_ = true;
     impl_->show();
-    impl_->raise();
+    if (QGuiApplication::platformName() != "offscreen") impl_->raise();
     impl_->activateWindow();
     if (was_hidden) fire(on_show);
     if (Control::visible_) make_active(this);

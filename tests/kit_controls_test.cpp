@@ -1,0 +1,242 @@
+// Which events the standard controls fire for user input and for code.
+#include "platform/errors.h"
+#include "platform/kit/kit.h"
+#include "platform/kit/testing.h"
+#include "tests/support/test_support.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+using namespace kit;
+
+struct ControlsFixture : ::testing::Test {
+    Window w{"controls"};
+    int events = 0;
+    ControlsFixture() { w.set_client_size(500, 400); }
+    void shown() {
+        w.show();
+        user::process_events();
+    }
+    std::function<void()> count() {
+        return [this] { ++events; };
+    }
+};
+
+TEST_F(ControlsFixture, CodeFiresNothingUserInputFires) {
+    ComboBox combo(w);
+    combo.set_bounds(0, 0, 120, 24);
+    ListBox list(w);
+    list.set_bounds(0, 40, 120, 100);
+    Edit edit(w);
+    edit.set_bounds(0, 150, 120, 24);
+    CheckBox check(w, "check");
+    check.set_bounds(0, 180, 120, 20);
+    PageControl pages(w);
+    pages.set_bounds(200, 0, 250, 200);
+    TabSheet p0(pages, "a"), p1(pages, "b");
+    Memo memo(w);
+    memo.set_bounds(200, 220, 200, 80);
+    combo.on_change = list.on_click = edit.on_change = check.on_click = pages.on_change = memo.on_change =
+        count();
+    shown();
+
+    for (const char* s : {"zero", "one", "two"}) {
+        combo.add(s);
+        list.add(s);
+    }
+    combo.set_item_index(1);
+    list.set_item_index(2);
+    edit.set_text("text");
+    check.set_checked(true);
+    pages.set_active_page_index(1);
+    memo.set_text("a\r\nb");
+    EXPECT_EQ(events, 0);
+
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+    };
+    const std::vector<Case> cases = {
+        {"pick a combo item", [&] { user::pick(combo, 2); }},
+        {"pick the selected combo item again", [&] { user::pick(combo, 2); }},
+        {"pick a list line", [&] { user::pick(list, 0); }},
+        {"pick the selected list line again", [&] { user::pick(list, 0); }},
+        {"type into an edit", [&] { user::type_text(edit, "x"); }},
+        {"click a check box", [&] { user::click(check); }},
+        {"open a page by its tab", [&] { user::pick_page(pages, 0); }},
+    };
+    for (const auto& c : cases) {
+        events = 0;
+        c.act();
+        EXPECT_EQ(events, 1) << c.what;
+    }
+    EXPECT_EQ(combo.item_index(), 2);
+    EXPECT_EQ(list.item_index(), 0);
+    EXPECT_EQ(edit.text(), "x");
+    EXPECT_FALSE(check.checked());
+    EXPECT_EQ(pages.active_page_index(), 0);
+}
+
+TEST_F(ControlsFixture, ComboIndexesAndItems) {
+    ComboBox combo(w);
+    EXPECT_EQ(combo.item_index(), -1);
+    combo.add("round");
+    combo.add("square");
+    EXPECT_EQ(combo.item_index(), -1);  // adding selects nothing
+    combo.set_item_index(5);
+    EXPECT_EQ(combo.item_index(), -1);
+    combo.set_item_index(1);
+    EXPECT_EQ(combo.text(), "square");
+    combo.set_item_index(-3);
+    EXPECT_EQ(combo.item_index(), -1);
+    EXPECT_EQ(combo.item(7), "");
+    combo.clear();
+    EXPECT_EQ(combo.count(), 0);
+
+    // Pictures and an integer per item.
+    ImageList images(32, 32);
+    Bitmap red(40, 40);
+    red.canvas().brush_color = make_color(255, 0, 0);
+    red.canvas().fill_rect(0, 0, 40, 40);
+    EXPECT_EQ(images.add(red), 0);
+    EXPECT_EQ(images.get(0)->width(), 32);
+    EXPECT_EQ(images.get(1), nullptr);
+    combo.add_item("ammo", 0, 7);
+    combo.add_item("clip", 5, 9);  // no such picture: shown without one
+    combo.set_images(&images);
+    EXPECT_EQ(combo.item_data(1), 9);
+    EXPECT_EQ(combo.item_data(2), -1);
+    EXPECT_EQ(combo.item_index(), -1);
+}
+
+TEST_F(ControlsFixture, EditableComboFollowsItsText) {
+    ComboBox combo(w, ComboStyle::drop_down);
+    combo.set_bounds(0, 0, 120, 24);
+    combo.on_change = count();
+    combo.set_text("no maps");
+    combo.add("first");
+    combo.add("second");
+    EXPECT_EQ(combo.text(), "no maps");
+    EXPECT_EQ(combo.item_index(), -1);
+    shown();
+    user::type_text(combo, "second");
+    EXPECT_EQ(combo.item_index(), 1);
+    EXPECT_GT(events, 0);
+    user::type_text(combo, "third");
+    EXPECT_EQ(combo.item_index(), -1);
+    // Windows-1251 text passes through both ways.
+    combo.set_text("\xCA\xE0\xF0\xF2\xE0");
+    EXPECT_EQ(combo.text(), "\xCA\xE0\xF0\xF2\xE0");
+}
+
+TEST_F(ControlsFixture, ListBoxLines) {
+    ListBox list(w);
+    EXPECT_EQ(list.item_index(), -1);
+    list.add("a");
+    list.add("b");
+    EXPECT_EQ(list.item_index(), -1);
+    list.set_item_index(9);
+    EXPECT_EQ(list.item_index(), -1);
+    list.set_item_index(1);
+    list.remove(7);
+    list.remove(0);
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"b"}));
+    EXPECT_EQ(list.item(3), "");
+}
+
+TEST_F(ControlsFixture, RadioButtonsAreExclusiveWithinTheirParent) {
+    GroupBox group(w, "OR");
+    RadioButton a(group, "a", true), b(group, "b");
+    RadioButton other(w, "other", true);
+    a.set_bounds(5, 20, 80, 20);
+    b.set_bounds(5, 45, 80, 20);
+    group.set_bounds(0, 0, 100, 80);
+    other.set_bounds(0, 100, 80, 20);
+    b.on_click = count();
+    shown();
+    b.set_checked(true);
+    EXPECT_FALSE(a.checked());
+    EXPECT_TRUE(other.checked());  // another parent
+    EXPECT_EQ(events, 0);
+    user::click(a);
+    EXPECT_TRUE(a.checked());
+    EXPECT_FALSE(b.checked());
+    user::click(b);
+    EXPECT_EQ(events, 1);
+    b.set_checked(false);
+    EXPECT_FALSE(b.checked());
+}
+
+TEST_F(ControlsFixture, HiddenTabKeepsPageIndexes) {
+    PageControl pages(w);
+    TabSheet p0(pages, "terr"), p1(pages, "map"), p2(pages, "events"), p3(pages, "Craft");
+    p2.set_tab_visible(false);
+    pages.on_change = count();
+    shown();
+    EXPECT_EQ(p3.page_index(), 3);
+    EXPECT_EQ(pages.page(3), &p3);
+    EXPECT_EQ(pages.page(4), nullptr);
+    EXPECT_FALSE(p2.tab_visible());
+    user::pick_page(pages, 3);
+    EXPECT_EQ(pages.active_page_index(), 3);
+    user::pick_page(pages, 2);  // no tab to click
+    EXPECT_EQ(pages.active_page_index(), 3);
+    EXPECT_EQ(events, 1);
+    EXPECT_EQ(p3.caption(), "Craft");
+}
+
+TEST_F(ControlsFixture, LabelAndMemoLineBreaks) {
+    Label label(w, "a\rb\nc\r\nd\te");
+    auto* q = static_cast<QLabel*>(label.widget());
+    EXPECT_EQ(q->text().toStdString(), "a\nb\nc\nd       e");
+    EXPECT_EQ(label.caption(), "a\rb\nc\r\nd\te");
+    Memo memo(w);
+    memo.set_text("one\rtwo\nthree");
+    EXPECT_EQ(memo.text(), "one\r\ntwo\r\nthree");
+    EXPECT_EQ(memo.line_count(), 3);
+    memo.set_text("");
+    EXPECT_EQ(memo.text(), "");
+    EXPECT_EQ(memo.line_count(), 0);
+}
+
+TEST_F(ControlsFixture, ImageKeepsItsPicture) {
+    Image image(w);
+    image.set_bounds(10, 10, 32, 32);
+    image.on_click = count();
+    shown();
+    EXPECT_EQ(image.picture().width(), 32);
+    EXPECT_EQ(image.picture().pixel(5, 5), clWhite);
+    Bitmap tile(16, 16);
+    tile.canvas().brush_color = make_color(0, 0, 255);
+    tile.canvas().fill_rect(0, 0, 16, 16);
+    image.draw(0, 0, tile);
+    user::process_events();
+    image.refresh();
+    EXPECT_EQ(image.picture().pixel(5, 5), make_color(0, 0, 255));
+    EXPECT_EQ(image.picture().pixel(20, 20), clWhite);
+    user::click(image);
+    EXPECT_EQ(events, 1);
+    user::press_at(image, 3, 3, MouseButton::right);
+    EXPECT_EQ(events, 1);  // a right click is no click
+}
+
+TEST_F(ControlsFixture, ButtonsAndErrorsInHandlers) {
+    ScriptedModalGuard modal;
+    Button button(w, "ADD");
+    button.set_bounds(0, 0, 75, 25);
+    button.on_click = [] { throw ConvertError("abc"); };
+    Button second(w, "<- EDIT");
+    second.set_bounds(0, 40, 75, 25);
+    second.on_click = count();
+    shown();
+    user::click(button);
+    user::click(second);  // the loop goes on
+    EXPECT_EQ(modal->errors, (std::vector<std::string>{"'abc' is not a valid integer value."}));
+    EXPECT_EQ(events, 1);
+    button.set_enabled(false);
+    user::click(button);
+    EXPECT_EQ(modal->errors.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,253 @@
+// Windows, menus, popup menus, timers, the dispatch point and the modal seam.
+#include "platform/errors.h"
+#include "platform/kit/kit.h"
+#include "platform/kit/qt_modal.h"
+#include "platform/kit/testing.h"
+#include "tests/support/test_support.h"
+
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+using namespace kit;
+
+TEST(KitWindow, ShowActivatesSynchronouslyAndClosingGivesActivationBack) {
+    std::vector<std::string> log;
+    Window main("main"), dialog("dialog");
+    main.on_activate = [&] { log.push_back("main activate"); };
+    dialog.on_show = [&] { log.push_back("dialog show"); };
+    dialog.on_activate = [&] { log.push_back("dialog activate"); };
+    dialog.on_close = [&] {
+        log.push_back("dialog close");
+        main.set_enabled(true);
+    };
+    main.show();
+    EXPECT_EQ(log, (std::vector<std::string>{"main activate"}));
+    log.clear();
+    // The opener disables itself and shows the dialog.
+    main.set_enabled(false);
+    dialog.show();
+    EXPECT_EQ(log, (std::vector<std::string>{"dialog show", "dialog activate"}));
+    EXPECT_TRUE(dialog.active());
+    log.clear();
+    user::close(main);  // blocked: the main window is disabled
+    EXPECT_TRUE(main.visible());
+    user::activate(main);  // a disabled window does not take the activation
+    EXPECT_TRUE(dialog.active());
+    user::close(dialog);
+    EXPECT_EQ(log, (std::vector<std::string>{"dialog close", "main activate"}));
+    EXPECT_FALSE(dialog.visible());
+    EXPECT_TRUE(main.active());
+    log.clear();
+    dialog.show();  // shown again: show and activation again
+    EXPECT_EQ(log, (std::vector<std::string>{"dialog show", "dialog activate"}));
+    log.clear();
+    dialog.show();  // already shown and active: nothing
+    EXPECT_TRUE(log.empty());
+    dialog.hide();
+}
+
+TEST(KitWindow, ActivationComingBackFromAnotherWindowRunsTheHandler) {
+    Window a("a"), b("b");
+    int a_count = 0, b_count = 0;
+    a.on_activate = [&] { ++a_count; };
+    b.on_activate = [&] { ++b_count; };
+    a.show();
+    b.show();
+    user::process_events();
+    EXPECT_EQ(a_count, 1);
+    EXPECT_EQ(b_count, 1);
+    user::activate(a);
+    EXPECT_EQ(a_count, 2);
+    user::activate(a);  // already active
+    EXPECT_EQ(a_count, 2);
+    user::activate(b);
+    EXPECT_EQ(b_count, 2);
+    a.hide();
+    b.hide();
+}
+
+TEST(KitWindow, DisabledWindowTakesNoInputAndStaysUngreyed) {
+    Window w("w");
+    w.set_client_size(200, 100);
+    Button b(w, "b");
+    b.set_bounds(0, 0, 80, 25);
+    int clicks = 0;
+    b.on_click = [&] { ++clicks; };
+    w.show();
+    user::process_events();
+    w.set_enabled(false);
+    user::click(b);
+    user::press_key(b, keys::space);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(b.widget()->isEnabled());  // not greyed
+    w.set_enabled(true);
+    user::click(b);
+    EXPECT_EQ(clicks, 1);
+    w.hide();
+}
+
+TEST(KitWindow, ClosingTheMainWindowEndsTheProgram) {
+    user::reset_main_window_closed();
+    Window main("main"), other("other");
+    set_main_window(main);
+    int closed = 0;
+    main.on_close = [&] { ++closed; };
+    main.show();
+    other.show();
+    user::close(main);
+    EXPECT_EQ(closed, 1);
+    EXPECT_TRUE(user::main_window_closed());
+    EXPECT_FALSE(main.visible());
+    EXPECT_FALSE(other.widget()->isVisible());
+    user::reset_main_window_closed();
+}
+
+TEST(KitWindow, RunTimeControlsAndCreateHandler) {
+    ScriptedModalGuard modal;
+    Window w("w");
+    GroupBox box(w, "SKILLS");
+    std::vector<Label*> labels;
+    w.on_create = [&] {
+        for (int i = 0; i < 3; ++i) {
+            Label& l = w.make<Label>(box, "skill");
+            l.set_bounds(12, 26 + i * 22, 40, 16);
+            labels.push_back(&l);
+        }
+        throw EditorError("Need a tiles to work");
+    };
+    w.created();
+    EXPECT_EQ(labels.size(), 3u);
+    EXPECT_EQ(labels[2]->top(), 70);
+    EXPECT_EQ(labels[2]->parent(), &box);
+    EXPECT_EQ(modal->errors, (std::vector<std::string>{"Need a tiles to work."}));
+}
+
+TEST(KitDispatch, ErrorsReachTheErrorBoxAndDirectCallsPropagate) {
+    ScriptedModalGuard modal;
+    std::function<void()> inner = [] { throw RangeError(); };
+    bool after = false;
+    dispatch([&] {
+        try {
+            inner();  // a handler calling another one directly sees the error
+        } catch (const RangeError&) {
+            after = true;
+        }
+        throw InOutError(2);
+    });
+    EXPECT_TRUE(after);
+    dispatch([] { throw std::bad_alloc(); });
+    dispatch([] { throw 42; });
+    EXPECT_EQ(modal->errors,
+              (std::vector<std::string>{"File not found.", "Out of memory.", "Unknown error."}));
+    EXPECT_FALSE(in_handler());
+}
+
+TEST(KitMenu, ItemsCheckMarksAndPopupOrder) {
+    ScriptedModalGuard modal;
+    Window w("w");
+    MainMenu menu(w);
+    MenuItem options(menu, "Options");
+    MenuItem animation(options, "animation");
+    MenuItem broken(options, "broken");
+    std::vector<std::string> log;
+    animation.on_click = [&] {
+        animation.set_checked(!animation.checked());
+        log.push_back(animation.checked() ? "on" : "off");
+    };
+    broken.on_click = [] { throw EditorError("menu failed"); };
+    w.show();
+    user::choose(animation);
+    user::choose(animation);
+    user::choose(broken);
+    EXPECT_EQ(log, (std::vector<std::string>{"on", "off"}));
+    EXPECT_FALSE(animation.checked());
+    EXPECT_EQ(modal->errors, (std::vector<std::string>{"menu failed."}));
+
+    PopupMenu popup;
+    MenuItem del(popup, "delete object");
+    del.on_click = [&] { log.push_back("item"); };
+    Image image(w);
+    image.set_bounds(0, 0, 32, 32);
+    image.on_mouse_down = [&](MouseButton b, ShiftState, int, int) {
+        if (b != MouseButton::right) return;
+        del.set_caption("delete object 3 door");
+        popup.popup_at_cursor();
+        // The item is chosen while the menu is open, before this handler ends.
+        user::choose(del);
+        log.push_back("opener done");
+    };
+    log.clear();
+    user::press_at(image, 5, 5, MouseButton::right);
+    user::process_events();
+    EXPECT_EQ(log, (std::vector<std::string>{"opener done", "item"}));
+    EXPECT_EQ(del.caption(), "delete object 3 door");
+
+    // A control's own popup menu opens on a right click.
+    image.on_mouse_down = nullptr;
+    image.set_popup_menu(&popup);
+    user::press_at(image, 5, 5, MouseButton::right);
+    EXPECT_EQ(user::open_popup(), &popup);
+    popup.close_menu();
+    w.hide();
+}
+
+TEST(KitTimer, TicksWaitForHandlersAndEnablingDoesNotRestart) {
+    Timer t(30);
+    int ticks = 0;
+    t.on_timer = [&] { ++ticks; };
+    EXPECT_FALSE(user::tick(t));  // created disabled
+    t.set_enabled(true);
+    EXPECT_TRUE(user::tick(t));
+    EXPECT_EQ(ticks, 1);
+
+    // A tick that falls inside a handler waits until it has returned.
+    dispatch([&] {
+        t.deliver_tick();
+        t.deliver_tick();
+        EXPECT_EQ(ticks, 1);
+    });
+    EXPECT_EQ(ticks, 1);
+    user::process_events();
+    EXPECT_EQ(ticks, 2);  // the two fold into one
+
+    // Real ticks: enabling again while running does not restart the count-down.
+    ticks = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 20) QThread::msleep(2);
+    t.set_enabled(true);
+    while (clock.elapsed() < 45) {
+        user::process_events();
+        QThread::msleep(1);
+    }
+    EXPECT_GE(ticks, 1);
+    t.set_enabled(false);
+    ticks = 0;
+    QThread::msleep(40);
+    user::process_events();
+    EXPECT_EQ(ticks, 0);
+
+    // A failing tick handler reaches the error box; the timer goes on.
+    ScriptedModalGuard modal;
+    t.on_timer = [&] {
+        ++ticks;
+        throw EditorError("tick failed");
+    };
+    t.set_enabled(true);
+    user::tick(t);
+    user::tick(t);
+    EXPECT_EQ(ticks, 2);
+    EXPECT_EQ(modal->errors.size(), 2u);
+}
+
+TEST(KitModal, FilterAndDefaultExtension) {
+    EXPECT_EQ(qt_filter("world file|*.wld"), "world file (*.wld)");
+    EXPECT_EQ(qt_filter("a|*.a|b|*.b;*.c"), "a (*.a);;b (*.b *.c)");
+    EXPECT_EQ(with_default_extension("/tmp/w1", "wld"), "/tmp/w1.wld");
+    EXPECT_EQ(with_default_extension("/tmp/w1.dat", "wld"), "/tmp/w1.dat");
+    EXPECT_EQ(with_default_extension("/tmp.d/w1", "wld"), "/tmp.d/w1.wld");
+    EXPECT_EQ(with_default_extension("/tmp/w1", ""), "/tmp/w1");
+}
+
+}  // namespace
