@@ -36,9 +36,9 @@ void TForm1::create_craft_page() {
     picker(*cbexcraftobjuse, 68);
 
     add_label(p, 240, 192, "time");
-    PLACE(ecrafttime, p, 300, 188, 60, 22, "400");
-    add_label(p, 240, 220, "PASSWORD");
-    PLACE(ecraftword, p, 300, 216, 110, 22);
+    PLACE(ecrafttime, p, 310, 188, 60, 22, "400");
+    add_label(p, 236, 220, "PASSWORD");
+    PLACE(ecraftword, p, 310, 216, 110, 22);
 
     add_label(p, 8, 286, "skills need");
     PLACE(cbskills, p, 8, 302, 150, 22, kit::ComboStyle::drop_down);
@@ -47,7 +47,7 @@ void TForm1::create_craft_page() {
     PLACE(lbcraftskills, p, 8, 330, 196, 100);
     PLACE(Button29, p, 210, 330, 70, 26, "DELETE");
 
-    PLACE(RadioGroup1, p, 480, 6, 300, 280, "      OR");
+    PLACE(RadioGroup1, p, 530, 6, 300, 280, "      OR");
     PLACE(rbcraftitem, *RadioGroup1, 8, 30, 20, 20, "", true);
     PLACE(cbexitem_to_craft, *RadioGroup1, 32, 22, 250, 36);
     picker(*cbexitem_to_craft, 36);
@@ -57,7 +57,7 @@ void TForm1::create_craft_page() {
     PLACE(rbcraftobj, *RadioGroup1, 8, 170, 20, 20, "");
     PLACE(cbexobj_to_craft, *RadioGroup1, 32, 146, 250, 68);
     picker(*cbexobj_to_craft, 68);
-    PLACE(Button30, p, 790, 130, 60, 40, "V");
+    PLACE(Button30, p, 840, 130, 60, 40, "V");
 
     PLACE(sgcrafts, p, 8, 440, 760, 190);
     sgcrafts->set_col_count(9);
