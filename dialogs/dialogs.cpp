@@ -1,1 +1,0 @@
-// The secondary windows of the editor.
