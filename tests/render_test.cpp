@@ -683,7 +683,11 @@ TEST(MapViewIndex, FollowsGrowingListsByItselfAndMovesAfterInvalidate) {
     // Things that leave the window, become held or hidden are never drawn from a stale index.
     for (auto& item : world.items) item.place.map = 2;
     for (auto& r : world.resources) r.holder_npc = 0;
-    for (auto& object : world.mapobjects) object.visible = false;
+    for (std::size_t i = 0; i < world.mapobjects.size(); ++i) {
+        if (i % 2) world.mapobjects[i].place.y += 30;
+        else world.mapobjects[i].visible = false;
+    }
+    for (auto& npc : world.npcs) npc.place.map = 2;
     EXPECT_TRUE(same(index));
 
     // A thing moved into the window in place is found once the index is invalidated.
