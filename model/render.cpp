@@ -38,6 +38,39 @@ const Bitmap* animated_tile(const tiarray& frames, const tintarray& list, int64_
     return slot < list.size() ? tile(frames, list[slot]) : nullptr;
 }
 
+// Draws frame with its top-left corner at (x, y) of dest the way draw_frame does
+// with the two shadow keys and the given transparent colour at full opacity,
+// straight onto dest: a light shadow pixel darkens what lies below by 20 per
+// channel, a dark shadow pixel by 40, a transparent pixel leaves it, any other
+// pixel replaces it. What falls outside dest is lost.
+void draw_keyed(Bitmap& dest, int x, int y, const Bitmap& frame, TColor transparent) {
+    if (frame.empty() || dest.empty()) return;
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame.width(), dest.width()));
+    const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame.height(), dest.height()));
+    if (x0 >= x1 || y0 >= y1) return;
+    auto bytes = [](TColor c) {
+        return std::array<uint8_t, 3>{static_cast<uint8_t>(color_blue(c)), static_cast<uint8_t>(color_green(c)),
+                                      static_cast<uint8_t>(color_red(c))};
+    };
+    const auto light = bytes(light_shadow_key), dark = bytes(dark_shadow_key), clear = bytes(transparent);
+    auto is = [](const uint8_t* p, const std::array<uint8_t, 3>& c) {
+        return p[0] == c[0] && p[1] == c[1] && p[2] == c[2];
+    };
+    auto darken = [](uint8_t* d, int by) {
+        for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>(std::max(0, d[c] - by));
+    };
+    for (int row = y0; row < y1; ++row) {
+        const uint8_t* s = frame.scan_line(row - y) + 3 * (x0 - x);
+        uint8_t* d = dest.scan_line(row) + 3 * x0;
+        for (int col = x0; col < x1; ++col, s += 3, d += 3) {
+            if (is(s, light)) darken(d, 20);
+            else if (is(s, dark)) darken(d, 40);
+            else if (!is(s, clear)) d[0] = s[0], d[1] = s[1], d[2] = s[2];
+        }
+    }
+}
+
 // Resizes target to the picture and copies it unchanged to (0, 0).
 void copy_picture(Bitmap& target, const Bitmap& picture) {
     target.set_size(picture.width(), picture.height());
@@ -63,7 +96,7 @@ bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, co
         if (!liquid) return false;
         copy_picture(target, *liquid);
         if (const Bitmap* glass = tile(frames, r.image_many))
-            draw_frame(light_shadow_key, dark_shadow_key, vial_transparent, 0, 0, target, *glass);
+            draw_keyed(target, 0, 0, *glass, vial_transparent);
         return true;
     }
     const Bitmap* picture = tile(frames, r.amount >= 2 ? r.image_many : r.image_one);
@@ -100,7 +133,7 @@ void scan(const std::vector<Thing>& list, const Window& w, std::vector<int32_t>&
 void draw_on_cell(Bitmap& target, const Window& w, const Tplace& p, const Bitmap& picture) {
     const int x = static_cast<int>((p.x - w.left) * cell_size + cell_size - picture.width());
     const int y = static_cast<int>((p.y - w.top) * cell_size + cell_size - picture.height());
-    draw_frame(light_shadow_key, dark_shadow_key, map_transparent, x, y, target, picture);
+    draw_keyed(target, x, y, picture, map_transparent);
 }
 
 // Orders objects by row the way a selection sort does: the first of the smallest
@@ -254,11 +287,50 @@ void draw_map_view(const TWorld& world, const tiarray& frames, const Tplace& top
 // ---- MapViewIndex ----
 
 namespace {
+// Cells per side of a block: a 16 x 16 window touches at most 2 x 2 blocks.
+constexpr int block_shift = 4;
+// Maps that would need more blocks than this keep their things in the list of
+// things elsewhere (no map the editor makes comes near it).
+constexpr int64_t max_blocks_per_map = int64_t{1} << 22;
+
 template <class Thing>
 const void* storage_of(const std::vector<Thing>& list) {
     return list.data();
 }
 }  // namespace
+
+int64_t MapViewIndex::block_of(const Tplace& p) const {
+    if (p.map < 0 || p.map >= static_cast<int64_t>(maps_.size())) return -1;
+    const Blocks& g = maps_[static_cast<std::size_t>(p.map)];
+    if (p.x < 0 || p.x >= g.width || p.y < 0 || p.y >= g.height) return -1;
+    return g.first + int64_t{p.x >> block_shift} * g.down + (p.y >> block_shift);
+}
+
+template <class Thing>
+void MapViewIndex::fill(const std::vector<Thing>& things, Cells& cells) {
+    // A counting sort by block: each block's things stay in list order.
+    const std::size_t blocks = block_count_;
+    std::vector<std::pair<int64_t, Entry>> placed;
+    placed.reserve(things.size());
+    cells.start.assign(blocks + 1, 0);
+    cells.elsewhere.clear();
+    for (std::size_t i = 0; i < things.size(); ++i) {
+        const Tplace& p = things[i].place;
+        if (p.map < 0) continue;  // nowhere, or held
+        const Entry e{p.map, p.x, p.y, static_cast<int32_t>(i)};
+        const int64_t b = block_of(p);
+        if (b < 0) {
+            cells.elsewhere.push_back(e);
+            continue;
+        }
+        placed.emplace_back(b, e);
+        ++cells.start[static_cast<std::size_t>(b) + 1];
+    }
+    for (std::size_t b = 0; b < blocks; ++b) cells.start[b + 1] += cells.start[b];
+    cells.entries.resize(placed.size());
+    std::vector<uint32_t> next(cells.start.begin(), cells.start.end() - 1);
+    for (const auto& [b, e] : placed) cells.entries[next[static_cast<std::size_t>(b)]++] = e;
+}
 
 void MapViewIndex::update(const TWorld& world) {
     const std::array<const void*, 4> storage{storage_of(world.items), storage_of(world.resources),
@@ -267,23 +339,27 @@ void MapViewIndex::update(const TWorld& world) {
                                              world.mapobjects.size()};
     if (built_ && world_ == &world && storage == storage_ && lengths == lengths_) return;
 
-    auto fill = [](auto const& list, std::vector<Entry>& entries) {
-        entries.clear();
-        for (std::size_t i = 0; i < list.size(); ++i) {
-            const Tplace& p = list[i].place;
-            if (p.map >= 0) entries.push_back(Entry{p.map, p.x, p.y, static_cast<int32_t>(i)});
+    // The blocks follow the maps' sizes as they are now; a thing off its map, or on
+    // a map that does not exist yet, is kept among the things elsewhere.
+    maps_.clear();
+    block_count_ = 0;
+    for (const Tmap& map : world.maps) {
+        Blocks g{std::max(map.width, 0), std::max(map.height, 0), 0, 0, block_count_};
+        const int64_t across = (int64_t{g.width} + (1 << block_shift) - 1) >> block_shift;
+        const int64_t down = (int64_t{g.height} + (1 << block_shift) - 1) >> block_shift;
+        if (across * down > max_blocks_per_map) {
+            g.width = g.height = 0;
+        } else {
+            g.across = static_cast<int32_t>(across);
+            g.down = static_cast<int32_t>(down);
         }
-        std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
-            if (a.map != b.map) return a.map < b.map;
-            if (a.x != b.x) return a.x < b.x;
-            if (a.y != b.y) return a.y < b.y;
-            return a.index < b.index;
-        });
-    };
-    fill(world.items, entries_[items]);
-    fill(world.resources, entries_[resources]);
-    fill(world.npcs, entries_[npcs]);
-    fill(world.mapobjects, entries_[objects]);
+        maps_.push_back(g);
+        block_count_ += static_cast<std::size_t>(g.across) * static_cast<std::size_t>(g.down);
+    }
+    fill(world.items, lists_[items]);
+    fill(world.resources, lists_[resources]);
+    fill(world.npcs, lists_[npcs]);
+    fill(world.mapobjects, lists_[objects]);
     storage_ = storage;
     lengths_ = lengths;
     world_ = &world;
@@ -292,30 +368,25 @@ void MapViewIndex::update(const TWorld& world) {
 
 void MapViewIndex::find(List list, int32_t map, int64_t left, int64_t top, int64_t columns, int64_t rows,
                         std::vector<int32_t>& out) const {
-    if (columns <= 0 || rows <= 0) return;
-    const std::vector<Entry>& entries = entries_[list];
+    if (!built_ || columns <= 0 || rows <= 0) return;
+    const Cells& cells = lists_[list];
     const int64_t right = left + columns;
     const int64_t bottom = top + rows;
-    // The first entry at or after cell (x, y) of the map.
-    auto seek = [&](std::vector<Entry>::const_iterator from, int64_t x, int64_t y) {
-        return std::lower_bound(from, entries.end(), std::pair<int64_t, int64_t>(x, y),
-                                [map](const Entry& e, const std::pair<int64_t, int64_t>& cell) {
-                                    if (e.map != map) return e.map < map;
-                                    if (e.x != cell.first) return e.x < cell.first;
-                                    return e.y < cell.second;
-                                });
+    auto take = [&](const Entry& e) {
+        if (e.map == map && e.x >= left && e.x < right && e.y >= top && e.y < bottom) out.push_back(e.index);
     };
     const std::size_t first = out.size();
-    auto it = seek(entries.begin(), left, top);
-    while (it != entries.end() && it->map == map && it->x < right) {
-        if (it->x < left || it->y < top) {
-            it = seek(it, std::max<int64_t>(it->x, left), top);
-        } else if (it->y >= bottom) {
-            it = seek(it, int64_t{it->x} + 1, top);  // on to the next column
-        } else {
-            out.push_back(it->index);
-            ++it;
-        }
+    if (map >= 0 && map < static_cast<int64_t>(maps_.size())) {
+        const Blocks& g = maps_[static_cast<std::size_t>(map)];
+        const int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min<int64_t>(right, g.width);
+        const int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min<int64_t>(bottom, g.height);
+        if (x0 < x1 && y0 < y1)
+            for (int64_t bx = x0 >> block_shift; bx <= (x1 - 1) >> block_shift; ++bx)
+                for (int64_t by = y0 >> block_shift; by <= (y1 - 1) >> block_shift; ++by) {
+                    const auto b = static_cast<std::size_t>(g.first + bx * g.down + by);
+                    for (uint32_t k = cells.start[b]; k < cells.start[b + 1]; ++k) take(cells.entries[k]);
+                }
     }
+    for (const Entry& e : cells.elsewhere) take(e);
     std::sort(out.begin() + static_cast<std::ptrdiff_t>(first), out.end());
 }

@@ -29,8 +29,9 @@ bool draw_thing(const Tinvitem& entry, const tiarray& frames, uint8_t count_mode
                 Bitmap& target);
 
 // Finds the placed things of a map window without looking at every placed
-// thing. It sorts the places of all placed items, resources, NPCs and objects
-// once and is used by many renders after that.
+// thing. It sorts all placed items, resources, NPCs and objects by the block of
+// 16 x 16 cells their place lies in, once, and serves many renders after that;
+// a render then looks only at the things of the blocks its window touches.
 //
 // It notices by itself when a placed list grows, shrinks or moves in memory, or
 // when another world is rendered. A thing whose place changes in place (a move,
@@ -52,7 +53,7 @@ public:
 
     // Appends to out, in ascending order, the indexes in one placed list of the
     // things whose indexed place is on map at columns left..left + columns - 1
-    // and rows top..top + rows - 1. Call update first.
+    // and rows top..top + rows - 1. Finds nothing before the first update.
     void find(List list, int32_t map, int64_t left, int64_t top, int64_t columns, int64_t rows,
               std::vector<int32_t>& out) const;
 
@@ -60,7 +61,27 @@ private:
     struct Entry {
         int32_t map, x, y, index;
     };
-    std::array<std::vector<Entry>, 4> entries_;
+    // One map's blocks as they were when the index was built: column-major,
+    // numbered from first.
+    struct Blocks {
+        int32_t width, height, across, down;
+        std::size_t first;
+    };
+    // One placed list: the things of block b are entries[start[b]..start[b + 1]),
+    // in list order; things off every block are in elsewhere.
+    struct Cells {
+        std::vector<uint32_t> start;
+        std::vector<Entry> entries;
+        std::vector<Entry> elsewhere;
+    };
+
+    int64_t block_of(const Tplace& p) const;
+    template <class Thing>
+    void fill(const std::vector<Thing>& things, Cells& cells);
+
+    std::vector<Blocks> maps_;
+    std::size_t block_count_ = 0;
+    std::array<Cells, 4> lists_;
     std::array<const void*, 4> storage_{};
     std::array<std::size_t, 4> lengths_{};
     const TWorld* world_ = nullptr;

@@ -158,6 +158,35 @@ TEST_F(Render, ThingsUseTheMapColourKeys) {
     EXPECT_EQ(view.pixel(20, 20), red);
 }
 
+// A frame of every kind of pixel: the two shadow keys, white, colour 1 and others.
+Bitmap mixed(int width, int height, int seed) {
+    const TColor kinds[] = {light_shadow_key, dark_shadow_key, clWhite, vial_transparent};
+    Bitmap b(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int k = (x * 7 + y * 13 + seed) % 9;
+            b.set_pixel(x, y, k < 4 ? kinds[k] : make_color(x * 5 + seed, y * 3, k * 25));
+        }
+    return b;
+}
+
+TEST_F(Render, ThingsAreDrawnAsDrawFrameDrawsThem) {
+    map(4, 4, terrain({frame(mixed(32, 32, 3))}, 1));  // shadows darken dark pixels to 0
+    const int big = frame(mixed(64, 48, 1));
+    const int huge = frame(mixed(160, 150, 2));
+    const Bitmap bare = render(0, 0, 4, 4);
+    const int cases[][3] = {{big, 0, 0}, {big, 3, 3}, {big, 1, 2}, {big, 3, 0}, {huge, 2, 3}, {huge, 3, 3}};
+    for (const auto& [picture, cx, cy] : cases) {
+        world.items.clear();
+        item(cx, cy, picture);
+        Bitmap expected = bare;
+        const Bitmap& f = frames[picture];
+        draw_frame(light_shadow_key, dark_shadow_key, map_transparent, cx * 32 + 32 - f.width(),
+                   cy * 32 + 32 - f.height(), expected, f);
+        EXPECT_TRUE(render(0, 0, 4, 4).image() == expected.image()) << picture << " at " << cx << "," << cy;
+    }
+}
+
 TEST_F(Render, CellsOutsideTheMapAreBlack) {
     map(4, 4, terrain({frame(32, 32, grass)}, 1));
     const Bitmap view = render(-1, -1, 6, 6);
@@ -511,6 +540,15 @@ TEST_F(Thing, VialShowsItsFillingUnderItsGlass) {
         EXPECT_EQ(b.pixel(4, 20), clWhite);
         EXPECT_EQ(b.pixel(20, 20), yellow);
     }
+    // The glass lies over the liquid as draw_frame draws it with colour 1 transparent.
+    world.resources.clear();
+    const int mixed_glass = frame(mixed(40, 36, 5));
+    world.presources[1].image_one = frame(mixed(40, 36, 6));
+    make_invitem(2, 1, 3, resource(0, 0, empty_glass, mixed_glass, 1, 13).filling);
+    Bitmap expected = frames[world.presources[1].image_one];
+    draw_frame(light_shadow_key, dark_shadow_key, vial_transparent, 0, 0, expected, frames[mixed_glass]);
+    EXPECT_TRUE(drawn(2, 0, count_always).image() == expected.image());
+
     // A filling amount below 0 draws nothing; so does a liquid that names no picture.
     world.resources.clear();
     make_invitem(2, 1, -2, resource(0, 0, empty_glass, glass, 1, 13).filling);
@@ -549,20 +587,20 @@ void random_world(TWorld& world, tiarray& frames, std::mt19937& rng) {
     }
     for (int m = 0; m < 3; ++m) {
         Tmap map;
-        map.width = 12;
-        map.height = 10;
-        map.cells.assign(12, tintarray(10, 0));
+        map.width = 40;
+        map.height = 35;
+        map.cells.assign(40, tintarray(35, 0));
         for (auto& column : map.cells)
             for (auto& c : column) c = pick(4);  // terrain 3 does not exist
         world.maps.push_back(map);
     }
     auto place = [&] {
         Tplace p;
-        make_place(pick(4) - 1, pick(16) - 2, pick(14) - 2, p);
+        make_place(pick(4) - 1, pick(44) - 2, pick(39) - 2, p);
         return p;
     };
     auto holder = [&] { return pick(5) == 0 ? 0 : -1; };
-    for (int i = 0; i < 150; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         Tpitem it;
         it.place = place();
         it.image = pick(26) - 1;
@@ -609,9 +647,9 @@ TEST(MapViewIndex, RendersExactlyWhatAFullPassRenders) {
         index.invalidate();
         for (int window = 0; window < 40; ++window) {
             Tplace top_left;
-            make_place(static_cast<int>(rng() % 4) - 1, static_cast<int>(rng() % 16) - 4,
-                       static_cast<int>(rng() % 14) - 4, top_left);
-            const int columns = static_cast<int>(rng() % 9), rows = static_cast<int>(rng() % 9);
+            make_place(static_cast<int>(rng() % 4) - 1, static_cast<int>(rng() % 44) - 4,
+                       static_cast<int>(rng() % 39) - 4, top_left);
+            const int columns = static_cast<int>(rng() % 20), rows = static_cast<int>(rng() % 20);
             const int frame_number = static_cast<int>(rng() % 8);
             const bool show_hidden = rng() % 2 == 0;
             Bitmap scanned, indexed;
@@ -624,31 +662,45 @@ TEST(MapViewIndex, RendersExactlyWhatAFullPassRenders) {
 
 TEST(MapViewIndex, FindsEachListsThingsInListOrder) {
     TWorld world;
+    world.maps.resize(2);
+    world.maps[0].width = 40;
+    world.maps[0].height = 33;
+    world.maps[1].width = 5;
+    world.maps[1].height = 5;
     auto add = [&](int map, int x, int y) {
         Tmapobject o;
         make_place(map, x, y, o.place);
         world.mapobjects.push_back(o);
     };
-    add(0, 3, 3);   // 0
-    add(0, 1, 1);   // 1
-    add(1, 1, 1);   // 2: another map
-    add(0, 1, 5);   // 3: below the window
-    add(0, 2, 0);   // 4: above the window
-    add(0, 3, 1);   // 5
+    // The window: columns 14..17, rows 30..34 of map 0, across two blocks each way
+    // and past the map's bottom edge.
+    add(0, 17, 31);  // 0
+    add(0, 14, 30);  // 1
+    add(1, 15, 31);  // 2: another map
+    add(0, 15, 35);  // 3: below the window
+    add(0, 16, 29);  // 4: above the window
+    add(0, 15, 33);  // 5: below the map's last row, still in the window
     add(-1, -1, -1);  // 6: nowhere
-    add(0, 1, 1);   // 7
-    add(0, 4, 2);   // 8: right of the window
+    add(0, 14, 30);  // 7
+    add(0, 18, 31);  // 8: right of the window
+    add(0, 13, 31);  // 9: left of the window
+    add(0, 16, 32);  // 10
+    add(5, 15, 31);  // 11: a map that does not exist
     MapViewIndex index;
-    index.update(world);
     std::vector<int32_t> found;
-    index.find(MapViewIndex::objects, 0, 1, 1, 3, 3, found);
-    EXPECT_EQ(found, (std::vector<int32_t>{0, 1, 5, 7}));
+    index.find(MapViewIndex::objects, 0, 14, 30, 4, 5, found);
+    EXPECT_TRUE(found.empty());  // not built yet
+    index.update(world);
+    index.find(MapViewIndex::objects, 0, 14, 30, 4, 5, found);
+    EXPECT_EQ(found, (std::vector<int32_t>{0, 1, 5, 7, 10}));
     found.clear();
-    index.find(MapViewIndex::items, 0, 1, 1, 3, 3, found);
-    EXPECT_TRUE(found.empty());
-    index.find(MapViewIndex::objects, -1, -1, -1, 1, 1, found);
-    EXPECT_TRUE(found.empty());  // things nowhere are not indexed
+    index.find(MapViewIndex::objects, 5, 10, 30, 10, 2, found);
+    EXPECT_EQ(found, (std::vector<int32_t>{11}));
+    found.clear();
+    index.find(MapViewIndex::items, 0, 14, 30, 4, 5, found);
+    index.find(MapViewIndex::objects, -1, -1, -1, 1, 1, found);  // things nowhere are not indexed
     index.find(MapViewIndex::objects, 0, INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX, found);
+    index.find(MapViewIndex::objects, 0, 14, 30, 0, 5, found);
     EXPECT_TRUE(found.empty());
 }
 
@@ -661,8 +713,8 @@ TEST(MapViewIndex, FollowsGrowingListsByItselfAndMovesAfterInvalidate) {
     make_place(0, 0, 0, top_left);
     auto same = [&](MapViewIndex& index) {
         Bitmap scanned, indexed;
-        draw_map_view(world, frames, top_left, 12, 10, 0, true, scanned);
-        draw_map_view(world, frames, top_left, 12, 10, 0, true, indexed, index);
+        draw_map_view(world, frames, top_left, 40, 35, 0, true, scanned);
+        draw_map_view(world, frames, top_left, 40, 35, 0, true, indexed, index);
         return scanned.image() == indexed.image();
     };
     MapViewIndex index;
@@ -684,7 +736,7 @@ TEST(MapViewIndex, FollowsGrowingListsByItselfAndMovesAfterInvalidate) {
     for (auto& item : world.items) item.place.map = 2;
     for (auto& r : world.resources) r.holder_npc = 0;
     for (std::size_t i = 0; i < world.mapobjects.size(); ++i) {
-        if (i % 2) world.mapobjects[i].place.y += 30;
+        if (i % 2) world.mapobjects[i].place.y += 100;
         else world.mapobjects[i].visible = false;
     }
     for (auto& npc : world.npcs) npc.place.map = 2;
