@@ -588,15 +588,15 @@ void random_world(TWorld& world, tiarray& frames, std::mt19937& rng) {
     for (int m = 0; m < 3; ++m) {
         Tmap map;
         map.width = 40;
-        map.height = 35;
-        map.cells.assign(40, tintarray(35, 0));
+        map.height = 50;
+        map.cells.assign(40, tintarray(50, 0));
         for (auto& column : map.cells)
             for (auto& c : column) c = pick(4);  // terrain 3 does not exist
         world.maps.push_back(map);
     }
     auto place = [&] {
         Tplace p;
-        make_place(pick(4) - 1, pick(44) - 2, pick(39) - 2, p);
+        make_place(pick(4) - 1, pick(44) - 2, pick(54) - 2, p);
         return p;
     };
     auto holder = [&] { return pick(5) == 0 ? 0 : -1; };
@@ -648,7 +648,7 @@ TEST(MapViewIndex, RendersExactlyWhatAFullPassRenders) {
         for (int window = 0; window < 40; ++window) {
             Tplace top_left;
             make_place(static_cast<int>(rng() % 4) - 1, static_cast<int>(rng() % 44) - 4,
-                       static_cast<int>(rng() % 39) - 4, top_left);
+                       static_cast<int>(rng() % 54) - 4, top_left);
             const int columns = static_cast<int>(rng() % 20), rows = static_cast<int>(rng() % 20);
             const int frame_number = static_cast<int>(rng() % 8);
             const bool show_hidden = rng() % 2 == 0;
@@ -713,8 +713,8 @@ TEST(MapViewIndex, FollowsGrowingListsByItselfAndMovesAfterInvalidate) {
     make_place(0, 0, 0, top_left);
     auto same = [&](MapViewIndex& index) {
         Bitmap scanned, indexed;
-        draw_map_view(world, frames, top_left, 40, 35, 0, true, scanned);
-        draw_map_view(world, frames, top_left, 40, 35, 0, true, indexed, index);
+        draw_map_view(world, frames, top_left, 40, 50, 0, true, scanned);
+        draw_map_view(world, frames, top_left, 40, 50, 0, true, indexed, index);
         return scanned.image() == indexed.image();
     };
     MapViewIndex index;
