@@ -49,14 +49,11 @@ void draw_keyed(Bitmap& dest, int x, int y, const Bitmap& frame, TColor transpar
     const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame.width(), dest.width()));
     const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame.height(), dest.height()));
     if (x0 >= x1 || y0 >= y1) return;
-    auto bytes = [](TColor c) {
-        return std::array<uint8_t, 3>{static_cast<uint8_t>(color_blue(c)), static_cast<uint8_t>(color_green(c)),
-                                      static_cast<uint8_t>(color_red(c))};
+    // Pixels compared as 24-bit numbers in their byte order: blue, green, red.
+    auto number = [](TColor c) {
+        return static_cast<uint32_t>(color_blue(c) | color_green(c) << 8 | color_red(c) << 16);
     };
-    const auto light = bytes(light_shadow_key), dark = bytes(dark_shadow_key), clear = bytes(transparent);
-    auto is = [](const uint8_t* p, const std::array<uint8_t, 3>& c) {
-        return p[0] == c[0] && p[1] == c[1] && p[2] == c[2];
-    };
+    const uint32_t light = number(light_shadow_key), dark = number(dark_shadow_key), clear = number(transparent);
     auto darken = [](uint8_t* d, int by) {
         for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>(std::max(0, d[c] - by));
     };
@@ -64,9 +61,10 @@ void draw_keyed(Bitmap& dest, int x, int y, const Bitmap& frame, TColor transpar
         const uint8_t* s = frame.scan_line(row - y) + 3 * (x0 - x);
         uint8_t* d = dest.scan_line(row) + 3 * x0;
         for (int col = x0; col < x1; ++col, s += 3, d += 3) {
-            if (is(s, light)) darken(d, 20);
-            else if (is(s, dark)) darken(d, 40);
-            else if (!is(s, clear)) d[0] = s[0], d[1] = s[1], d[2] = s[2];
+            const uint32_t v = s[0] | static_cast<uint32_t>(s[1]) << 8 | static_cast<uint32_t>(s[2]) << 16;
+            if (v == light) darken(d, 20);
+            else if (v == dark) darken(d, 40);
+            else if (v != clear) d[0] = s[0], d[1] = s[1], d[2] = s[2];
         }
     }
 }
