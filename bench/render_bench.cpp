@@ -35,7 +35,7 @@ Bitmap pattern(int size, int seed) {
     return b;
 }
 
-// things placed things on 64 maps of side x side cells: two on every cell of the
+// A world of `things` placed things on 64 maps of side x side cells: two on every cell of the
 // rendered window, the rest anywhere else; a fifth of the items and resources are
 // held by NPCs and lie nowhere.
 std::unique_ptr<Scene> make_scene(int side, int things) {
