@@ -1,0 +1,390 @@
+#include "model/render.h"
+
+#include <algorithm>
+#include <climits>
+#include <string>
+#include <utility>
+
+namespace {
+
+constexpr int cell_size = 32;
+
+// Resource kinds whose amount is never written over their picture.
+constexpr int32_t kind_clip = 8;
+constexpr int32_t kind_cell = 9;
+constexpr int32_t kind_vial = 13;
+
+// The tile frame a picture field names, or nullptr when it names none.
+const Bitmap* tile(const tiarray& frames, int64_t number) {
+    if (number < 0 || number >= static_cast<int64_t>(frames.size())) return nullptr;
+    const Bitmap& frame = frames[static_cast<std::size_t>(number)];
+    return frame.empty() ? nullptr : &frame;
+}
+
+// Which of an animated picture's frames shows at animation frame frame_number:
+// the number modulo a count of 2, 4 or 8; frame 0 for one frame, for any other
+// count and for an animation frame outside 0..7.
+std::size_t animation_slot(int64_t frame_count, int frame_number) {
+    if (frame_number < 0 || frame_number > 7) return 0;
+    if (frame_count == 2 || frame_count == 4 || frame_count == 8)
+        return static_cast<std::size_t>(frame_number % frame_count);
+    return 0;
+}
+
+// The tile frame of an animated frame list, or nullptr when the list is too short
+// or the entry names no tile frame.
+const Bitmap* animated_tile(const tiarray& frames, const tintarray& list, int64_t frame_count, int frame_number) {
+    const std::size_t slot = animation_slot(frame_count, frame_number);
+    return slot < list.size() ? tile(frames, list[slot]) : nullptr;
+}
+
+// Draws frame with its top-left corner at (x, y) of dest the way draw_frame does
+// with the two shadow keys and the given transparent colour at full opacity,
+// straight onto dest: a light shadow pixel darkens what lies below by 20 per
+// channel, a dark shadow pixel by 40, a transparent pixel leaves it, any other
+// pixel replaces it. What falls outside dest is lost.
+void draw_keyed(Bitmap& dest, int x, int y, const Bitmap& frame, TColor transparent) {
+    if (frame.empty() || dest.empty()) return;
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame.width(), dest.width()));
+    const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame.height(), dest.height()));
+    if (x0 >= x1 || y0 >= y1) return;
+    // Pixels compared as 24-bit numbers in their byte order: blue, green, red.
+    auto number = [](TColor c) {
+        return static_cast<uint32_t>(color_blue(c) | color_green(c) << 8 | color_red(c) << 16);
+    };
+    const uint32_t light = number(light_shadow_key), dark = number(dark_shadow_key), clear = number(transparent);
+    auto darken = [](uint8_t* d, int by) {
+        for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>(std::max(0, d[c] - by));
+    };
+    for (int row = y0; row < y1; ++row) {
+        const uint8_t* s = frame.scan_line(row - y) + 3 * (x0 - x);
+        uint8_t* d = dest.scan_line(row) + 3 * x0;
+        for (int col = x0; col < x1; ++col, s += 3, d += 3) {
+            const uint32_t v = s[0] | static_cast<uint32_t>(s[1]) << 8 | static_cast<uint32_t>(s[2]) << 16;
+            if (v == light) darken(d, 20);
+            else if (v == dark) darken(d, 40);
+            else if (v != clear) d[0] = s[0], d[1] = s[1], d[2] = s[2];
+        }
+    }
+}
+
+// Resizes target to the picture and copies it unchanged to (0, 0).
+void copy_picture(Bitmap& target, const Bitmap& picture) {
+    target.set_size(picture.width(), picture.height());
+    bit_blt(target, 0, 0, picture.width(), picture.height(), picture, 0, 0);
+}
+
+bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, const TWorld& world,
+                   Bitmap& target) {
+    if (r.kind == kind_vial) {
+        const int32_t row = r.filling.index;
+        const int32_t amount = r.filling.count;
+        const bool filled_from_row = row >= 0 && row < static_cast<int64_t>(world.presources.size());
+        if (filled_from_row && amount < 0) return false;
+        if (!filled_from_row || amount == 0) {
+            const Bitmap* one = tile(frames, r.image_one);
+            if (!one) return false;
+            copy_picture(target, *one);
+            return true;
+        }
+        // The liquid fills the picture; the vial's glass lies over it, its
+        // colour 1 letting the liquid through.
+        const Bitmap* liquid = tile(frames, world.presources[static_cast<std::size_t>(row)].image_one);
+        if (!liquid) return false;
+        copy_picture(target, *liquid);
+        if (const Bitmap* glass = tile(frames, r.image_many))
+            draw_keyed(target, 0, 0, *glass, vial_transparent);
+        return true;
+    }
+    const Bitmap* picture = tile(frames, r.amount >= 2 ? r.image_many : r.image_one);
+    if (!picture) return false;
+    copy_picture(target, *picture);
+    if (r.kind != kind_clip && r.kind != kind_cell &&
+        (count_mode == count_always || (count_mode == count_above_one && r.amount > 1)))
+        target.canvas().text_out(20, 20, std::to_string(r.amount));
+    return true;
+}
+
+// The window of cells being rendered; bounds are 64-bit so that no sum overflows.
+struct Window {
+    int32_t map;
+    int64_t left, top, columns, rows;
+
+    bool contains(const Tplace& p) const {
+        return p.map == map && p.x >= left && p.x < left + columns && p.y >= top && p.y < top + rows;
+    }
+};
+
+// The indexes, ascending, of the placed things of each list that lie in the window.
+struct Found {
+    std::vector<int32_t> items, resources, npcs, objects;
+};
+
+template <class Thing>
+void scan(const std::vector<Thing>& list, const Window& w, std::vector<int32_t>& out) {
+    for (std::size_t i = 0; i < list.size(); ++i)
+        if (w.contains(list[i].place)) out.push_back(static_cast<int32_t>(i));
+}
+
+// Draws a picture with its bottom-right corner on the bottom-right corner of cell p.
+void draw_on_cell(Bitmap& target, const Window& w, const Tplace& p, const Bitmap& picture) {
+    const int x = static_cast<int>((p.x - w.left) * cell_size + cell_size - picture.width());
+    const int y = static_cast<int>((p.y - w.top) * cell_size + cell_size - picture.height());
+    draw_keyed(target, x, y, picture, map_transparent);
+}
+
+// Orders objects by row the way a selection sort does: the first of the smallest
+// rows among the rest is swapped forward, so equal rows need not keep list order.
+void order_by_row(std::vector<std::pair<int32_t, int32_t>>& objects) {  // (row, index)
+    for (std::size_t p = 0; p < objects.size(); ++p) {
+        std::size_t least = p;
+        for (std::size_t j = p + 1; j < objects.size(); ++j)
+            if (objects[j].first < objects[least].first) least = j;
+        std::swap(objects[p], objects[least]);
+    }
+}
+
+void draw_terrain(const TWorld& world, const tiarray& frames, const Window& w, int frame_number, Bitmap& target) {
+    Bitmap black(cell_size, cell_size);
+    const Tmap& map = world.maps[static_cast<std::size_t>(w.map)];
+    for (int64_t cx = 0; cx < w.columns; ++cx) {
+        const int64_t x = w.left + cx;
+        for (int64_t cy = 0; cy < w.rows; ++cy) {
+            const int64_t y = w.top + cy;
+            const int px = static_cast<int>(cx * cell_size);
+            const int py = static_cast<int>(cy * cell_size);
+            const Bitmap* picture = nullptr;
+            if (x >= 0 && x < map.width && y >= 0 && y < map.height &&
+                x < static_cast<int64_t>(map.cells.size()) &&
+                y < static_cast<int64_t>(map.cells[static_cast<std::size_t>(x)].size())) {
+                const int32_t t = map.cells[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+                if (t >= 0 && t < static_cast<int64_t>(world.terrains.size())) {
+                    const Tterrain& terrain = world.terrains[static_cast<std::size_t>(t)];
+                    picture = animated_tile(frames, terrain.frames, terrain.frame_count, frame_number);
+                }
+            }
+            // A frame smaller than a cell leaves the rest of the cell black.
+            if (!picture || picture->width() < cell_size || picture->height() < cell_size)
+                bit_blt(target, px, py, cell_size, cell_size, black, 0, 0);
+            if (picture) bit_blt(target, px, py, cell_size, cell_size, *picture, 0, 0);
+        }
+    }
+}
+
+// Draws what stands and lies on the window's cells. The lists in found may hold
+// more than is there now: every entry is checked against the world again.
+void draw_things(const TWorld& world, const tiarray& frames, const Window& w, int frame_number, bool show_hidden,
+                 const Found& found, Bitmap& target) {
+    for (const int32_t i : found.items) {
+        if (i < 0 || i >= static_cast<int64_t>(world.items.size())) continue;
+        const Tpitem& item = world.items[static_cast<std::size_t>(i)];
+        if (!w.contains(item.place) || item.holder_object >= 0 || item.holder_npc >= 0) continue;
+        if (const Bitmap* picture = tile(frames, item.image)) draw_on_cell(target, w, item.place, *picture);
+    }
+
+    Bitmap holder;
+    for (const int32_t i : found.resources) {
+        if (i < 0 || i >= static_cast<int64_t>(world.resources.size())) continue;
+        const Tpres& r = world.resources[static_cast<std::size_t>(i)];
+        // Ammunition in a clip lying on a cell shares the clip's place but is inside it.
+        if (!w.contains(r.place) || r.holder_object >= 0 || r.holder_npc >= 0 || r.holder_item >= 0 ||
+            r.holder_resource >= 0)
+            continue;
+        Tinvitem entry;
+        make_invitem(2, i, r.amount, entry);
+        // Nothing drawn leaves the previous resource's picture in holder: skip it.
+        if (draw_thing(entry, frames, count_never, world, holder)) draw_on_cell(target, w, r.place, holder);
+    }
+
+    for (const int32_t i : found.npcs) {
+        if (i < 0 || i >= static_cast<int64_t>(world.npcs.size())) continue;
+        const Tchar& npc = world.npcs[static_cast<std::size_t>(i)];
+        if (!w.contains(npc.place)) continue;
+        if (const Bitmap* picture = tile(frames, npc.figure)) draw_on_cell(target, w, npc.place, *picture);
+    }
+
+    std::vector<std::pair<int32_t, int32_t>> standing, floating;  // (row, index)
+    for (const int32_t i : found.objects) {
+        if (i < 0 || i >= static_cast<int64_t>(world.mapobjects.size())) continue;
+        const Tmapobject& o = world.mapobjects[static_cast<std::size_t>(i)];
+        if (!w.contains(o.place) || !(o.visible || show_hidden)) continue;
+        (o.floating ? floating : standing).emplace_back(o.place.y, i);
+    }
+    order_by_row(standing);
+    order_by_row(floating);
+    for (const auto* list : {&standing, &floating})
+        for (const auto& [row, i] : *list) {
+            const Tmapobject& o = world.mapobjects[static_cast<std::size_t>(i)];
+            if (const Bitmap* picture = animated_tile(frames, o.frames, o.frame_count, frame_number))
+                draw_on_cell(target, w, o.place, *picture);
+        }
+}
+
+// Sizes and fills the target; returns the window to draw, or false when there is
+// no map to draw on it.
+bool prepare(const TWorld& world, const Tplace& top_left, int columns, int rows, Bitmap& target, Window& w) {
+    w = Window{top_left.map, top_left.x, top_left.y, std::max(columns, 0), std::max(rows, 0)};
+    // A window too large for a bitmap is drawn as none at all.
+    if (w.columns * cell_size > INT_MAX || w.rows * cell_size > INT_MAX) w.columns = w.rows = 0;
+    const int width = static_cast<int>(w.columns * cell_size);
+    const int height = static_cast<int>(w.rows * cell_size);
+    target.set_size(width, height);
+    target.canvas().fill_rect(0, 0, target.width(), target.height());
+    if (target.width() != width || target.height() != height) return false;  // could not be allocated
+    return top_left.map >= 0 && top_left.map < static_cast<int64_t>(world.maps.size());
+}
+
+}  // namespace
+
+bool draw_thing(const Tinvitem& entry, const tiarray& frames, uint8_t count_mode, const TWorld& world,
+                Bitmap& target) {
+    if (entry.index < 0) return false;
+    const auto index = static_cast<std::size_t>(entry.index);
+    if (entry.kind == 1) {
+        if (index >= world.items.size()) return false;
+        const Bitmap* picture = tile(frames, world.items[index].image);
+        if (!picture) return false;
+        copy_picture(target, *picture);
+        return true;
+    }
+    if (entry.kind == 2) {
+        if (index >= world.resources.size()) return false;
+        return draw_resource(world.resources[index], frames, count_mode, world, target);
+    }
+    return false;
+}
+
+void draw_map_view(const TWorld& world, const tiarray& frames, const Tplace& top_left, int columns, int rows,
+                   int frame_number, bool show_hidden, Bitmap& target) {
+    Window w;
+    if (!prepare(world, top_left, columns, rows, target, w)) return;
+    draw_terrain(world, frames, w, frame_number, target);
+    Found found;
+    scan(world.items, w, found.items);
+    scan(world.resources, w, found.resources);
+    scan(world.npcs, w, found.npcs);
+    scan(world.mapobjects, w, found.objects);
+    draw_things(world, frames, w, frame_number, show_hidden, found, target);
+}
+
+void draw_map_view(const TWorld& world, const tiarray& frames, const Tplace& top_left, int columns, int rows,
+                   int frame_number, bool show_hidden, Bitmap& target, MapViewIndex& index) {
+    Window w;
+    if (!prepare(world, top_left, columns, rows, target, w)) return;
+    draw_terrain(world, frames, w, frame_number, target);
+    index.update(world);
+    Found found;
+    index.find(MapViewIndex::items, w.map, w.left, w.top, w.columns, w.rows, found.items);
+    index.find(MapViewIndex::resources, w.map, w.left, w.top, w.columns, w.rows, found.resources);
+    index.find(MapViewIndex::npcs, w.map, w.left, w.top, w.columns, w.rows, found.npcs);
+    index.find(MapViewIndex::objects, w.map, w.left, w.top, w.columns, w.rows, found.objects);
+    draw_things(world, frames, w, frame_number, show_hidden, found, target);
+}
+
+// ---- MapViewIndex ----
+
+namespace {
+// Cells per side of a block: a 16 x 16 window touches at most 2 x 2 blocks.
+constexpr int block_shift = 4;
+// Maps that would need more blocks than this keep their things in the list of
+// things elsewhere (no map the editor makes comes near it).
+constexpr int64_t max_blocks_per_map = int64_t{1} << 22;
+
+template <class Thing>
+const void* storage_of(const std::vector<Thing>& list) {
+    return list.data();
+}
+}  // namespace
+
+int64_t MapViewIndex::block_of(const Tplace& p) const {
+    if (p.map < 0 || p.map >= static_cast<int64_t>(maps_.size())) return -1;
+    const Blocks& g = maps_[static_cast<std::size_t>(p.map)];
+    if (p.x < 0 || p.x >= g.width || p.y < 0 || p.y >= g.height) return -1;
+    return g.first + int64_t{p.x >> block_shift} * g.down + (p.y >> block_shift);
+}
+
+template <class Thing>
+void MapViewIndex::fill(const std::vector<Thing>& things, Cells& cells) {
+    // A counting sort by block: each block's things stay in list order.
+    const std::size_t blocks = block_count_;
+    std::vector<std::pair<int64_t, Entry>> placed;
+    placed.reserve(things.size());
+    cells.start.assign(blocks + 1, 0);
+    cells.elsewhere.clear();
+    for (std::size_t i = 0; i < things.size(); ++i) {
+        const Tplace& p = things[i].place;
+        if (p.map < 0) continue;  // nowhere, or held
+        const Entry e{p.map, p.x, p.y, static_cast<int32_t>(i)};
+        const int64_t b = block_of(p);
+        if (b < 0) {
+            cells.elsewhere.push_back(e);
+            continue;
+        }
+        placed.emplace_back(b, e);
+        ++cells.start[static_cast<std::size_t>(b) + 1];
+    }
+    for (std::size_t b = 0; b < blocks; ++b) cells.start[b + 1] += cells.start[b];
+    cells.entries.resize(placed.size());
+    std::vector<uint32_t> next(cells.start.begin(), cells.start.end() - 1);
+    for (const auto& [b, e] : placed) cells.entries[next[static_cast<std::size_t>(b)]++] = e;
+}
+
+void MapViewIndex::update(const TWorld& world) {
+    const std::array<const void*, 4> storage{storage_of(world.items), storage_of(world.resources),
+                                             storage_of(world.npcs), storage_of(world.mapobjects)};
+    const std::array<std::size_t, 4> lengths{world.items.size(), world.resources.size(), world.npcs.size(),
+                                             world.mapobjects.size()};
+    if (built_ && world_ == &world && storage == storage_ && lengths == lengths_) return;
+
+    // The blocks follow the maps' sizes as they are now; a thing off its map, or on
+    // a map that does not exist yet, is kept among the things elsewhere.
+    maps_.clear();
+    block_count_ = 0;
+    for (const Tmap& map : world.maps) {
+        Blocks g{std::max(map.width, 0), std::max(map.height, 0), 0, 0, block_count_};
+        const int64_t across = (int64_t{g.width} + (1 << block_shift) - 1) >> block_shift;
+        const int64_t down = (int64_t{g.height} + (1 << block_shift) - 1) >> block_shift;
+        if (across * down > max_blocks_per_map) {
+            g.width = g.height = 0;
+        } else {
+            g.across = static_cast<int32_t>(across);
+            g.down = static_cast<int32_t>(down);
+        }
+        maps_.push_back(g);
+        block_count_ += static_cast<std::size_t>(g.across) * static_cast<std::size_t>(g.down);
+    }
+    fill(world.items, lists_[items]);
+    fill(world.resources, lists_[resources]);
+    fill(world.npcs, lists_[npcs]);
+    fill(world.mapobjects, lists_[objects]);
+    storage_ = storage;
+    lengths_ = lengths;
+    world_ = &world;
+    built_ = true;
+}
+
+void MapViewIndex::find(List list, int32_t map, int64_t left, int64_t top, int64_t columns, int64_t rows,
+                        std::vector<int32_t>& out) const {
+    if (!built_ || columns <= 0 || rows <= 0) return;
+    const Cells& cells = lists_[list];
+    const int64_t right = left + columns;
+    const int64_t bottom = top + rows;
+    auto take = [&](const Entry& e) {
+        if (e.map == map && e.x >= left && e.x < right && e.y >= top && e.y < bottom) out.push_back(e.index);
+    };
+    const std::size_t first = out.size();
+    if (map >= 0 && map < static_cast<int64_t>(maps_.size())) {
+        const Blocks& g = maps_[static_cast<std::size_t>(map)];
+        const int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min<int64_t>(right, g.width);
+        const int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min<int64_t>(bottom, g.height);
+        if (x0 < x1 && y0 < y1)
+            for (int64_t bx = x0 >> block_shift; bx <= (x1 - 1) >> block_shift; ++bx)
+                for (int64_t by = y0 >> block_shift; by <= (y1 - 1) >> block_shift; ++by) {
+                    const auto b = static_cast<std::size_t>(g.first + bx * g.down + by);
+                    for (uint32_t k = cells.start[b]; k < cells.start[b + 1]; ++k) take(cells.entries[k]);
+                }
+    }
+    for (const Entry& e : cells.elsewhere) take(e);
+    std::sort(out.begin() + static_cast<std::ptrdiff_t>(first), out.end());
+}
