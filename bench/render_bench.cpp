@@ -142,35 +142,7 @@ void report(benchmark::State& state, const Scene& scene) {
     state.counters["in_window"] = scene.in_window;
 }
 
-// The map page's redraw: the index was brought up to date by an earlier render.
-void BM_MapView(benchmark::State& state) {
-    const auto scene = make_scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    MapViewIndex index;
-    Bitmap target;
-    draw_map_view(scene->world, scene->frames, scene->top_left, view, view, 0, true, target, index);
-    int frame_number = 0;
-    for (auto _ : state) {
-        draw_map_view(scene->world, scene->frames, scene->top_left, view, view, frame_number, true, target, index);
-        frame_number = (frame_number + 1) % 8;
-        benchmark::DoNotOptimize(target.scan_line(0));
-    }
-    report(state, *scene);
-}
-
-// The first redraw after an edit: the index is built again from every placed thing.
-void BM_MapViewAfterEdit(benchmark::State& state) {
-    const auto scene = make_scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    MapViewIndex index;
-    Bitmap target;
-    for (auto _ : state) {
-        index.invalidate();
-        draw_map_view(scene->world, scene->frames, scene->top_left, view, view, 0, true, target, index);
-        benchmark::DoNotOptimize(target.scan_line(0));
-    }
-    report(state, *scene);
-}
-
-// The same picture from one pass over every placed list, without an index.
+// One pass over every placed list, front to back, as the map page renders.
 void BM_MapViewFullPass(benchmark::State& state) {
     const auto scene = make_scene(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
     Bitmap target;
@@ -191,8 +163,6 @@ void sizes(benchmark::internal::Benchmark* b) {
     b->Unit(benchmark::kMicrosecond);
 }
 
-BENCHMARK(BM_MapView)->Apply(sizes);
-BENCHMARK(BM_MapViewAfterEdit)->Apply(sizes);
 BENCHMARK(BM_MapViewFullPass)->Apply(sizes);
 
 }  // namespace

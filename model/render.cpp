@@ -116,17 +116,6 @@ struct Window {
     }
 };
 
-// The indexes, ascending, of the placed things of each list that lie in the window.
-struct Found {
-    std::vector<int32_t> items, resources, npcs, objects;
-};
-
-template <class Thing>
-void scan(const std::vector<Thing>& list, const Window& w, std::vector<int32_t>& out) {
-    for (std::size_t i = 0; i < list.size(); ++i)
-        if (w.contains(list[i].place)) out.push_back(static_cast<int32_t>(i));
-}
-
 // Draws a picture with its bottom-right corner on the bottom-right corner of cell p.
 void draw_on_cell(Bitmap& target, const Window& w, const Tplace& p, const Bitmap& picture) {
     const int x = static_cast<int>((p.x - w.left) * cell_size + cell_size - picture.width());
@@ -172,44 +161,38 @@ void draw_terrain(const TWorld& world, const tiarray& frames, const Window& w, i
     }
 }
 
-// Draws what stands and lies on the window's cells. The lists in found may hold
-// more than is there now: every entry is checked against the world again.
+// Draws what stands and lies on the window's cells: one pass over each placed
+// list, front to back, with a bounds test per thing.
 void draw_things(const TWorld& world, const tiarray& frames, const Window& w, int frame_number, bool show_hidden,
-                 const Found& found, Bitmap& target) {
-    for (const int32_t i : found.items) {
-        if (i < 0 || i >= static_cast<int64_t>(world.items.size())) continue;
-        const Tpitem& item = world.items[static_cast<std::size_t>(i)];
+                 Bitmap& target) {
+    for (const Tpitem& item : world.items) {
         if (!w.contains(item.place) || item.holder_object >= 0 || item.holder_npc >= 0) continue;
         if (const Bitmap* picture = tile(frames, item.image)) draw_on_cell(target, w, item.place, *picture);
     }
 
     Bitmap holder;
-    for (const int32_t i : found.resources) {
-        if (i < 0 || i >= static_cast<int64_t>(world.resources.size())) continue;
-        const Tpres& r = world.resources[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < world.resources.size(); ++i) {
+        const Tpres& r = world.resources[i];
         // Ammunition in a clip lying on a cell shares the clip's place but is inside it.
         if (!w.contains(r.place) || r.holder_object >= 0 || r.holder_npc >= 0 || r.holder_item >= 0 ||
             r.holder_resource >= 0)
             continue;
         Tinvitem entry;
-        make_invitem(2, i, r.amount, entry);
+        make_invitem(2, static_cast<int32_t>(i), r.amount, entry);
         // Nothing drawn leaves the previous resource's picture in holder: skip it.
         if (draw_thing(entry, frames, count_never, world, holder)) draw_on_cell(target, w, r.place, holder);
     }
 
-    for (const int32_t i : found.npcs) {
-        if (i < 0 || i >= static_cast<int64_t>(world.npcs.size())) continue;
-        const Tchar& npc = world.npcs[static_cast<std::size_t>(i)];
+    for (const Tchar& npc : world.npcs) {
         if (!w.contains(npc.place)) continue;
         if (const Bitmap* picture = tile(frames, npc.figure)) draw_on_cell(target, w, npc.place, *picture);
     }
 
     std::vector<std::pair<int32_t, int32_t>> standing, floating;  // (row, index)
-    for (const int32_t i : found.objects) {
-        if (i < 0 || i >= static_cast<int64_t>(world.mapobjects.size())) continue;
-        const Tmapobject& o = world.mapobjects[static_cast<std::size_t>(i)];
+    for (std::size_t i = 0; i < world.mapobjects.size(); ++i) {
+        const Tmapobject& o = world.mapobjects[i];
         if (!w.contains(o.place) || !(o.visible || show_hidden)) continue;
-        (o.floating ? floating : standing).emplace_back(o.place.y, i);
+        (o.floating ? floating : standing).emplace_back(o.place.y, static_cast<int32_t>(i));
     }
     order_by_row(standing);
     order_by_row(floating);
@@ -260,131 +243,5 @@ void draw_map_view(const TWorld& world, const tiarray& frames, const Tplace& top
     Window w;
     if (!prepare(world, top_left, columns, rows, target, w)) return;
     draw_terrain(world, frames, w, frame_number, target);
-    Found found;
-    scan(world.items, w, found.items);
-    scan(world.resources, w, found.resources);
-    scan(world.npcs, w, found.npcs);
-    scan(world.mapobjects, w, found.objects);
-    draw_things(world, frames, w, frame_number, show_hidden, found, target);
-}
-
-void draw_map_view(const TWorld& world, const tiarray& frames, const Tplace& top_left, int columns, int rows,
-                   int frame_number, bool show_hidden, Bitmap& target, MapViewIndex& index) {
-    Window w;
-    if (!prepare(world, top_left, columns, rows, target, w)) return;
-    draw_terrain(world, frames, w, frame_number, target);
-    index.update(world);
-    Found found;
-    index.find(MapViewIndex::items, w.map, w.left, w.top, w.columns, w.rows, found.items);
-    index.find(MapViewIndex::resources, w.map, w.left, w.top, w.columns, w.rows, found.resources);
-    index.find(MapViewIndex::npcs, w.map, w.left, w.top, w.columns, w.rows, found.npcs);
-    index.find(MapViewIndex::objects, w.map, w.left, w.top, w.columns, w.rows, found.objects);
-    draw_things(world, frames, w, frame_number, show_hidden, found, target);
-}
-
-// ---- MapViewIndex ----
-
-namespace {
-// Cells per side of a block: a 16 x 16 window touches at most 2 x 2 blocks.
-constexpr int block_shift = 4;
-// Maps that would need more blocks than this keep their things in the list of
-// things elsewhere (no map the editor makes comes near it).
-constexpr int64_t max_blocks_per_map = int64_t{1} << 22;
-
-template <class Thing>
-const void* storage_of(const std::vector<Thing>& list) {
-    return list.data();
-}
-}  // namespace
-
-int64_t MapViewIndex::block_of(const Tplace& p) const {
-    if (p.map < 0 || p.map >= static_cast<int64_t>(maps_.size())) return -1;
-    const Blocks& g = maps_[static_cast<std::size_t>(p.map)];
-    if (p.x < 0 || p.x >= g.width || p.y < 0 || p.y >= g.height) return -1;
-    return g.first + int64_t{p.x >> block_shift} * g.down + (p.y >> block_shift);
-}
-
-template <class Thing>
-void MapViewIndex::fill(const std::vector<Thing>& things, Cells& cells) {
-    // A counting sort by block: each block's things stay in list order.
-    const std::size_t blocks = block_count_;
-    std::vector<std::pair<int64_t, Entry>> placed;
-    placed.reserve(things.size());
-    cells.start.assign(blocks + 1, 0);
-    cells.elsewhere.clear();
-    for (std::size_t i = 0; i < things.size(); ++i) {
-        const Tplace& p = things[i].place;
-        if (p.map < 0) continue;  // nowhere, or held
-        const Entry e{p.map, p.x, p.y, static_cast<int32_t>(i)};
-        const int64_t b = block_of(p);
-        if (b < 0) {
-            cells.elsewhere.push_back(e);
-            continue;
-        }
-        placed.emplace_back(b, e);
-        ++cells.start[static_cast<std::size_t>(b) + 1];
-    }
-    for (std::size_t b = 0; b < blocks; ++b) cells.start[b + 1] += cells.start[b];
-    cells.entries.resize(placed.size());
-    std::vector<uint32_t> next(cells.start.begin(), cells.start.end() - 1);
-    for (const auto& [b, e] : placed) cells.entries[next[static_cast<std::size_t>(b)]++] = e;
-}
-
-void MapViewIndex::update(const TWorld& world) {
-    const std::array<const void*, 4> storage{storage_of(world.items), storage_of(world.resources),
-                                             storage_of(world.npcs), storage_of(world.mapobjects)};
-    const std::array<std::size_t, 4> lengths{world.items.size(), world.resources.size(), world.npcs.size(),
-                                             world.mapobjects.size()};
-    if (built_ && world_ == &world && storage == storage_ && lengths == lengths_) return;
-
-    // The blocks follow the maps' sizes as they are now; a thing off its map, or on
-    // a map that does not exist yet, is kept among the things elsewhere.
-    maps_.clear();
-    block_count_ = 0;
-    for (const Tmap& map : world.maps) {
-        Blocks g{std::max(map.width, 0), std::max(map.height, 0), 0, 0, block_count_};
-        const int64_t across = (int64_t{g.width} + (1 << block_shift) - 1) >> block_shift;
-        const int64_t down = (int64_t{g.height} + (1 << block_shift) - 1) >> block_shift;
-        if (across * down > max_blocks_per_map) {
-            g.width = g.height = 0;
-        } else {
-            g.across = static_cast<int32_t>(across);
-            g.down = static_cast<int32_t>(down);
-        }
-        maps_.push_back(g);
-        block_count_ += static_cast<std::size_t>(g.across) * static_cast<std::size_t>(g.down);
-    }
-    fill(world.items, lists_[items]);
-    fill(world.resources, lists_[resources]);
-    fill(world.npcs, lists_[npcs]);
-    fill(world.mapobjects, lists_[objects]);
-    storage_ = storage;
-    lengths_ = lengths;
-    world_ = &world;
-    built_ = true;
-}
-
-void MapViewIndex::find(List list, int32_t map, int64_t left, int64_t top, int64_t columns, int64_t rows,
-                        std::vector<int32_t>& out) const {
-    if (!built_ || columns <= 0 || rows <= 0) return;
-    const Cells& cells = lists_[list];
-    const int64_t right = left + columns;
-    const int64_t bottom = top + rows;
-    auto take = [&](const Entry& e) {
-        if (e.map == map && e.x >= left && e.x < right && e.y >= top && e.y < bottom) out.push_back(e.index);
-    };
-    const std::size_t first = out.size();
-    if (map >= 0 && map < static_cast<int64_t>(maps_.size())) {
-        const Blocks& g = maps_[static_cast<std::size_t>(map)];
-        const int64_t x0 = std::max<int64_t>(left, 0), x1 = std::min<int64_t>(right, g.width);
-        const int64_t y0 = std::max<int64_t>(top, 0), y1 = std::min<int64_t>(bottom, g.height);
-        if (x0 < x1 && y0 < y1)
-            for (int64_t bx = x0 >> block_shift; bx <= (x1 - 1) >> block_shift; ++bx)
-                for (int64_t by = y0 >> block_shift; by <= (y1 - 1) >> block_shift; ++by) {
-                    const auto b = static_cast<std::size_t>(g.first + bx * g.down + by);
-                    for (uint32_t k = cells.start[b]; k < cells.start[b + 1]; ++k) take(cells.entries[k]);
-                }
-    }
-    for (const Entry& e : cells.elsewhere) take(e);
-    std::sort(out.begin() + static_cast<std::ptrdiff_t>(first), out.end());
+    draw_things(world, frames, w, frame_number, show_hidden, target);
 }
