@@ -41,9 +41,9 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
     set_client_size(form1_design::client_width, form1_design::client_height);
     create_menus();
 
-    pc_holder = std::make_unique<kit::PageControl>(*this);
-    PC = pc_holder.get();
+    PC = &make<kit::PageControl>(*this);
     PC->name = "PC";
+    PC->on_change = [this] { PCChange(); };
     PC->set_bounds(0, 0, form1_design::client_width, form1_design::client_height);
     create_terrain_page();
     create_map_page();
@@ -61,8 +61,10 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
 
     Timer2 = own<kit::Timer>(250, false);
     Timer2->name = "Timer2";
+    Timer2->on_timer = [this] { Timer2Timer(); };
     Timer3 = own<kit::Timer>(3, false);
     Timer3->name = "Timer3";
+    Timer3->on_timer = [this] { Timer3Timer(); };
 
     on_create = [this] { FormCreate(); };
     on_show = [this] { FormShow(); };
@@ -80,15 +82,19 @@ void TForm1::create_menus() {
     File1->name = "File1";
     Save1 = own<kit::MenuItem>(*File1, "Save");
     Save1->name = "Save1";
+    Save1->on_click = [this] { Save1Click(); };
     OPen1 = own<kit::MenuItem>(*File1, "Open");
     OPen1->name = "OPen1";
+    OPen1->on_click = [this] { OPen1Click(); };
     Options1 = own<kit::MenuItem>(*MainMenu1, "Options");
     Options1->name = "Options1";
     animation1 = own<kit::MenuItem>(*Options1, "animation");
     animation1->name = "animation1";
+    animation1->on_click = [this] { animation1Click(); };
     Showhidden1 = own<kit::MenuItem>(*Options1, "Show hidden");
     Showhidden1->name = "Showhidden1";
     Showhidden1->set_checked(true);
+    Showhidden1->on_click = [this] { Showhidden1Click(); };
 
     sd_world.filter = "world file|*.wld";
     sd_world.default_extension = "wld";

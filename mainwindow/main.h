@@ -112,16 +112,10 @@ struct EditorState {
 // The one editor state of the run.
 extern EditorState editor;
 
-// Keeps the page controls alive until the window has destroyed their pages
-// (the window destroys the controls it made in the order it made them).
-struct PageControlHolder {
-    std::unique_ptr<kit::PageControl> pc_holder, pc2_holder;
-};
-
 // The main window: a page control with fourteen pages, the menus File and
 // Options, the tile palette shared by the catalogue pages, two timers and the
 // popup menus of the map. Controls are members named as in the window's design.
-class TForm1 : private PageControlHolder, public kit::Window {
+class TForm1 : public kit::Window {
 public:
     TForm1();
     ~TForm1() override;
@@ -131,6 +125,41 @@ public:
     void FormShow();
     // Paints tile ACol + 3 x ARow of the tile palette.
     void sg_tilesDrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State);
+    // Another page was opened by its tab: places the tile palette for it,
+    // refreshes the pages that show other catalogues, writes the page number
+    // into the caption.
+    void PCChange();
+
+    // ---- File and Options menus
+    void Save1Click();
+    void OPen1Click();
+    void animation1Click();
+    void Showhidden1Click();
+
+    // ---- map page
+    // Refills the map lists of the map and Triggers pages, first map selected.
+    void fillcbmaps();
+    void Button5Click();  // map ADD
+    // Sizes the map grid to the selected map and repaints it.
+    void cb_mapsChange();
+    // Renders the 16 x 16 cells from the grid's top-left visible cell and
+    // copies them onto the grid right of and below its headers.
+    void map_refresh(bool show_hidden);
+    void sg_mapDrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State);
+    void sg_mapTopLeftChanged();
+    void Timer2Timer();  // animation step
+    void Timer3Timer();  // the one render after a scroll
+    // The map palettes: cell (ACol, ARow) stands for entry ACol + 3 x ARow.
+    void sg_terrains_2DrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State);
+    void sg_objects_2DrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State);
+    void sg_pitems_2DrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State);
+    void sg_pres_2DrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State);
+    void sg_pnpc2DrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State);
+    void sg_terrains_2SelectCell(int ACol, int ARow, bool& CanSelect);
+    void sg_objects_2SelectCell(int ACol, int ARow, bool& CanSelect);
+    void sg_pitems_2SelectCell(int ACol, int ARow, bool& CanSelect);
+    void sg_pres_2SelectCell(int ACol, int ARow, bool& CanSelect);
+    void sg_pnpc2SelectCell(int ACol, int ARow, bool& CanSelect);
 
     // ---- menus
     kit::MainMenu* MainMenu1 = nullptr;
@@ -389,6 +418,9 @@ private:
     void create_test_pages();
     // With no tiles nothing may act on the world, which is not reset then.
     void disable_pages();
+    // What opening the fractions and the Player page refreshes.
+    void refresh_fractions_page();
+    void refresh_player_page();
 };
 
 // Stores a new control in a member of TForm1, typed and named after it.

@@ -1,0 +1,42 @@
+// The File menu: saving the world to a world file and opening one into the
+// editor, then bringing the map page and the lists up to date.
+#include "mainwindow/main.h"
+#include "platform/codepage.h"
+#include "worldfile/worldfile.h"
+
+#include <QDir>
+
+namespace {
+std::string current_folder() { return to_cp1251(QDir::currentPath()); }
+}  // namespace
+
+void TForm1::Save1Click() {
+    sd_world.initial_folder = current_folder();
+    const std::optional<std::string> chosen = modal().save_file(sd_world);
+    if (!chosen || chosen->empty()) return;
+    sd_world.file_name = *chosen;
+    save_world(*chosen, true, editor.world);
+}
+
+void TForm1::OPen1Click() {
+    od_world.initial_folder = current_folder();
+    const std::optional<std::string> chosen = modal().open_file(od_world);
+    if (!chosen || chosen->empty()) return;
+    od_world.file_name = *chosen;
+    // A failed read leaves the world as it was and ends here, so every list on
+    // screen still shows that world.
+    load_world(*chosen, editor.world);
+
+    fillcbmaps();
+    if (!editor.world.maps.empty()) cb_maps->set_item_index(static_cast<int>(editor.world.maps.size()) - 1);
+    cb_mapsChange();
+    setgrids();
+    sg_terrains->refresh();
+    sg_tiles->refresh();
+    sg_map->refresh();
+    sg_terrains_2->refresh();
+    cb_pnpc_frac->clear();
+    for (const Tfrac& f : editor.world.fracs) cb_pnpc_frac->add(f.name);
+    cb_pnpc_frac->set_item_index(0);
+    scripts_refresh();
+}
