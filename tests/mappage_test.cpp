@@ -397,10 +397,14 @@ TEST_F(MapPage, SaveAsksForANameInTheCurrentFolderAndRemembersIt) {
     EXPECT_EQ(f().cb_maps->count(), 1);  // nothing on the screen changed
 }
 
-TEST_F(MapPage, OpenShowsTheOpenedWorld) {
+TEST_F(MapPage, SaveThenOpenShowsTheOpenedWorld) {
     const std::string file = dir_.file("three.wld");
-    save_world(file, true, three_maps());
-    click(*f().Button5);  // something on screen before
+    editor.world = three_maps();
+    modal_->save_answers = {file};
+    choose(*f().Save1);
+    click(*f().Button5);  // a fourth map on screen before the Open
+    ASSERT_EQ(f().cb_maps->count(), 4);
+    modal_->transcript.clear();
     modal_->open_answers = {file};
     choose(*f().OPen1);
     ASSERT_TRUE(modal_->errors.empty()) << modal_->errors.front();
