@@ -38,4 +38,3 @@ bool draw_thing(const Tinvitem& entry, const tiarray& frames, uint8_t count_mode
 // leaves the filled target.
 void draw_map_view(const TWorld& world, const tiarray& frames, const Tplace& top_left, int columns, int rows,
                    int frame_number, bool show_hidden, Bitmap& target);
-
