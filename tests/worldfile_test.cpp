@@ -315,6 +315,149 @@ TWorld as_loaded_fresh(TWorld w) {
     return w;
 }
 
+// The file of a world written out by hand, section by section, independently
+// of the code under test: the reference for the order of every value.
+struct Layout {
+    std::vector<int32_t> v;
+    void add(std::initializer_list<int32_t> values) { v.insert(v.end(), values); }
+    void str(const std::string& s) {
+        v.push_back(static_cast<int32_t>(s.size()));
+        for (unsigned char c : s) v.push_back(c);
+    }
+    void ints(const tintarray& l) {
+        v.push_back(static_cast<int32_t>(l.size()));
+        v.insert(v.end(), l.begin(), l.end());
+    }
+    void invs(const Tinvitems& l) {
+        v.push_back(static_cast<int32_t>(l.size()));
+        for (const auto& i : l) add({i.kind, i.index, i.count});
+    }
+    void object(const Tmapobject& o, bool placed) {
+        str(o.name);
+        str(o.title);
+        if (!placed) add({o.row});
+        add({o.frame_count});
+        ints_raw(o.frames);
+        ints_raw(o.frames2);
+        if (placed) add({o.row, o.place.map, o.place.x, o.place.y});
+        add({o.size, o.height, o.arm1, o.arm2, o.arm3, o.form, o.lock, o.floating, o.chest, o.door, o.locked,
+             o.closed, o.passing, o.visible, o.transmitter, o.receiver, o.transparent, o.hp});
+        if (placed) invs(o.contents);
+        invs(o.parts);
+    }
+    void ints_raw(const tintarray& l) { v.insert(v.end(), l.begin(), l.end()); }
+    void item(const Tpitem& i, bool placed, int32_t position) {
+        str(i.name);
+        str(i.title);
+        add({placed ? i.row : position, i.item_class, i.image, i.hp, i.weight, i.value, i.dem1, i.dem2, i.dem3,
+             i.arm1, i.arm2, i.arm3, i.attack, i.defence, i.block, i.a, i.b, i.c, i.cover, i.skov, i.penalty,
+             i.hands});
+        if (placed) add({i.place.x, i.place.y, i.place.map, i.holder_object, i.holder_npc, i.slot});
+        add({i.clip, i.load, i.flags16});
+        ints(i.children);
+        ints(i.contents);
+    }
+    void resource(const Tpres& r, bool placed, int32_t position) {
+        str(r.name);
+        str(r.title);
+        add({placed ? r.row : position, r.kind, r.value, r.amount, r.weight, r.power, r.image_one, r.image_many});
+        if (placed)
+            add({r.place.map, r.place.x, r.place.y, r.holder_object, r.holder_npc, r.holder_item, r.holder_resource,
+                 r.link});
+        ints(r.children);
+        ints(r.contents);
+        add({r.filling.kind, r.filling.index, r.filling.count});
+    }
+    void character(const Tchar& c, bool placed, bool keep_state) {
+        str(c.name);
+        str(c.self_name);
+        str(c.description);
+        add({c.reserved0, c.STR, c.AGI, c.DEX, c.CON, c.ACU, c.INT, c.WIS, c.PER, c.figure, c.portrait});
+        invs(c.inventory);
+        add({c.place.map, c.place.x, c.place.y, c.head, c.body, c.left_hand.kind, c.left_hand.index,
+             c.left_hand.count, c.right_hand.kind, c.right_hand.index, c.right_hand.count});
+        v.insert(v.end(), c.skills.begin(), c.skills.end());
+        add({c.fraction});
+        invs(c.parts);
+        add({c.hp, c.mp, c.sp, c.size});
+        v.push_back(static_cast<int32_t>(c.phys_attrs.size()));
+        for (const auto& s : c.phys_attrs) add({s.number, s.value});
+        v.push_back(static_cast<int32_t>(c.extra_skills.size()));
+        for (const auto& s : c.extra_skills) add({s.number, s.value, s.spare});
+        if (!placed) return;
+        if (keep_state)
+            add({c.spawn_counter.low, c.spawn_counter.high, c.last_seen_enemy.x, c.last_seen_enemy.y,
+                 c.last_seen_enemy.map, c.state_byte, c.state_s1, c.state_s2, c.state7, c.state8});
+        else
+            add({0, 0, -1, -1, -1, 2, 0, 0, 0, c.DEX});
+        add({c.state4, c.state3, c.state1, c.state2, c.state6, c.state5});
+    }
+    static std::vector<int32_t> of(const TWorld& w, bool keep_state) {
+        Layout l;
+        l.add({static_cast<int32_t>(w.terrains.size())});
+        for (const auto& t : w.terrains) {
+            l.add({t.kind, t.hardness, t.frame_count});
+            l.ints_raw(t.frames);
+        }
+        l.add({static_cast<int32_t>(w.maps.size())});
+        for (const auto& m : w.maps) {
+            l.str(m.name);
+            l.add({m.width, m.height});
+            for (const auto& column : m.cells) l.ints_raw(column);
+        }
+        l.add({static_cast<int32_t>(w.pmapobjects.size())});
+        for (const auto& o : w.pmapobjects) l.object(o, false);
+        l.add({static_cast<int32_t>(w.mapobjects.size())});
+        for (const auto& o : w.mapobjects) l.object(o, true);
+        l.add({static_cast<int32_t>(w.pitems.size())});
+        for (std::size_t i = 0; i < w.pitems.size(); ++i) l.item(w.pitems[i], false, static_cast<int32_t>(i));
+        l.add({static_cast<int32_t>(w.items.size())});
+        for (const auto& i : w.items) l.item(i, true, 0);
+        l.add({static_cast<int32_t>(w.presources.size())});
+        for (std::size_t i = 0; i < w.presources.size(); ++i)
+            l.resource(w.presources[i], false, static_cast<int32_t>(i));
+        l.add({static_cast<int32_t>(w.resources.size())});
+        for (const auto& r : w.resources) l.resource(r, true, 0);
+        l.add({static_cast<int32_t>(w.fracs.size())});
+        for (const auto& f : w.fracs) {
+            l.str(f.name);
+            l.add({f.image});
+        }
+        for (const auto& row : w.fracrel) l.v.insert(l.v.end(), row.begin(), row.end());
+        l.add({static_cast<int32_t>(w.pnpcs.size())});
+        for (const auto& c : w.pnpcs) l.character(c, false, keep_state);
+        l.add({static_cast<int32_t>(w.npcs.size())});
+        for (const auto& c : w.npcs) l.character(c, true, keep_state);
+        l.add({static_cast<int32_t>(w.triggers.size())});
+        for (const auto& t : w.triggers) {
+            l.add({t.kind, t.visible, t.active, t.place.map, t.place.x, t.place.y, t.interval, t.counter.high,
+                   t.counter.low, t.once, t.target, t.size});
+            for (const auto* s : {&t.name, &t.description, &t.success_text, &t.false_text}) l.str(*s);
+            l.add({static_cast<int32_t>(t.events.size())});
+            for (const auto& e : t.events) {
+                l.add({e.action, e.target, e.turn_off_self, e.turn_off_trigger, e.place.map, e.place.x, e.place.y,
+                       e.search, e.continue_on_false, e.value});
+                l.str(e.text);
+            }
+        }
+        l.add({static_cast<int32_t>(w.crafts.size())});
+        for (const auto& c : w.crafts) {
+            l.invs(c.ingredients);
+            l.add({c.tool, c.near_object, c.product, c.product_kind, c.time});
+            l.v.push_back(static_cast<int32_t>(c.skills.size()));
+            for (const auto& s : c.skills) l.add({s.number, s.value});
+            l.str(c.word);
+        }
+        l.add({static_cast<int32_t>(w.paths.size())});
+        for (const auto& p : w.paths)
+            l.add({p.from.x, p.from.y, p.from.map, p.to.x, p.to.y, p.to.map, p.length, p.ways});
+        l.add({w.player.npc, w.player.free_points, w.player.free_skill_points, w.player.change_name});
+        l.ints(w.player.pictures);
+        l.ints(w.player.portraits);
+        return l.v;
+    }
+};
+
 class WorldFile : public ::testing::Test {
 protected:
     TempDir dir;
@@ -348,6 +491,17 @@ TEST_F(WorldFile, OneTerrainWorldIsTheNinetySixBytesListed) {
     TWorld back;
     load_world(file(), back);
     EXPECT_EQ(back.terrains, w.terrains);
+}
+
+TEST_F(WorldFile, EveryValueStandsWhereTheLayoutPutsIt) {
+    const TWorld w = full_world();
+    for (bool keep_state : {true, false}) {
+        const auto expected = Layout::of(w, keep_state);
+        const auto actual = saved_values(w, keep_state);
+        ASSERT_EQ(actual.size(), expected.size());
+        for (std::size_t i = 0; i < actual.size(); ++i)
+            ASSERT_EQ(actual[i], expected[i]) << "value " << i << ", keep_state " << keep_state;
+    }
 }
 
 TEST_F(WorldFile, MapIsNameSizeAndCellsColumnByColumn) {
