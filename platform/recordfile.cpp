@@ -78,7 +78,8 @@ int io_error_code(int err, const std::string& file_name, bool for_reading) {
 
 RecordWriter::RecordWriter(const std::string& file_name) : target_(file_name) {
     if (file_name.empty()) throw InOutError(InOutError::invalid_filename);
-    buffer_.resize(buffer_bytes);
+    buffer_.reset(new unsigned char[buffer_bytes]);
+    capacity_ = buffer_bytes;
 
     struct stat st;
     bool exists = false;
@@ -146,7 +147,7 @@ void RecordWriter::fail(int err) {
 void RecordWriter::flush_buffer() {
     std::size_t done = 0;
     while (done < used_) {
-        const ssize_t n = ::write(fd_, buffer_.data() + done, used_ - done);
+        const ssize_t n = ::write(fd_, buffer_.get() + done, used_ - done);
         if (n < 0) {
             if (errno == EINTR) continue;
             fail(errno);

@@ -11,6 +11,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,8 @@ public:
     RecordWriter& operator=(const RecordWriter&) = delete;
 
     void write(int32_t value) {
-        if (used_ + 4 > buffer_.size()) flush_buffer();
-        store(buffer_.data() + used_, value);
+        if (used_ + 4 > capacity_) flush_buffer();
+        store(buffer_.get() + used_, value);
         used_ += 4;
     }
     // Writes what is buffered, puts it on the disk, closes the file and gives
@@ -54,7 +55,8 @@ private:
     std::string temp_;       // the file being written; empty when writing the target directly
     int fd_ = -1;
     bool committed_ = false;
-    std::vector<unsigned char> buffer_;
+    std::unique_ptr<unsigned char[]> buffer_;  // left uninitialised: only what is written is touched
+    std::size_t capacity_ = 0;
     std::size_t used_ = 0;
 };
 

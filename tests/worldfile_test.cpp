@@ -856,10 +856,17 @@ TEST_F(WorldFile, BadCountsAndSizesFailBeforeTakingMemory) {
     }
 }
 
-TEST_F(WorldFile, FuzzFoundInputsLoadOrFailCleanly) {
-    const fs::path data = fs::path(EDITOR_SOURCE_DIR) / "tests/data/worldfile";
-    if (!fs::exists(data)) GTEST_SKIP() << "no stored inputs";
-    for (const auto& entry : fs::directory_iterator(data)) {
+// The fuzzer's seeds and any inputs it found trouble with.
+TEST_F(WorldFile, StoredInputsLoadOrFailCleanly) {
+    std::vector<fs::path> inputs;
+    for (const char* folder : {"fuzz/corpus", "tests/data/worldfile"}) {
+        const fs::path data = fs::path(EDITOR_SOURCE_DIR) / folder;
+        if (fs::exists(data))
+            for (const auto& entry : fs::directory_iterator(data)) inputs.push_back(entry.path());
+    }
+    ASSERT_FALSE(inputs.empty());
+    for (const auto& input : inputs) {
+        const fs::directory_entry entry(input);
         TWorld w = full_world();
         const TWorld before = w;
         const std::string error = error_of([&] { load_world(entry.path().string(), w); });

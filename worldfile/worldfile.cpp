@@ -103,7 +103,7 @@ public:
 
 private:
     RecordReader& r_;
-    int64_t empty_column_allowance_ = int64_t(1) << 22;
+    int64_t empty_column_allowance_ = int64_t(1) << 16;
 };
 
 // ---- shared shapes ----
