@@ -3,11 +3,9 @@
 #include "tests/support/test_support.h"
 #include "worldfile/worldfile.h"
 
-#include <QDir>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
