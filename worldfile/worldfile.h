@@ -20,5 +20,6 @@ void save_world(const std::string& file_name, bool keep_state, const TWorld& wor
 // Values are kept as the file holds them, also those that name nothing. On any
 // failure the world is left exactly as it was. Throws InOutError ("File not
 // found", "Read beyond end of file" ...), RangeError for a negative count or
-// size, OutOfMemoryError.
+// size, OutOfMemoryError (also for more than a million map columns of height
+// 0, which take no room in the file).
 void load_world(const std::string& file_name, TWorld& world);
