@@ -36,7 +36,7 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEDITOR_TESTS=OFF -DEDITOR_FUZZ=ON -DEDITOR_SANITIZE=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@for f in $(FUZZ_BUILD)/*_fuzz; do mkdir -p $(FUZZ_BUILD)/corpus-$$(basename $$f); \
+	@for f in $(FUZZ_BUILD)/*_fuzz; do [ -f $$f ] || continue; mkdir -p $(FUZZ_BUILD)/corpus-$$(basename $$f); \
 	  $$f -max_total_time=$(FUZZ_SECONDS) $(FUZZ_BUILD)/corpus-$$(basename $$f) fuzz/corpus || exit 1; done
 
 clean:
