@@ -15,6 +15,8 @@ namespace {
 
 // The map view: 16 x 16 cells of 32 pixels, right of and below the 22-pixel headers.
 constexpr int view_cells = 16;
+// The most cells one map may have: 4096 x 4096, far beyond any map a game shows.
+constexpr int64_t max_map_cells = int64_t{4096} * 4096;
 constexpr int view_pixels = view_cells * 32;
 constexpr int header_size = 22;
 
@@ -135,6 +137,10 @@ void TForm1::Button5Click() {
     const int32_t height = str_to_int(e_map_h->text());
     // A negative size makes no cell matrix: refuse before anything changes.
     if (width < 0 || height < 0) throw EditorError("A map's width and height must not be negative");
+    // Every cell takes memory at once; a size beyond any real map would take more
+    // than the machine has and end the program instead of refusing.
+    if (int64_t{width} * height > max_map_cells)
+        throw EditorError("A map may have at most " + std::to_string(max_map_cells) + " cells");
     Tmap map;
     map.width = width;
     map.height = height;

@@ -130,6 +130,15 @@ TEST_F(MapPage, AddRefusesBadSizesAndAcceptsEmptyOnes) {
             EXPECT_EQ(f().cb_maps->count(), 0);
         }
     }
+    // A size that would take more memory than any machine has is refused before
+    // anything is allocated.
+    modal_->errors.clear();
+    type_text(*f().e_map_w, "100000");
+    type_text(*f().e_map_h, "100000");
+    click(*f().Button5);
+    EXPECT_EQ(modal_->errors, std::vector<std::string>{"A map may have at most 16777216 cells."});
+    EXPECT_TRUE(editor.world.maps.empty());
+    EXPECT_EQ(f().cb_maps->count(), 0);
     modal_->errors.clear();
     // Empty texts count as 0: a map without cells, then a real one gets its headers back.
     type_text(*f().e_map_w, "");

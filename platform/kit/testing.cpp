@@ -141,6 +141,8 @@ void scroll_to(StringGrid& grid, int left_col, int top_row) {
 void pick(ComboBox& combo, int index) {
     auto* c = static_cast<QComboBox*>(combo.widget());
     if (index < 0 || index >= c->count()) throw std::logic_error("pick: no such item");
+    // A user can only pick from a list on screen; a hidden one would drop the click.
+    if (!c->isVisible()) throw std::logic_error("pick: the combo box is not on screen");
     c->showPopup();
     process_events();
     QAbstractItemView* view = c->view();
@@ -154,6 +156,7 @@ void pick(ComboBox& combo, int index) {
 void pick(ListBox& list, int index) {
     auto* l = static_cast<QListWidget*>(list.widget());
     if (index < 0 || index >= l->count()) throw std::logic_error("pick: no such line");
+    if (!l->isVisible()) throw std::logic_error("pick: the list box is not on screen");
     l->scrollToItem(l->item(index));
     const QRect r = l->visualItemRect(l->item(index));
     QTest::mouseClick(l->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
