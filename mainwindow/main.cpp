@@ -38,8 +38,9 @@ void fill_combo(kit::ComboBox& combo, const TStrings& items) {
 
 TForm1::TForm1() : kit::Window("The velmo World Editor") {
     name = "Form1";
-    set_client_size(form1_design::client_width, form1_design::client_height);
     create_menus();
+    // After the menus, so that the area below the menu bar gets the design size.
+    set_client_size(form1_design::client_width, form1_design::client_height);
 
     PC = &make<kit::PageControl>(*this);
     PC->name = "PC";
