@@ -163,8 +163,9 @@ void pick(ListBox& list, int index) {
     process_events();
 }
 
-void type_text(Edit& edit, const std::string& text) {
-    auto* e = static_cast<QLineEdit*>(edit.widget());
+namespace {
+// Replaces a line's text as typing does: select all, then the keys (Delete for nothing).
+void type_into(QLineEdit* e, const std::string& text) {
     e->setFocus(Qt::OtherFocusReason);
     e->selectAll();
     if (text.empty())
@@ -173,18 +174,14 @@ void type_text(Edit& edit, const std::string& text) {
         QTest::keyClicks(e, qt(text));
     process_events();
 }
+}  // namespace
+
+void type_text(Edit& edit, const std::string& text) { type_into(static_cast<QLineEdit*>(edit.widget()), text); }
 
 void type_text(ComboBox& combo, const std::string& text) {
     auto* c = static_cast<QComboBox*>(combo.widget());
     if (!c->lineEdit()) throw std::logic_error("type_text: the combo box is not editable");
-    QLineEdit* e = c->lineEdit();
-    e->setFocus(Qt::OtherFocusReason);
-    e->selectAll();
-    if (text.empty())
-        QTest::keyClick(e, Qt::Key_Delete);
-    else
-        QTest::keyClicks(e, qt(text));
-    process_events();
+    type_into(c->lineEdit(), text);
 }
 
 void type_text(Memo& memo, const std::string& text) {
