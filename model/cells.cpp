@@ -113,13 +113,19 @@ int32_t place_npc(int32_t row, Tplace place, Tcounter counter, TWorld& world) {
 void delete_npc(int32_t index, TWorld& world) {
     if (!links::npc_ok(index, world)) return;
     // Everything the NPC holds goes with it: the things its inventory and
-    // slots list and that name it as their holder, and any other thing that
-    // names it. A listed thing held by someone else stays where it is.
+    // slots list. The lists decide, not the things' holder fields, which
+    // worlds saved by earlier editors left naming old NPC indexes.
     std::vector<int32_t> items, resources;
-    for (std::size_t i = 0; i < world.items.size(); ++i)
-        if (world.items[i].holder_npc == index) items.push_back(static_cast<int32_t>(i));
-    for (std::size_t i = 0; i < world.resources.size(); ++i)
-        if (world.resources[i].holder_npc == index) resources.push_back(static_cast<int32_t>(i));
+    const Tchar& n = world.npcs[index];
+    const auto take = [&](const Tinvitem& e) {
+        if (e.kind == 1) items.push_back(e.index);
+        if (e.kind == 2) resources.push_back(e.index);
+    };
+    for (const Tinvitem& e : n.inventory) take(e);
+    items.push_back(n.head);
+    items.push_back(n.body);
+    take(n.left_hand);
+    take(n.right_hand);
     links::erase_all(std::move(items), std::move(resources), world);
 
     world.npcs.erase(world.npcs.begin() + index);

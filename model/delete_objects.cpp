@@ -27,12 +27,14 @@ void delete_mapobject(int32_t index, TWorld& world) {
     if (!links::object_ok(index, world)) return;
     const Tplace where = world.mapobjects[index].place;
 
-    // What the object holds: every thing that names it as its holder.
+    // What the object holds: the things its contents list. The list decides,
+    // not the things' holder fields, which worlds saved by earlier editors
+    // left naming old object indexes.
     std::vector<int32_t> items, resources;
-    for (std::size_t i = 0; i < world.items.size(); ++i)
-        if (world.items[i].holder_object == index) items.push_back(static_cast<int32_t>(i));
-    for (std::size_t i = 0; i < world.resources.size(); ++i)
-        if (world.resources[i].holder_object == index) resources.push_back(static_cast<int32_t>(i));
+    for (const Tinvitem& e : world.mapobjects[index].contents) {
+        if (e.kind == 1 && links::item_ok(e.index, world)) items.push_back(e.index);
+        if (e.kind == 2 && links::resource_ok(e.index, world)) resources.push_back(e.index);
+    }
 
     // The "destroy obj" triggers that watch it, found before the renumbering.
     std::vector<int32_t> destroy;
@@ -44,14 +46,14 @@ void delete_mapobject(int32_t index, TWorld& world) {
         for (int32_t i : items) {
             links::unlink(1, i, world);
             Tpitem& it = world.items[i];
-            it.holder_npc = -1;
+            it.holder_object = it.holder_npc = -1;
             it.slot = slot_cell;
             it.place = where;
         }
         for (int32_t r : resources) {
             links::unlink(2, r, world);
             Tpres& res = world.resources[r];
-            res.holder_npc = res.holder_item = res.holder_resource = -1;
+            res.holder_object = res.holder_npc = res.holder_item = res.holder_resource = -1;
             res.link = link_cell;
             res.place = where;
         }

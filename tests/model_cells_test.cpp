@@ -192,6 +192,30 @@ TEST(DeleteNpc, DeletesEverythingItHoldsAndRepairsNpcReferences) {
     EXPECT_TRUE(links_hold(w));
 }
 
+// Worlds saved by earlier editors never renumbered holder fields: after an
+// NPC was deleted there, the things of the NPCs behind it still name their old
+// indexes. What an NPC's inventory and slots list decides what goes with it.
+TEST(DeleteNpc, TheInventoryAndSlotsNotStaleHolderFieldsDecideWhatGoes) {
+    TWorld w = small_world();
+    ASSERT_EQ(place_npc(row::rat, at(0, 0, 0), Tcounter{}, w), 0);
+    ASSERT_EQ(place_npc(row::guard, at(0, 1, 0), Tcounter{}, w), 1);
+    // As an earlier editor left it: the rat deleted, the guard's things still name NPC 1.
+    w.npcs.erase(w.npcs.begin());
+    ASSERT_EQ(place_npc(row::rat, at(0, 2, 0), Tcounter{}, w), 1);
+    const std::size_t items = w.items.size(), resources = w.resources.size();
+    ASSERT_GT(items, 0u);
+    ASSERT_GT(resources, 0u);
+
+    delete_npc(1, w);  // the new rat, which holds nothing
+    EXPECT_EQ(w.items.size(), items);
+    EXPECT_EQ(w.resources.size(), resources);
+    EXPECT_EQ(w.npcs[0].inventory.size(), 3u);
+
+    delete_npc(0, w);  // the guard takes every thing it lists with it
+    EXPECT_TRUE(w.items.empty());
+    EXPECT_TRUE(w.resources.empty());
+}
+
 TEST(RandomPlace, NoCellWhenThereIsNone) {
     TWorld w = small_world();
     Tplace p = at(0, 0, 0);

@@ -274,4 +274,26 @@ TEST_F(Objects, ThingsInsideAreLaidLooseOnTheCellOrGoWithAnObjectOnNoCell) {
     EXPECT_EQ(w.mapobjects.size(), 1u);
 }
 
+
+// Worlds saved by earlier editors never renumbered holder fields, so a thing's
+// holder field may name another object than the one whose contents list it.
+// The contents list decides what goes with the object.
+TEST_F(Objects, TheContentsListNotAStaleHolderFieldDecidesWhatIsLaidLoose) {
+    ASSERT_EQ(create_item(row::sword, -1, 0, w, no_place, 1), 0);  // in object 0, stale: names 1
+    ASSERT_EQ(create_item(row::helm, -1, 1, w, no_place, 1), 1);   // in object 1, stale: names 2
+    w.items[0].holder_object = 1;
+    w.items[1].holder_object = 2;
+    delete_mapobject(1, w);
+    // The helm, listed by the door, lies loose on the door's cell.
+    EXPECT_EQ(w.items[1].holder_object, -1);
+    EXPECT_EQ(w.items[1].slot, slot_cell);
+    EXPECT_EQ(w.items[1].place, at(0, 2, 0));
+    // The sword stays in the chest that lists it.
+    EXPECT_EQ(w.mapobjects[0].contents, (Tinvitems{{1, 0, 1}}));
+    EXPECT_EQ(w.items[0].slot, slot_inventory);
+    EXPECT_EQ(w.items[0].place, at(0, 1, 0));
+    for (const Tmapobject& o : w.mapobjects)
+        for (const Tinvitem& e : o.contents) EXPECT_FALSE(e.kind == 1 && e.index == 1);
+}
+
 }  // namespace
