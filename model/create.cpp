@@ -11,8 +11,16 @@ bool is_cell(const Tplace& place, const TWorld& world) {
     return place.x >= 0 && place.x < m.width && place.y >= 0 && place.y < m.height;
 }
 
+namespace {
+bool placeable_item(int32_t row, const TWorld& world) {
+    if (!in_range(row, world.pitems)) return false;
+    const Tpitem& entry = world.pitems[row];
+    return entry.item_class != links::revolver_class || entry.load <= links::max_chambers;
+}
+}  // namespace
+
 int32_t new_placed_item(int32_t row, TWorld& world) {
-    if (!in_range(row, world.pitems)) return -1;
+    if (!placeable_item(row, world)) return -1;
     Tpitem copy = world.pitems[row];
     copy.contents.clear();
     if (copy.item_class == links::revolver_class && copy.load > 0) copy.contents.assign(copy.load, -1);
@@ -82,7 +90,7 @@ int32_t item_into_npc(int32_t row, int32_t npc, int32_t slot, TWorld& world) {
 }  // namespace
 
 int32_t create_item(int32_t row, int32_t npc, int32_t object, TWorld& world, Tplace place, int32_t slot) {
-    if (!in_range(row, world.pitems)) return -1;
+    if (!placeable_item(row, world)) return -1;
     int32_t t = -1;
     if (links::npc_ok(npc, world)) t = item_into_npc(row, npc, slot, world);
     if (t < 0 && links::object_ok(object, world)) {

@@ -28,6 +28,9 @@ inline int32_t saturate(int64_t v) {
 inline int32_t add_sat(int32_t a, int64_t b) { return saturate(static_cast<int64_t>(a) + b); }
 
 constexpr int32_t revolver_class = 17;
+// The most chambers a placed revolver may get: a catalogue entry from a file may
+// ask for billions, which would take all memory instead of refusing.
+constexpr int32_t max_chambers = 65536;
 constexpr int32_t kind_clip = 8, kind_cell = 9, kind_liquid = 12, kind_vial = 13, kind_mixture = 14;
 
 // Clips, cells and vials are always one piece.

@@ -28,6 +28,7 @@ bool is_cell(const Tplace& place, const TWorld& world);
 
 // Appends a bare placed copy of item catalogue row: no holder, slot 0, no
 // place, no clip; a revolver (class 17) gets Tpitem::load empty chambers (-1).
+// A revolver entry asking for more than 65536 chambers is refused (-1).
 int32_t new_placed_item(int32_t row, TWorld& world);
 // Appends a bare placed copy of resource catalogue row with the amount: no
 // holder, link 0, no place, no contents.

@@ -112,6 +112,14 @@ TEST_F(Created, RevolverChambersNeverOverfillOrGoNegative) {
     ASSERT_EQ(create_item(row::revolver, -1, -1, w, at(0, 0, 0), 0), 1);
     EXPECT_TRUE(w.items[1].contents.empty());
     EXPECT_EQ(w.resources.size(), 6u);
+    // A load no revolver can have is refused rather than taking all memory.
+    w.pitems[row::revolver].load = 2000000000;
+    EXPECT_EQ(create_item(row::revolver, -1, -1, w, at(0, 0, 0), 0), -1);
+    EXPECT_EQ(new_placed_item(row::revolver, w), -1);
+    EXPECT_EQ(w.items.size(), 2u);
+    w.pitems[row::revolver].load = 65536;
+    EXPECT_EQ(create_item(row::revolver, -1, -1, w, at(0, 0, 0), 0), 2);
+    EXPECT_EQ(w.items[2].contents.size(), 65536u);
     EXPECT_TRUE(links_hold(w));
 }
 
