@@ -8,7 +8,6 @@
 #include "tiles/utils.h"
 
 #include <algorithm>
-#include <climits>
 #include <cstdint>
 
 namespace {
@@ -17,6 +16,9 @@ namespace {
 constexpr int view_cells = 16;
 // The most cells one map may have: 4096 x 4096, far beyond any map a game shows.
 constexpr int64_t max_map_cells = int64_t{4096} * 4096;
+// The longest side of a map: the grid holds a header text for every column and
+// row, and a map without cells would otherwise have a side of any length.
+constexpr int32_t max_map_side = 65536;
 constexpr int view_pixels = view_cells * 32;
 constexpr int header_size = 22;
 
@@ -141,6 +143,8 @@ void TForm1::Button5Click() {
     // than the machine has and end the program instead of refusing.
     if (int64_t{width} * height > max_map_cells)
         throw EditorError("A map may have at most " + std::to_string(max_map_cells) + " cells");
+    if (width > max_map_side || height > max_map_side)
+        throw EditorError("A map may be at most " + std::to_string(max_map_side) + " cells wide and high");
     Tmap map;
     map.width = width;
     map.height = height;
@@ -161,14 +165,17 @@ void TForm1::cb_mapsChange() {
     const int m = cb_maps->item_index();
     if (m < 0 || m >= static_cast<int>(editor.world.maps.size())) return;
     const Tmap& map = editor.world.maps[static_cast<std::size_t>(m)];
-    const auto count = [](int32_t cells) { return static_cast<int>(std::clamp<int64_t>(int64_t{cells} + 1, 1, INT_MAX)); };
-    sg_map->set_col_count(count(map.width));
-    sg_map->set_row_count(count(map.height));
+    // A map without cells has nothing to head: its other side, which a world
+    // file may give any length without holding a cell, gets no columns or rows.
+    const bool has_cells = map.width > 0 && map.height > 0;
+    const int32_t width = has_cells ? map.width : 0, height = has_cells ? map.height : 0;
+    sg_map->set_col_count(width + 1);
+    sg_map->set_row_count(height + 1);
     // A map without cells left no room for the headers; a bigger one gets them back.
     sg_map->set_fixed_cols(1);
     sg_map->set_fixed_rows(1);
-    for (int32_t x = 0; x < map.width; ++x) sg_map->set_cell(x + 1, 0, std::to_string(x));
-    for (int32_t y = 0; y < map.height; ++y) sg_map->set_cell(0, y + 1, std::to_string(y));
+    for (int32_t x = 0; x < width; ++x) sg_map->set_cell(x + 1, 0, std::to_string(x));
+    for (int32_t y = 0; y < height; ++y) sg_map->set_cell(0, y + 1, std::to_string(y));
     sg_map->refresh();
 }
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -130,6 +131,45 @@ TEST(KitQtModal, SaveDialogAddsTheDefaultExtension) {
         if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) d->reject();
     });
     EXPECT_FALSE(m.open_file(r).has_value());
+}
+
+// The name chosen last is offered again where it was chosen: accepting it as
+// offered saves over that file, not over a new one in the initial folder.
+TEST(KitQtModal, FileDialogsOfferTheLastNameInItsOwnFolder) {
+    TempDir dir;
+    QDir().mkpath(QString::fromStdString(dir.file("other")));
+    const std::string last = dir.file("other") + "/kept.wld";
+    QtModal m;
+    for (bool saving : {true, false}) {
+        SCOPED_TRACE(saving ? "save" : "open");
+        if (!saving) {  // saving over a file would ask first; opening needs one
+            QFile f(QString::fromStdString(last));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        }
+        FileDialogRequest r;
+        r.initial_folder = dir.path();
+        r.file_name = last;
+        if (saving) r.default_extension = "wld";
+        std::string folder;
+        QTimer::singleShot(50, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(d, nullptr);
+            folder = d->directory().absolutePath().toStdString();
+            static_cast<QDialog*>(d)->accept();
+        });
+        // A dialog that refuses the name it offered (a file it cannot find) is
+        // closed after a while, so the test fails instead of waiting for ever.
+        QTimer closer;
+        QObject::connect(&closer, &QTimer::timeout, [] {
+            if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+        });
+        closer.start(500);
+        const auto chosen = saving ? m.save_file(r) : m.open_file(r);
+        closer.stop();
+        EXPECT_EQ(folder, QDir(QString::fromStdString(dir.file("other"))).absolutePath().toStdString());
+        ASSERT_TRUE(chosen.has_value());
+        EXPECT_EQ(*chosen, last);
+    }
 }
 
 TEST(KitQtModal, TicksWaitWhileABoxIsOpen) {

@@ -139,6 +139,19 @@ TEST_F(MapPage, AddRefusesBadSizesAndAcceptsEmptyOnes) {
     EXPECT_EQ(modal_->errors, std::vector<std::string>{"A map may have at most 16777216 cells."});
     EXPECT_TRUE(editor.world.maps.empty());
     EXPECT_EQ(f().cb_maps->count(), 0);
+    // A side longer than any map needs is refused too, also beside a side of 0,
+    // where the map has no cells but the grid would still get a header per row.
+    const std::pair<const char*, const char*> long_sides[] = {
+        {"1", "65537"}, {"65537", "1"}, {"0", "2000000000"}, {"2000000000", "0"}};
+    for (const auto& [w, h] : long_sides) {
+        modal_->errors.clear();
+        type_text(*f().e_map_w, w);
+        type_text(*f().e_map_h, h);
+        click(*f().Button5);
+        ASSERT_EQ(modal_->errors, std::vector<std::string>{"A map may be at most 65536 cells wide and high."})
+            << w << " x " << h;
+        ASSERT_TRUE(editor.world.maps.empty());
+    }
     modal_->errors.clear();
     // Empty texts count as 0: a map without cells, then a real one gets its headers back.
     type_text(*f().e_map_w, "");
@@ -462,6 +475,36 @@ TEST_F(MapPage, OpenOfAWorldWithoutMapsKeepsTheGrid) {
     EXPECT_EQ(f().cb_maps->item_index(), -1);
     EXPECT_EQ(f().sg_map->col_count(), 13);
     EXPECT_EQ(f().sg_map->row_count(), 10);
+}
+
+// A world file may hold a map of width 0 with a height of any length (it takes
+// no cells in the file): the grid gets no rows for it, and no header texts.
+TEST_F(MapPage, OpenOfAMapWithoutCellsGivesAnEmptyGrid) {
+    const std::string file = dir_.file("empty_maps.wld");
+    const std::pair<int32_t, int32_t> sizes[] = {{0, 100000}, {100000, 0}, {0, INT32_MAX}};
+    for (const auto& [w, h] : sizes) {
+        SCOPED_TRACE(std::to_string(w) + " x " + std::to_string(h));
+        TWorld world;
+        reset_world(world);
+        Tmap map;
+        map.name = "flat";
+        map.width = w;
+        map.height = h;
+        map.cells.assign(static_cast<std::size_t>(w), tintarray());
+        world.maps.push_back(map);
+        save_world(file, true, world);
+        modal_->open_answers = {file};
+        choose(*f().OPen1);
+        ASSERT_TRUE(modal_->errors.empty()) << modal_->errors.front();
+        ASSERT_EQ(f().cb_maps->item_index(), 0);
+        ASSERT_EQ(f().sg_map->col_count(), 1);
+        ASSERT_EQ(f().sg_map->row_count(), 1);
+        EXPECT_EQ(f().sg_map->cell(0, 1), "");
+    }
+    // A map with cells after it gets its headers.
+    add_map(3, 2);
+    EXPECT_EQ(f().sg_map->row_count(), 3);
+    EXPECT_EQ(f().sg_map->cell(0, 2), "1");
 }
 
 TEST_F(MapPage, AFailedOpenLeavesTheWorldAndTheListsAsTheyWere) {

@@ -93,7 +93,9 @@ std::optional<std::string> run_file_dialog(const FileDialogRequest& r, bool savi
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(from_cp1251(qt_filter(r.filter)));
     if (!r.initial_folder.empty()) dialog.setDirectory(from_cp1251(r.initial_folder));
-    if (!r.file_name.empty()) dialog.selectFile(QFileInfo(from_cp1251(r.file_name)).fileName());
+    // A name with a folder is offered in that folder, as the desktop's dialogs
+    // do, so accepting the name as offered keeps to the same file.
+    if (!r.file_name.empty()) dialog.selectFile(from_cp1251(r.file_name));
     if (saving && !r.default_extension.empty()) dialog.setDefaultSuffix(from_cp1251(r.default_extension));
     int result = QDialog::Rejected;
     dispatch([&] { result = dialog.exec(); });
