@@ -289,10 +289,9 @@ void TForm1::FormCreate() {
     fill_combo(*cb_pnpc_phys_attr, phys_attrs);
     e_pnpc_phys_attr->set_text("0");
 
-    if (editor.cur_tile >= 0 && editor.cur_tile < static_cast<int>(editor.tile_frames.size())) {
-        const Bitmap& tile = editor.tile_frames[static_cast<std::size_t>(editor.cur_tile)];
-        selim1->draw(0, 0, tile);
-        ipitem->draw(0, 0, tile);
+    if (const Bitmap* tile = tile_frame(editor.tile_frames, editor.cur_tile)) {
+        selim1->draw(0, 0, *tile);
+        ipitem->draw(0, 0, *tile);
     }
 }
 

@@ -22,13 +22,6 @@ constexpr int32_t max_map_side = 65536;
 constexpr int view_pixels = view_cells * 32;
 constexpr int header_size = 22;
 
-// The tile frame a picture field names, or nullptr when it names none.
-const Bitmap* tile_frame(int64_t number) {
-    if (number < 0 || number >= static_cast<int64_t>(editor.tile_frames.size())) return nullptr;
-    const Bitmap& frame = editor.tile_frames[static_cast<std::size_t>(number)];
-    return frame.empty() ? nullptr : &frame;
-}
-
 // Entry column + 3 x row of a palette, or -1 when the cell stands for none of n entries.
 int palette_entry(int col, int row, std::size_t n) {
     if (col < 0 || row < 0) return -1;
@@ -38,7 +31,7 @@ int palette_entry(int col, int row, std::size_t n) {
 
 // Copies the picture of a palette entry unscaled to the cell's top-left corner.
 void draw_palette_cell(kit::StringGrid& grid, const kit::Rect& rect, int64_t picture) {
-    if (const Bitmap* frame = tile_frame(picture)) grid.canvas().draw(rect.left, rect.top, *frame);
+    if (const Bitmap* frame = tile_frame(editor.tile_frames, picture)) grid.canvas().draw(rect.left, rect.top, *frame);
 }
 
 int first_frame(const tintarray& frames) { return frames.empty() ? -1 : frames.front(); }
@@ -227,7 +220,7 @@ void TForm1::Timer2Timer() {
         if (n - 1 < editor.anim_frame) editor.anim_frame = 0;
         const auto slot = static_cast<std::size_t>(editor.anim_frame);
         if (slot >= frames.size() || frames[slot] < 0) return;
-        if (const Bitmap* frame = tile_frame(frames[slot])) image.draw(0, 0, *frame);
+        if (const Bitmap* frame = tile_frame(editor.tile_frames, frames[slot])) image.draw(0, 0, *frame);
     };
     if (page == 0) preview(*cb_timages, editor.terrain_frames, *Image1);
     if (page == 2) preview(*cb_oimages, editor.object_frames, *Image2);

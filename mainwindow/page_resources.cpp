@@ -75,9 +75,8 @@ void TForm1::update_ress_cb() {
     cbexpress3->add_item("empty", 0, -1);
 
     const auto picture = [](int frame) -> const Bitmap& {
-        if (frame >= 0 && frame < static_cast<int>(editor.tile_frames.size()))
-            return editor.tile_frames[static_cast<std::size_t>(frame)];
-        return editor.blank_bitmap32;  // no picture
+        const Bitmap* tile = tile_frame(editor.tile_frames, frame);
+        return tile ? *tile : editor.blank_bitmap32;  // no picture
     };
     const auto& catalogue = editor.world.presources;
     for (std::size_t r = 0; r < catalogue.size(); ++r) {

@@ -28,9 +28,8 @@ PalettePlace palette_place(int page) {
 
 // Shows tile frame `number` in an image, or the blank picture when it names none.
 void show_frame(kit::Image& image, int64_t number) {
-    const bool exists = number >= 0 && number < static_cast<int64_t>(editor.tile_frames.size()) &&
-                        !editor.tile_frames[static_cast<std::size_t>(number)].empty();
-    image.draw(0, 0, exists ? editor.tile_frames[static_cast<std::size_t>(number)] : editor.blank_bitmap32);
+    const Bitmap* frame = tile_frame(editor.tile_frames, number);
+    image.draw(0, 0, frame ? *frame : editor.blank_bitmap32);
 }
 
 }  // namespace
@@ -67,9 +66,7 @@ void TForm1::refresh_fractions_page() {
     cbfrac1->set_item_index(0);
     cbfrac2->set_item_index(0);
     for (kit::Image* image : {ifrac1, ifrac2}) {
-        const int64_t picture = w.fracs[0].image;
-        if (picture >= 0 && picture < static_cast<int64_t>(editor.tile_frames.size()))
-            image->draw(0, 0, editor.tile_frames[static_cast<std::size_t>(picture)]);
+        if (const Bitmap* frame = tile_frame(editor.tile_frames, w.fracs[0].image)) image->draw(0, 0, *frame);
     }
 }
 

@@ -14,13 +14,6 @@ constexpr int32_t kind_clip = 8;
 constexpr int32_t kind_cell = 9;
 constexpr int32_t kind_vial = 13;
 
-// The tile frame a picture field names, or nullptr when it names none.
-const Bitmap* tile(const tiarray& frames, int64_t number) {
-    if (number < 0 || number >= static_cast<int64_t>(frames.size())) return nullptr;
-    const Bitmap& frame = frames[static_cast<std::size_t>(number)];
-    return frame.empty() ? nullptr : &frame;
-}
-
 // Which of an animated picture's frames shows at animation frame frame_number:
 // the number modulo a count of 2, 4 or 8; frame 0 for one frame, for any other
 // count and for an animation frame outside 0..7.
@@ -35,7 +28,7 @@ std::size_t animation_slot(int64_t frame_count, int frame_number) {
 // or the entry names no tile frame.
 const Bitmap* animated_tile(const tiarray& frames, const tintarray& list, int64_t frame_count, int frame_number) {
     const std::size_t slot = animation_slot(frame_count, frame_number);
-    return slot < list.size() ? tile(frames, list[slot]) : nullptr;
+    return slot < list.size() ? tile_frame(frames, list[slot]) : nullptr;
 }
 
 // Draws frame with its top-left corner at (x, y) of dest the way draw_frame does
@@ -83,21 +76,21 @@ bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, co
         const bool filled_from_row = row >= 0 && row < static_cast<int64_t>(world.presources.size());
         if (filled_from_row && amount < 0) return false;
         if (!filled_from_row || amount == 0) {
-            const Bitmap* one = tile(frames, r.image_one);
+            const Bitmap* one = tile_frame(frames, r.image_one);
             if (!one) return false;
             copy_picture(target, *one);
             return true;
         }
         // The liquid fills the picture; the vial's glass lies over it, its
         // colour 1 letting the liquid through.
-        const Bitmap* liquid = tile(frames, world.presources[static_cast<std::size_t>(row)].image_one);
+        const Bitmap* liquid = tile_frame(frames, world.presources[static_cast<std::size_t>(row)].image_one);
         if (!liquid) return false;
         copy_picture(target, *liquid);
-        if (const Bitmap* glass = tile(frames, r.image_many))
+        if (const Bitmap* glass = tile_frame(frames, r.image_many))
             draw_keyed(target, 0, 0, *glass, vial_transparent);
         return true;
     }
-    const Bitmap* picture = tile(frames, r.amount >= 2 ? r.image_many : r.image_one);
+    const Bitmap* picture = tile_frame(frames, r.amount >= 2 ? r.image_many : r.image_one);
     if (!picture) return false;
     copy_picture(target, *picture);
     if (r.kind != kind_clip && r.kind != kind_cell &&
@@ -167,7 +160,7 @@ void draw_things(const TWorld& world, const tiarray& frames, const Window& w, in
                  Bitmap& target) {
     for (const Tpitem& item : world.items) {
         if (!w.contains(item.place) || item.holder_object >= 0 || item.holder_npc >= 0) continue;
-        if (const Bitmap* picture = tile(frames, item.image)) draw_on_cell(target, w, item.place, *picture);
+        if (const Bitmap* picture = tile_frame(frames, item.image)) draw_on_cell(target, w, item.place, *picture);
     }
 
     Bitmap holder;
@@ -185,7 +178,7 @@ void draw_things(const TWorld& world, const tiarray& frames, const Window& w, in
 
     for (const Tchar& npc : world.npcs) {
         if (!w.contains(npc.place)) continue;
-        if (const Bitmap* picture = tile(frames, npc.figure)) draw_on_cell(target, w, npc.place, *picture);
+        if (const Bitmap* picture = tile_frame(frames, npc.figure)) draw_on_cell(target, w, npc.place, *picture);
     }
 
     std::vector<std::pair<int32_t, int32_t>> standing, floating;  // (row, index)
@@ -226,7 +219,7 @@ bool draw_thing(const Tinvitem& entry, const tiarray& frames, uint8_t count_mode
     const auto index = static_cast<std::size_t>(entry.index);
     if (entry.kind == 1) {
         if (index >= world.items.size()) return false;
-        const Bitmap* picture = tile(frames, world.items[index].image);
+        const Bitmap* picture = tile_frame(frames, world.items[index].image);
         if (!picture) return false;
         copy_picture(target, *picture);
         return true;

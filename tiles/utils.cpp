@@ -6,6 +6,12 @@
 #include <cstdint>
 #include <limits>
 
+const Bitmap* tile_frame(const tiarray& frames, int64_t number) {
+    if (number < 0 || number >= static_cast<int64_t>(frames.size())) return nullptr;
+    const Bitmap& frame = frames[static_cast<std::size_t>(number)];
+    return frame.empty() ? nullptr : &frame;
+}
+
 void int_array_delete(int index, tintarray& list) {
     if (index < 0 || static_cast<std::size_t>(index) >= list.size()) return;
     list.erase(list.begin() + index);

@@ -11,6 +11,10 @@ using tintarray = std::vector<int32_t>;
 using tintmatrix = std::vector<tintarray>;
 // The tile frames: the array owns its bitmaps; frame n is element n.
 using tiarray = std::vector<Bitmap>;
+// The tile frame a picture field names, or nullptr when it names none (outside
+// the list, or an empty bitmap).
+const Bitmap* tile_frame(const tiarray& frames, int64_t number);
+
 // A string list.
 using TStrings = std::vector<std::string>;
 
