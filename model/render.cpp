@@ -31,37 +31,6 @@ const Bitmap* animated_tile(const tiarray& frames, const tintarray& list, int64_
     return slot < list.size() ? tile_frame(frames, list[slot]) : nullptr;
 }
 
-// Draws frame with its top-left corner at (x, y) of dest the way draw_frame does
-// with the two shadow keys and the given transparent colour at full opacity,
-// straight onto dest: a light shadow pixel darkens what lies below by 20 per
-// channel, a dark shadow pixel by 40, a transparent pixel leaves it, any other
-// pixel replaces it. What falls outside dest is lost.
-void draw_keyed(Bitmap& dest, int x, int y, const Bitmap& frame, TColor transparent) {
-    if (frame.empty() || dest.empty()) return;
-    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame.width(), dest.width()));
-    const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame.height(), dest.height()));
-    if (x0 >= x1 || y0 >= y1) return;
-    // Pixels compared as 24-bit numbers in their byte order: blue, green, red.
-    auto number = [](TColor c) {
-        return static_cast<uint32_t>(color_blue(c) | color_green(c) << 8 | color_red(c) << 16);
-    };
-    const uint32_t light = number(light_shadow_key), dark = number(dark_shadow_key), clear = number(transparent);
-    auto darken = [](uint8_t* d, int by) {
-        for (int c = 0; c < 3; ++c) d[c] = static_cast<uint8_t>(std::max(0, d[c] - by));
-    };
-    for (int row = y0; row < y1; ++row) {
-        const uint8_t* s = frame.scan_line(row - y) + 3 * (x0 - x);
-        uint8_t* d = dest.scan_line(row) + 3 * x0;
-        for (int col = x0; col < x1; ++col, s += 3, d += 3) {
-            const uint32_t v = s[0] | static_cast<uint32_t>(s[1]) << 8 | static_cast<uint32_t>(s[2]) << 16;
-            if (v == light) darken(d, 20);
-            else if (v == dark) darken(d, 40);
-            else if (v != clear) d[0] = s[0], d[1] = s[1], d[2] = s[2];
-        }
-    }
-}
-
 // Resizes target to the picture and copies it unchanged to (0, 0).
 void copy_picture(Bitmap& target, const Bitmap& picture) {
     target.set_size(picture.width(), picture.height());
@@ -87,7 +56,7 @@ bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, co
         if (!liquid) return false;
         copy_picture(target, *liquid);
         if (const Bitmap* glass = tile_frame(frames, r.image_many))
-            draw_keyed(target, 0, 0, *glass, vial_transparent);
+            draw_frame(light_shadow_key, dark_shadow_key, vial_transparent, 0, 0, target, *glass);
         return true;
     }
     const Bitmap* picture = tile_frame(frames, r.amount >= 2 ? r.image_many : r.image_one);
@@ -113,7 +82,7 @@ struct Window {
 void draw_on_cell(Bitmap& target, const Window& w, const Tplace& p, const Bitmap& picture) {
     const int x = static_cast<int>((p.x - w.left) * cell_size + cell_size - picture.width());
     const int y = static_cast<int>((p.y - w.top) * cell_size + cell_size - picture.height());
-    draw_keyed(target, x, y, picture, map_transparent);
+    draw_frame(light_shadow_key, dark_shadow_key, map_transparent, x, y, target, picture);
 }
 
 // Orders objects by row the way a selection sort does: the first of the smallest

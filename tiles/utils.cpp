@@ -115,8 +115,32 @@ TStrings split_text(const std::string& text, char delimiter) { return split_stri
 namespace {
 uint8_t darken(uint8_t v, int by) { return static_cast<uint8_t>(std::max(0, v - by)); }
 
-bool same(const uint8_t* p, TColor c) {
-    return p[0] == color_blue(c) && p[1] == color_green(c) && p[2] == color_red(c);
+// A colour as the 24-bit number its pixel bytes (blue, green, red) make.
+uint32_t pixel_number(TColor c) {
+    return static_cast<uint32_t>(color_blue(c) | color_green(c) << 8 | color_red(c) << 16);
+}
+
+// Blends n source pixels into n destination pixels of one row.
+void blend_row(TColor key1, TColor key2, TColor transparent, int alpha, uint8_t* d, const uint8_t* s, int n) {
+    const double a = alpha / 255.0;
+    const uint32_t light = pixel_number(key1), dark = pixel_number(key2), clear = pixel_number(transparent);
+    for (int x = 0; x < n; ++x, s += 3, d += 3) {
+        const uint32_t v = s[0] | static_cast<uint32_t>(s[1]) << 8 | static_cast<uint32_t>(s[2]) << 16;
+        if (key1 != 0 && v == light) {
+            for (int c = 0; c < 3; ++c) d[c] = darken(d[c], 20);
+        } else if (key2 != 0 && v == dark) {
+            for (int c = 0; c < 3; ++c) d[c] = darken(d[c], 40);
+        } else if (v == clear) {
+            // left as it is
+        } else if (alpha >= 255) {
+            d[0] = s[0];
+            d[1] = s[1];
+            d[2] = s[2];
+        } else if (alpha >= 1) {
+            for (int c = 0; c < 3; ++c)
+                d[c] = static_cast<uint8_t>(static_cast<int>(d[c] + (s[c] - d[c]) * a));
+        }
+    }
 }
 }  // namespace
 
@@ -124,36 +148,22 @@ void blend_bitmap(TColor key1, TColor key2, TColor transparent, int alpha, Bitma
     if (source.width() != dest.width() || source.height() != dest.height()) return;
     if (source.width() == 0 || source.height() == 0) return;
     dest.set_pixel_format_24();
-    const double a = alpha / 255.0;
-    for (int y = 0; y < source.height(); ++y) {
-        const uint8_t* s = source.scan_line(y);
-        uint8_t* d = dest.scan_line(y);
-        for (int x = 0; x < source.width(); ++x, s += 3, d += 3) {
-            if (key1 != 0 && same(s, key1)) {
-                for (int c = 0; c < 3; ++c) d[c] = darken(d[c], 20);
-            } else if (key2 != 0 && same(s, key2)) {
-                for (int c = 0; c < 3; ++c) d[c] = darken(d[c], 40);
-            } else if (same(s, transparent)) {
-                // left as it is
-            } else if (alpha >= 255) {
-                d[0] = s[0];
-                d[1] = s[1];
-                d[2] = s[2];
-            } else if (alpha >= 1) {
-                for (int c = 0; c < 3; ++c)
-                    d[c] = static_cast<uint8_t>(static_cast<int>(d[c] + (s[c] - d[c]) * a));
-            }
-        }
-    }
+    for (int y = 0; y < source.height(); ++y)
+        blend_row(key1, key2, transparent, alpha, dest.scan_line(y), source.scan_line(y), source.width());
 }
 
+// Blends straight into the part of dest that the frame covers: the same pixels as
+// copying that part out, blending and copying it back, without a work bitmap for
+// every frame drawn (the map view draws hundreds per render).
 void draw_blended(TColor key1, TColor key2, TColor transparent, int x, int y, int alpha, Bitmap& dest,
                   const Bitmap& frame) {
-    if (frame.empty()) return;
-    Bitmap work(frame.width(), frame.height());
-    bit_blt(work, 0, 0, frame.width(), frame.height(), dest, x, y);
-    blend_bitmap(key1, key2, transparent, alpha, work, frame);
-    bit_blt(dest, x, y, frame.width(), frame.height(), work, 0, 0);
+    if (frame.empty() || dest.empty()) return;
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame.width(), dest.width()));
+    const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame.height(), dest.height()));
+    for (int row = y0; row < y1; ++row)
+        blend_row(key1, key2, transparent, alpha, dest.scan_line(row) + 3 * x0,
+                  frame.scan_line(row - y) + 3 * (x0 - x), x1 - x0);
 }
 
 void draw_frame(TColor key1, TColor key2, TColor transparent, int x, int y, Bitmap& dest, const Bitmap& frame) {
