@@ -49,8 +49,6 @@ int Canvas::text_width(const std::string& text) const {
     return QFontMetrics(font).horizontalAdvance(from_cp1251(text));
 }
 
-int Canvas::text_height(const std::string&) const { return QFontMetrics(font).height(); }
-
 void Canvas::draw(int x, int y, const Bitmap& bitmap) {
     if (!target_ || bitmap.empty()) return;
     bit_blt(*target_, x, y, bitmap.width(), bitmap.height(), bitmap.image(), 0, 0);

@@ -44,7 +44,6 @@ public:
     // The same without filling the text's background.
     void text_out_transparent(int x, int y, const std::string& text);
     int text_width(const std::string& text) const;
-    int text_height(const std::string& text) const;
     // An unscaled copy of a bitmap with its top-left corner at (x, y).
     void draw(int x, int y, const Bitmap& bitmap);
     void move_to(int x, int y);
