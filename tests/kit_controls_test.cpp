@@ -110,6 +110,44 @@ TEST_F(ControlsFixture, ComboIndexesAndItems) {
     EXPECT_EQ(combo.item_index(), -1);
 }
 
+// A pick clicks its item in the drop-down list as a user would, whatever the
+// box's width, style and pictures, also when the list has to scroll to it.
+TEST_F(ControlsFixture, PickFindsTheItemInAnyDropDownList) {
+    ImageList images(32, 32);
+    images.add(Bitmap(32, 32));
+    struct Case {
+        const char* what;
+        ComboStyle style;
+        int width;
+        bool pictures;
+        int lines;
+    };
+    const std::vector<Case> cases = {
+        {"narrow pick-only", ComboStyle::drop_down_list, 60, false, 16},
+        {"narrow pick-only with pictures", ComboStyle::drop_down_list, 60, true, 16},
+        {"narrow editable", ComboStyle::drop_down, 60, false, 16},
+        {"narrow editable with pictures", ComboStyle::drop_down, 60, true, 16},
+        {"pick-only showing four lines", ComboStyle::drop_down_list, 145, false, 4},
+        {"narrow editable showing four lines", ComboStyle::drop_down, 60, false, 4},
+    };
+    for (const auto& c : cases) {
+        ComboBox combo(w, c.style);
+        combo.set_bounds(60, 218, c.width, 22);
+        for (int i = 0; i <= 10; ++i) combo.add_item(std::to_string(i), c.pictures ? 0 : -1);
+        if (c.pictures) combo.set_images(&images);
+        combo.set_drop_down_count(c.lines);
+        combo.set_item_index(0);
+        combo.on_change = count();
+        shown();
+        for (int index : {10, 3}) {
+            events = 0;
+            user::pick(combo, index);
+            EXPECT_EQ(combo.item_index(), index) << c.what;
+            EXPECT_EQ(events, 1) << c.what;
+        }
+    }
+}
+
 TEST_F(ControlsFixture, EditableComboFollowsItsText) {
     ComboBox combo(w, ComboStyle::drop_down);
     combo.set_bounds(0, 0, 120, 24);

@@ -146,11 +146,23 @@ void pick(ComboBox& combo, int index) {
     c->showPopup();
     process_events();
     QAbstractItemView* view = c->view();
-    const QRect r = view->visualRect(view->model()->index(index, 0));
+    const QModelIndex item = view->model()->index(index, c->modelColumn());
+    view->scrollTo(item);
+    // An item's rectangle can be wider than a narrow box's list: the user
+    // clicks the part of the item that is on screen.
+    const QRect r = view->visualRect(item).intersected(view->viewport()->rect());
+    if (r.isEmpty()) {
+        c->hidePopup();
+        process_events();
+        throw std::logic_error("pick: the item is not in the drop-down list");
+    }
     QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
     process_events();
-    if (view->isVisible()) c->hidePopup();
+    // A list still open has not taken the click: no pick happened.
+    const bool missed = view->isVisible();
+    if (missed) c->hidePopup();
     process_events();
+    if (missed) throw std::logic_error("pick: the click picked nothing");
 }
 
 void pick(ListBox& list, int index) {

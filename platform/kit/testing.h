@@ -28,7 +28,8 @@ void wheel(StringGrid& grid, int notches);
 // Drags a grid's scroll bars to a position, as the user does.
 void scroll_to(StringGrid& grid, int left_col, int top_row);
 
-// Picks an item of a combo box from its drop-down list.
+// Picks an item of a combo box by clicking it in its drop-down list, scrolled
+// to it (throws std::logic_error when the click picks nothing).
 void pick(ComboBox& combo, int index);
 // Picks a line of a list box with the mouse.
 void pick(ListBox& list, int index);
