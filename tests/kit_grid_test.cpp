@@ -68,6 +68,33 @@ TEST_F(GridFixture, WhichInputSelects) {
     }
 }
 
+// A wide grid is crossed with a horizontal wheel or Shift and the wheel; the
+// plain wheel still scrolls rows. Each step starts where the one before ended.
+TEST_F(GridFixture, WheelScrollsSidewaysWithShiftOrAHorizontalWheel) {
+    g.set_col_count(40);
+    ShiftState shift;
+    shift.shift = true;
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        std::vector<std::string> events;
+    };
+    const std::vector<Case> cases = {
+        {"Shift and the wheel down", [&] { user::wheel(g, -3, shift); }, {"top-left 4,1"}},
+        {"Shift and the wheel up", [&] { user::wheel(g, 1, shift); }, {"top-left 3,1"}},
+        {"horizontal wheel to the right", [&] { user::wheel_sideways(g, -5); }, {"top-left 8,1"}},
+        {"horizontal wheel to the left", [&] { user::wheel_sideways(g, 2); }, {"top-left 6,1"}},
+        {"plain wheel down", [&] { user::wheel(g, -2); }, {"top-left 6,3"}},
+        {"past the first column", [&] { user::wheel(g, 20, shift); }, {"top-left 1,3"}},
+    };
+    for (const auto& c : cases) {
+        log.clear();
+        c.act();
+        EXPECT_EQ(log, c.events) << c.what;
+    }
+    EXPECT_EQ(at(g.col(), g.row()), "1,1");  // scrolling selects nothing
+}
+
 TEST_F(GridFixture, RefusedOrFailedSelectionKeepsTheCell) {
     g.on_select_cell = [](int c, int, bool& ok) {
         if (c == 5) throw std::runtime_error("bad cell");

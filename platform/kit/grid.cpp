@@ -125,8 +125,12 @@ protected:
         }
     }
     void wheelEvent(QWheelEvent* e) override {
-        const int notches = e->angleDelta().y() / 120;
-        if (notches != 0) grid_->set_top_row(grid_->top_row_ - notches);
+        // A horizontal wheel, and the wheel with Shift held, scroll by columns,
+        // so a wide grid can be crossed without its scroll bar.
+        QPoint notches = e->angleDelta() / 120;
+        if ((e->modifiers() & Qt::ShiftModifier) && notches.x() == 0) notches = QPoint(notches.y(), 0);
+        if (!notches.isNull())
+            grid_->set_top_left(grid_->left_col_ - notches.x(), grid_->top_row_ - notches.y());
         e->accept();
     }
     void keyPressEvent(QKeyEvent* e) override {

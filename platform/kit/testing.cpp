@@ -118,13 +118,23 @@ void press_key(Control& control, int key, ShiftState shift) {
     process_events();
 }
 
-void wheel(StringGrid& grid, int notches) {
+namespace {
+// A wheel event over the middle of a grid's cells; angle in eighths of a degree.
+void send_wheel(StringGrid& grid, QPoint angle, Qt::KeyboardModifiers m) {
     QWidget* w = grid_view(grid);
     const QPoint p = w->rect().center();
-    QWheelEvent e(p, w->mapToGlobal(p), QPoint(), QPoint(0, notches * 120), Qt::NoButton, Qt::NoModifier,
-                  Qt::NoScrollPhase, false);
+    QWheelEvent e(p, w->mapToGlobal(p), QPoint(), angle, Qt::NoButton, m, Qt::NoScrollPhase, false);
     QApplication::sendEvent(w, &e);
     process_events();
+}
+}  // namespace
+
+void wheel(StringGrid& grid, int notches, ShiftState shift) {
+    send_wheel(grid, QPoint(0, notches * 120), modifiers(shift));
+}
+
+void wheel_sideways(StringGrid& grid, int notches) {
+    send_wheel(grid, QPoint(notches * 120, 0), Qt::NoModifier);
 }
 
 void scroll_to(StringGrid& grid, int left_col, int top_row) {

@@ -23,8 +23,12 @@ void press_at(Control& control, int x, int y, MouseButton button = MouseButton::
 void click(Control& control);
 // Presses a key on the control that then has the focus (key codes of kit::keys).
 void press_key(Control& control, int key, ShiftState shift = {});
-// Turns the mouse wheel over a grid by a number of notches (positive: up).
-void wheel(StringGrid& grid, int notches);
+// Turns the mouse wheel over a grid by a number of notches (positive: up),
+// with keys held (Shift: the grid scrolls sideways).
+void wheel(StringGrid& grid, int notches, ShiftState shift = {});
+// Turns a horizontal wheel (a tilting wheel, a touchpad) over a grid by a
+// number of notches (positive: to the left).
+void wheel_sideways(StringGrid& grid, int notches);
 // Drags a grid's scroll bars to a position, as the user does.
 void scroll_to(StringGrid& grid, int left_col, int top_row);
 
