@@ -38,6 +38,12 @@ bool ScriptedModal::ask_delete() {
     return answer;
 }
 
+bool ScriptedModal::ask_ok(const std::string& text) {
+    const bool answer = take(ok_answers, true);
+    transcript.push_back("ask_ok(" + text + ") -> " + (answer ? "1" : "0"));
+    return answer;
+}
+
 bool ScriptedModal::ask_sure() {
     const bool answer = take(sure_answers, true);
     transcript.push_back(std::string("ask_sure -> ") + (answer ? "1" : "0"));

@@ -22,6 +22,8 @@ public:
     virtual void message(const std::string& text) = 0;
     // "delete?" in a box captioned "Error" with the error icon, OK and Cancel: true on OK.
     virtual bool ask_delete() = 0;
+    // The same box with another question (such as "add res?"): true on OK.
+    virtual bool ask_ok(const std::string& text) = 0;
     // "Are you sure?" captioned "Warning", Cancel the default, and Yes: true on Yes.
     virtual bool ask_sure() = 0;
     // The general error handler's box: error icon, OK, the program's title as caption.
@@ -43,11 +45,12 @@ std::unique_ptr<ModalServices> set_modal(std::unique_ptr<ModalServices> services
 
 // Answers from queues; an empty queue gives the default answer (OK / Yes / 1 /
 // cancelled dialog). Every call is written to the transcript as one line:
-// "message: <text>", "ask_delete -> 1", "ask_sure -> 0", "error: <text>",
+// "message: <text>", "ask_delete -> 1", "ask_ok(<text>) -> 0", "ask_sure -> 0", "error: <text>",
 // "ask_quant -> 5", "save_file(<folder>|<name>|<ext>) -> <path or cancel>", likewise open_file.
 class ScriptedModal : public ModalServices {
 public:
     std::deque<bool> delete_answers;
+    std::deque<bool> ok_answers;
     std::deque<bool> sure_answers;
     std::deque<int> quant_answers;
     std::deque<std::optional<std::string>> save_answers;
@@ -58,6 +61,7 @@ public:
 
     void message(const std::string& text) override;
     bool ask_delete() override;
+    bool ask_ok(const std::string& text) override;
     bool ask_sure() override;
     void error(const std::string& text) override;
     int ask_quant() override;

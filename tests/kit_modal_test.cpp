@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -58,13 +59,23 @@ TEST(KitQtModal, MessageBoxes) {
     EXPECT_EQ(seen.icon, QMessageBox::Critical);
     EXPECT_EQ(seen.buttons, "OK;");
 
-    for (auto [press, expected] : {std::pair{QMessageBox::Ok, true}, std::pair{QMessageBox::Cancel, false}}) {
-        seen = {};
-        answer_box(seen, press);
-        EXPECT_EQ(m.ask_delete(), expected);
-        EXPECT_EQ(seen.title, "Error");
-        EXPECT_EQ(seen.text, "delete?");
-        EXPECT_EQ(seen.icon, QMessageBox::Critical);
+    // "delete?" and the questions in its style: caption "Error", error icon, OK and Cancel.
+    const std::pair<std::function<bool()>, std::string> questions[] = {
+        {[&] { return m.ask_delete(); }, "delete?"},
+        {[&] { return m.ask_ok("add res?"); }, "add res?"},
+        {[&] { return m.ask_ok("\xE4\xE0?"); }, "\xD0\xB4\xD0\xB0?"},  // Windows-1251 shown as UTF-8
+    };
+    for (const auto& [ask, text] : questions) {
+        for (auto [press, expected] : {std::pair{QMessageBox::Ok, true}, std::pair{QMessageBox::Cancel, false}}) {
+            seen = {};
+            answer_box(seen, press);
+            EXPECT_EQ(ask(), expected) << text;
+            EXPECT_EQ(seen.title, "Error");
+            EXPECT_EQ(seen.text, text);
+            EXPECT_EQ(seen.icon, QMessageBox::Critical);
+            EXPECT_EQ(seen.buttons, "OK;Cancel;");
+            EXPECT_EQ(seen.default_button, "OK");
+        }
     }
     for (auto [press, expected] : {std::pair{QMessageBox::Yes, true}, std::pair{QMessageBox::Cancel, false}}) {
         seen = {};
@@ -74,6 +85,21 @@ TEST(KitQtModal, MessageBoxes) {
         EXPECT_EQ(seen.text, "Are you sure?");
         EXPECT_EQ(seen.default_button, "Cancel");
     }
+}
+
+// The scripted questions answer from their own queues (OK when empty) and
+// write one transcript line each.
+TEST(ScriptedModalQuestions, AnswerFromTheirOwnQueues) {
+    ScriptedModal m;
+    m.ok_answers = {false};
+    m.delete_answers = {true};
+    EXPECT_FALSE(m.ask_ok("add res?"));
+    EXPECT_TRUE(m.ask_ok("add res?"));  // the queue is empty again
+    EXPECT_TRUE(m.ask_delete());
+    m.delete_answers = {false};
+    EXPECT_FALSE(m.ask_delete());
+    EXPECT_EQ(m.transcript, (std::vector<std::string>{"ask_ok(add res?) -> 0", "ask_ok(add res?) -> 1",
+                                                      "ask_delete -> 1", "ask_delete -> 0"}));
 }
 
 TEST(KitQtModal, QuantityBox) {

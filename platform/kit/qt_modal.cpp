@@ -55,8 +55,11 @@ void QtModal::message(const std::string& text) {
     run_box(box);
 }
 
-bool QtModal::ask_delete() {
-    QMessageBox box(QMessageBox::Critical, "Error", "delete?", QMessageBox::Ok | QMessageBox::Cancel, owner());
+bool QtModal::ask_delete() { return ask_ok("delete?"); }
+
+bool QtModal::ask_ok(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, "Error", from_cp1251(text), QMessageBox::Ok | QMessageBox::Cancel,
+                    owner());
     box.setDefaultButton(QMessageBox::Ok);
     box.setEscapeButton(QMessageBox::Cancel);
     int answer = QMessageBox::Cancel;

@@ -12,6 +12,8 @@ public:
     void message(const std::string& text) override;
     // "delete?", caption "Error", error icon, OK and Cancel: true on OK.
     bool ask_delete() override;
+    // The "delete?" box with another question: true on OK.
+    bool ask_ok(const std::string& text) override;
     // "Are you sure?", caption "Warning", Cancel (the default) and Yes: true on Yes.
     bool ask_sure() override;
     // Error icon, OK, captioned with program_title(); the text as given.
