@@ -110,6 +110,42 @@ TEST_F(GridFixture, RefusedOrFailedSelectionKeepsTheCell) {
     EXPECT_EQ(at(g.col(), g.row()), "3,2");
 }
 
+// A select handler may shrink its grid below the cell being selected (an
+// editor deletes the row picked): the move then goes to a cell that exists.
+TEST_F(GridFixture, SelectionShrinkingTheGridLandsOnACellThatExists) {
+    struct Case {
+        const char* what;
+        int rows_left;
+        std::function<void()> act;
+        std::string cell;
+    };
+    const std::vector<Case> cases = {
+        {"mouse, down to one row", 1, [&] { user::press_cell(g, 2, 3); }, "2,0"},
+        {"keyboard, down to one row", 1, [&] { user::press_key(g, keys::down); }, "2,0"},
+        {"mouse, down to one data row", 2, [&] { user::press_cell(g, 2, 3); }, "2,1"},
+        {"keyboard, down to one data row", 2, [&] { user::press_key(g, keys::down); }, "2,1"},
+    };
+    for (const auto& c : cases) {
+        g.set_row_count(10);
+        g.set_fixed_rows(1);
+        g.set_cell_position(2, 2);
+        g.on_select_cell = [&](int, int row, bool&) {
+            if (row == 3) g.set_row_count(c.rows_left);
+        };
+        std::vector<std::string> focused;
+        g.on_draw_cell = [&](int col, int row, Rect, GridDrawState s) {
+            EXPECT_TRUE(col < g.col_count() && row < g.row_count()) << c.what << ": painted " << at(col, row);
+            if (s.focused) focused.push_back(at(col, row));
+        };
+        c.act();
+        EXPECT_EQ(at(g.col(), g.row()), c.cell) << c.what;
+        focused.clear();
+        g.refresh();
+        EXPECT_EQ(focused, std::vector<std::string>{c.cell}) << c.what;
+        g.on_draw_cell = nullptr;
+    }
+}
+
 TEST_F(GridFixture, DrawOrderFixedCornerRowsColumnsThenDataRowByRow) {
     g.set_col_count(3);
     g.set_row_count(3);

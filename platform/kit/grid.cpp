@@ -538,10 +538,13 @@ bool StringGrid::user_select(int col, int row) {
         });
     // A handler that failed or refused leaves the current cell where it was.
     if (!finished || !can_select) return false;
+    // The handler may have shrunk the grid below the cell (an editor deleting
+    // the row picked): the move goes to the nearest cell that still exists.
     col_ = col;
     row_ = row;
+    clamp_position();
     invalidate();
-    scroll_into_view(col, row);
+    scroll_into_view(col_, row_);
     return true;
 }
 

@@ -498,7 +498,8 @@ enum class ScrollBars { none, horizontal, vertical, both };
 // moves, on every left press on a non-fixed cell (also the current one) and on
 // every keyboard move (also when a left drag enters another data cell); never
 // for the right or middle button, the wheel, the scroll bars or code. A refused
-// or failed selection leaves the current cell. A left press selects first, then
+// or failed selection leaves the current cell; when the handler has shrunk the
+// grid, the current cell moves to the nearest one that still exists. A left press selects first, then
 // runs on_mouse_down; a right press only runs on_mouse_down (and shows the popup
 // menu, if any). The wheel scrolls by rows; a horizontal wheel, and the wheel
 // with Shift held, scroll by columns.
