@@ -183,6 +183,39 @@ TEST_F(ControlsFixture, ListBoxLines) {
     EXPECT_EQ(list.item(3), "");
 }
 
+// The line clicked is selected before the click handler runs, so the handler
+// reads it; a click below the last line leaves no line selected, and the
+// handler reads that. Each step starts where the one before ended.
+TEST_F(ControlsFixture, ListBoxClickHandlerReadsTheLineClicked) {
+    ListBox list(w);
+    list.set_bounds(0, 0, 120, 200);  // room below the lines
+    for (const char* s : {"a", "b", "c", "d"}) list.add(s);
+    list.set_item_index(0);
+    std::vector<int> read;
+    list.on_click = [&] { read.push_back(list.item_index()); };
+    shown();
+    struct Case {
+        const char* what;
+        std::function<void()> act;
+        int index;
+    };
+    const std::vector<Case> cases = {
+        {"click line 2 with line 0 selected", [&] { user::pick(list, 2); }, 2},
+        {"click the selected line again", [&] { user::pick(list, 2); }, 2},
+        {"click below the last line", [&] { user::press_at(list, 20, 190); }, -1},
+        {"arrow key down", [&] { user::press_key(list, keys::down); }, 3},
+        {"click a line with none selected", [&] { list.set_item_index(-1); user::pick(list, 1); }, 1},
+        {"click below the last line with none selected",
+         [&] { list.set_item_index(-1); user::press_at(list, 20, 190); }, -1},
+    };
+    for (const auto& c : cases) {
+        read.clear();
+        c.act();
+        EXPECT_EQ(read, std::vector<int>{c.index}) << c.what;
+        EXPECT_EQ(list.item_index(), c.index) << c.what;
+    }
+}
+
 TEST_F(ControlsFixture, RadioButtonsAreExclusiveWithinTheirParent) {
     GroupBox group(w, "OR");
     RadioButton a(group, "a", true), b(group, "b");

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -344,30 +345,63 @@ const Bitmap* ImageList::get(int index) const {
 // ---------------------------------------------------------------- ListBox
 
 namespace {
+// The view moves its current line before it selects it, so a pick by the mouse
+// is reported once the view has handled the mouse event: the click handler
+// reads the line picked.
 class ListWidget : public QListWidget {
 public:
+    explicit ListWidget(ListBox* box) : box_(box) {}
     bool setting = false;
-    bool changed_in_press = false;
+    bool in_mouse = false;  // the view is handling a mouse event
+    bool moved = false;     // the current line moved in it
+
+protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        // Every left click is a pick, also of the line already selected. Below
+        // the last line the view settles the selection on release: the pick waits.
+        const bool left = e->button() == Qt::LeftButton;
+        const bool on_line = indexAt(e->position().toPoint()).isValid();
+        pick_on_release_ = left && !on_line;
+        handle_mouse([&] { QListWidget::mousePressEvent(e); }, left && on_line);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        handle_mouse([&] { QListWidget::mouseMoveEvent(e); }, false);
+    }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        const bool pick = pick_on_release_ && e->button() == Qt::LeftButton;
+        pick_on_release_ = false;
+        handle_mouse([&] { QListWidget::mouseReleaseEvent(e); }, pick);
+    }
+
+private:
+    // The view's own handling, then one pick when the current line moved in
+    // it or the event is a pick of its own.
+    template <typename F>
+    void handle_mouse(F handle, bool pick) {
+        in_mouse = true;
+        moved = false;
+        handle();
+        in_mouse = false;
+        if (!pick && !moved) return;
+        pick_on_release_ = false;
+        fire(box_->on_click);
+    }
+    ListBox* box_;
+    bool pick_on_release_ = false;
 };
 }  // namespace
 
-ListBox::ListBox(Control& parent) : Control(&parent, new ListWidget) {
+ListBox::ListBox(Control& parent) : Control(&parent, new ListWidget(this)) {
     auto* l = as<ListWidget>(widget_);
     route(l->viewport(), this);
     l->resize(121, 97);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     QObject::connect(l, &QListWidget::currentRowChanged, [this, l](int) {
         if (l->setting) return;
-        if (QApplication::mouseButtons() != Qt::NoButton) l->changed_in_press = true;
-        fire(on_click);
-    });
-    QObject::connect(l, &QListWidget::itemClicked, [this, l](QListWidgetItem*) {
-        // A click on the line already selected is a pick as well.
-        if (l->changed_in_press) {
-            l->changed_in_press = false;
-            return;
-        }
-        fire(on_click);
+        if (l->in_mouse)
+            l->moved = true;
+        else
+            fire(on_click);  // keys select the line together with moving to it
     });
 }
 

@@ -363,7 +363,10 @@ private:
     std::vector<Bitmap> images_;
 };
 
-// Lines with one selection; on_click on a user's pick of a line.
+// Lines with one selection; on_click on a user's pick of a line (by the mouse,
+// also of the line already selected, or by the keys), once the line is
+// selected: item_index() gives it. A left click below the last line selects
+// no line and fires on_click as well.
 class ListBox : public Control {
 public:
     explicit ListBox(Control& parent);

@@ -4,6 +4,7 @@
 #include "platform/kit/kit_private.h"
 
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -99,8 +100,15 @@ void press_cell(StringGrid& grid, int col, int row, MouseButton button, ShiftSta
 
 void press_at(Control& control, int x, int y, MouseButton button, ShiftState shift) {
     QWidget* w = control.widget();
-    if (auto* grid = dynamic_cast<StringGrid*>(&control)) w = grid_view(*grid);
-    mouse_click(w, QPoint(x, y), qt_button(button), modifiers(shift));
+    QPoint p(x, y);
+    if (auto* grid = dynamic_cast<StringGrid*>(&control)) {
+        w = grid_view(*grid);
+    } else if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
+        // Lines and text take the mouse in the area inside the frame.
+        w = area->viewport();
+        p = w->mapFrom(control.widget(), p);
+    }
+    mouse_click(w, p, qt_button(button), modifiers(shift));
 }
 
 void click(Control& control) {
