@@ -502,10 +502,10 @@ enum class ScrollBars { none, horizontal, vertical, both };
 // every keyboard move (also when a left drag enters another data cell); never
 // for the right or middle button, the wheel, the scroll bars or code. A refused
 // or failed selection leaves the current cell; when the handler has shrunk the
-// grid, the current cell moves to the nearest one that still exists. A left press selects first, then
-// runs on_mouse_down; a right press only runs on_mouse_down (and shows the popup
-// menu, if any). The wheel scrolls by rows; a horizontal wheel, and the wheel
-// with Shift held, scroll by columns.
+// grid, the current cell moves to the nearest one that still exists. A left
+// press selects first, then runs on_mouse_down; a right press only runs
+// on_mouse_down (and shows the popup menu, if any). The wheel scrolls by rows;
+// a horizontal wheel, and the wheel with Shift held, scroll by columns.
 //
 // on_top_left_changed fires on every change of the top-left visible cell,
 // whatever moved it (scroll bars, wheel, keyboard, a selection scrolled into
