@@ -19,20 +19,13 @@ std::mt19937_64& generator() {
     return engine;
 }
 
-// Renumbers a reference to a placed NPC after NPC gone was removed: -1 when
-// it named that NPC, one less when it named a later one.
-void shift_npc(int32_t& ref, int32_t gone) {
-    if (ref == gone) ref = -1;
-    else if (ref > gone) --ref;
-}
-
 }  // namespace
 
 int32_t object_at(Tplace place, uint8_t mode, const TWorld& world) {
-    if (!is_cell(place, world) || (mode != 0 && mode != 2)) return -1;
+    if (!is_cell(place, world) || (mode != find_object::blocking && mode != find_object::any)) return -1;
     for (std::size_t i = 0; i < world.mapobjects.size(); ++i) {
         const Tmapobject& o = world.mapobjects[i];
-        if (o.place == place && (mode == 2 || blocking(o))) return static_cast<int32_t>(i);
+        if (o.place == place && (mode == find_object::any || blocking(o))) return static_cast<int32_t>(i);
     }
     return -1;
 }
@@ -40,12 +33,12 @@ int32_t object_at(Tplace place, uint8_t mode, const TWorld& world) {
 void things_at(int32_t mode, Tplace place, const TWorld& world, Tinvitems& result) {
     result.clear();
     if (!is_cell(place, world)) return;
-    if (mode == 0 || mode == 1)
+    if (mode == find_things::all || mode == find_things::items)
         for (std::size_t i = 0; i < world.items.size(); ++i)
-            if (world.items[i].place == place) result.push_back({1, static_cast<int32_t>(i), 1});
-    if (mode == 0 || mode == 2)
+            if (world.items[i].place == place) result.push_back({thing::item, static_cast<int32_t>(i), 1});
+    if (mode == find_things::all || mode == find_things::resources)
         for (std::size_t i = 0; i < world.resources.size(); ++i)
-            if (world.resources[i].place == place) result.push_back({2, static_cast<int32_t>(i), 1});
+            if (world.resources[i].place == place) result.push_back({thing::resource, static_cast<int32_t>(i), 1});
 }
 
 int32_t npc_at(Tplace place, const TWorld& world) {
@@ -56,7 +49,7 @@ int32_t npc_at(Tplace place, const TWorld& world) {
 }
 
 bool cell_free(Tplace place, const TWorld& world) {
-    return is_cell(place, world) && npc_at(place, world) == -1 && object_at(place, 0, world) == -1;
+    return is_cell(place, world) && npc_at(place, world) == -1 && object_at(place, find_object::blocking, world) == -1;
 }
 
 bool any_of_row(int32_t row, const tintarray& list, const TWorld& world) {
@@ -93,20 +86,21 @@ int32_t place_npc(int32_t row, Tplace place, Tcounter counter, TWorld& world) {
     const int32_t n = static_cast<int32_t>(world.npcs.size() - 1);
 
     for (const Tinvitem& e : tpl.inventory) {
-        if (e.kind == 1) create_item(e.index, n, -1, world, no_place, slot_inventory);
-        if (e.kind == 2) create_resource(e.index, e.count, n, world, no_place, -1, link_inventory, -1, -1, -1);
+        if (e.kind == thing::item) create_item(e.index, n, -1, world, no_place, slot::inventory);
+        if (e.kind == thing::resource)
+            create_resource(world, {.row = e.index, .amount = e.count, .npc = n, .link = links::inventory});
     }
-    if (tpl.head >= 0) create_item(tpl.head, n, -1, world, no_place, slot_head);
-    if (tpl.body >= 0) create_item(tpl.body, n, -1, world, no_place, slot_body);
-    if (tpl.left_hand.index >= 0 && tpl.left_hand.kind == 1)
-        create_item(tpl.left_hand.index, n, -1, world, no_place, slot_left_hand);
-    if (tpl.right_hand.index >= 0 && tpl.right_hand.kind == 1)
-        create_item(tpl.right_hand.index, n, -1, world, no_place, slot_right_hand);
-    if (tpl.left_hand.index >= 0 && tpl.left_hand.kind == 2)
-        create_resource(tpl.left_hand.index, tpl.left_hand.count, n, world, no_place, -1, link_left_hand, -1, -1, -1);
-    if (tpl.right_hand.index >= 0 && tpl.right_hand.kind == 2)
-        create_resource(tpl.right_hand.index, tpl.right_hand.count, n, world, no_place, -1, link_right_hand, -1, -1,
-                        -1);
+    if (tpl.head >= 0) create_item(tpl.head, n, -1, world, no_place, slot::head);
+    if (tpl.body >= 0) create_item(tpl.body, n, -1, world, no_place, slot::body);
+    const Tinvitem& left = tpl.left_hand;
+    const Tinvitem& right = tpl.right_hand;
+    if (left.index >= 0 && left.kind == thing::item) create_item(left.index, n, -1, world, no_place, slot::left_hand);
+    if (right.index >= 0 && right.kind == thing::item)
+        create_item(right.index, n, -1, world, no_place, slot::right_hand);
+    if (left.index >= 0 && left.kind == thing::resource)
+        create_resource(world, {.row = left.index, .amount = left.count, .npc = n, .link = links::left_hand});
+    if (right.index >= 0 && right.kind == thing::resource)
+        create_resource(world, {.row = right.index, .amount = right.count, .npc = n, .link = links::right_hand});
     return n;
 }
 
@@ -118,8 +112,8 @@ void delete_npc(int32_t index, TWorld& world) {
     std::vector<int32_t> items, resources;
     const Tchar& n = world.npcs[index];
     const auto take = [&](const Tinvitem& e) {
-        if (e.kind == 1) items.push_back(e.index);
-        if (e.kind == 2) resources.push_back(e.index);
+        if (e.kind == thing::item) items.push_back(e.index);
+        if (e.kind == thing::resource) resources.push_back(e.index);
     };
     for (const Tinvitem& e : n.inventory) take(e);
     items.push_back(n.head);
@@ -129,14 +123,7 @@ void delete_npc(int32_t index, TWorld& world) {
     links::erase_all(std::move(items), std::move(resources), world);
 
     world.npcs.erase(world.npcs.begin() + index);
-    for (Tpitem& it : world.items) shift_npc(it.holder_npc, index);
-    for (Tpres& r : world.resources) shift_npc(r.holder_npc, index);
-    for (Ttrigger& t : world.triggers) {
-        if (t.kind == 4) shift_npc(t.target, index);
-        for (Tevent& e : t.events)
-            if (e.action == 20) shift_npc(e.target, index);
-    }
-    shift_npc(world.player.npc, index);
+    links::follow_removal(Names::placed_npc, index, world);
 }
 
 void random_place_seed(uint32_t seed) { generator().seed(seed); }

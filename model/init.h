@@ -17,6 +17,140 @@
 #include <string>
 #include <vector>
 
+// ---- names of the codes the records store ----
+// Each name stands for the number the world file holds; naming a code never
+// changes its value.
+
+// What a thing list entry (Tinvitem::kind) names; delete_thing and draw_thing
+// take the same kinds.
+namespace thing {
+constexpr int32_t item = 1;
+constexpr int32_t resource = 2;
+}  // namespace thing
+
+// Where a placed item sits (Tpitem::slot).
+namespace slot {
+constexpr uint8_t cell = 0;       // loose on a cell
+constexpr uint8_t inventory = 1;  // in an NPC's inventory or an object's contents
+constexpr uint8_t head = 2;
+constexpr uint8_t left_hand = 3;
+constexpr uint8_t right_hand = 4;
+constexpr uint8_t body = 5;
+}  // namespace slot
+
+// How a placed resource is held (Tpres::link).
+namespace links {
+constexpr uint16_t cell = 0;       // loose on a cell
+constexpr uint16_t inventory = 1;  // in an NPC's inventory or an object's contents
+constexpr uint16_t left_hand = 3;
+constexpr uint16_t right_hand = 4;
+constexpr uint16_t loaded = 6;  // an item's clip
+constexpr uint16_t inside = 7;  // an item's contents or chamber, or a resource's contents
+}  // namespace links
+
+// Terrain kinds (Tterrain::kind) where no NPC and only floating objects may stand.
+namespace terrain {
+constexpr int8_t void_ = 0;
+constexpr int8_t water = 9;
+constexpr int8_t deep_water = 10;
+}  // namespace terrain
+
+inline bool floating_only(int32_t terrain_kind) {
+    return terrain_kind == terrain::void_ || terrain_kind == terrain::water || terrain_kind == terrain::deep_water;
+}
+
+// Item classes (Tpitem::item_class) the model tests.
+namespace item_class {
+constexpr int32_t hat = 9;
+constexpr int32_t helm = 10;
+constexpr int32_t leather_coat = 11;
+constexpr int32_t ring_mail = 12;
+constexpr int32_t plate = 13;
+constexpr int32_t revolver = 17;  // has chambers: one contents entry per chamber
+}  // namespace item_class
+
+// Items of these classes go on the head or on the body.
+inline bool worn_on_head(int32_t c) { return c == item_class::hat || c == item_class::helm; }
+inline bool worn_on_body(int32_t c) { return c >= item_class::leather_coat && c <= item_class::plate; }
+
+// The most chambers a placed revolver may get: a catalogue entry from a file may
+// ask for billions, which would take all memory instead of refusing.
+constexpr int32_t max_chambers = 65536;
+
+// Resource kinds (Tpres::kind) the model tests.
+namespace resource_kind {
+constexpr int32_t ammo = 7;
+constexpr int32_t clip = 8;
+constexpr int32_t cell = 9;
+constexpr int32_t liquid = 12;   // exists only as a vial's filling
+constexpr int32_t vial = 13;
+constexpr int32_t mixture = 14;  // "mixture of metabolism": a vial's filling too
+}  // namespace resource_kind
+
+// Clips, cells and vials are always one piece.
+inline bool single_piece(int32_t kind) {
+    return kind == resource_kind::clip || kind == resource_kind::cell || kind == resource_kind::vial;
+}
+
+// What a recipe makes (Tcraft::product_kind): which catalogue Tcraft::product indexes.
+namespace product {
+constexpr int32_t object = 0;
+constexpr int32_t item = 1;
+constexpr int32_t resource = 2;
+}  // namespace product
+
+// Which ways a path may be walked (Tpath::ways).
+namespace ways {
+constexpr uint8_t none = 0;
+constexpr uint8_t one_way = 1;
+constexpr uint8_t both = 2;
+}  // namespace ways
+
+// Trigger kinds (Ttrigger::kind), indexes into trigger_kinds.
+namespace trigger_kind {
+constexpr uint8_t timer = 1;  // adds its interval to its counter after each run
+constexpr uint8_t panel_square = 2;
+constexpr uint8_t button = 3;
+constexpr uint8_t char_death = 4;  // watches a placed NPC; every other kind a placed object
+constexpr uint8_t destroy_obj = 5;
+constexpr uint8_t panel_round = 6;
+constexpr uint8_t panel_line_h = 7;
+constexpr uint8_t panel_line_v = 8;
+}  // namespace trigger_kind
+
+// Event actions (Tevent::action), indexes into event_actions.
+namespace action {
+constexpr uint8_t nothing = 0;
+constexpr uint8_t show_message = 1;
+constexpr uint8_t switch_trigger_active = 2;
+constexpr uint8_t set_trigger_active = 3;
+constexpr uint8_t switch_object_pass = 4;
+constexpr uint8_t set_object_pass = 5;
+constexpr uint8_t switch_object_visible = 6;
+constexpr uint8_t set_object_visible = 7;
+constexpr uint8_t switch_object_closed = 8;
+constexpr uint8_t set_object_closed = 9;
+constexpr uint8_t switch_object_locked = 10;
+constexpr uint8_t set_object_locked = 11;
+constexpr uint8_t move_object = 12;
+constexpr uint8_t switch_path_ways = 13;
+constexpr uint8_t set_path_ways = 14;
+constexpr uint8_t respawn_resource = 15;
+constexpr uint8_t respawn_item = 16;
+constexpr uint8_t respawn_npc = 17;
+constexpr uint8_t check_trigger = 18;
+constexpr uint8_t act_trigger = 19;
+constexpr uint8_t check_char_dead = 20;
+constexpr uint8_t switch_trigger_visible = 21;
+constexpr uint8_t set_trigger_visible = 22;
+constexpr int count = 23;
+}  // namespace action
+
+// The event target of a trigger or object action whose entry was deleted.
+// -1 would mean the running trigger or the object it watches; -2 names
+// nothing, so the event fails instead of acting on something else.
+constexpr int32_t deleted_target = -2;
+
 // A cell: column, row and index into TWorld::maps.
 struct Tplace {
     int32_t x = 0;
@@ -25,7 +159,7 @@ struct Tplace {
     bool operator==(const Tplace&) const = default;
 };
 
-// One entry of a thing list: kind 1 = item, 2 = resource; index is a catalogue
+// One entry of a thing list: kind thing::item or thing::resource; index is a catalogue
 // row in templates, recipes and parts lists, a placed index in placed things.
 struct Tinvitem {
     int32_t kind = 0;
@@ -101,15 +235,11 @@ struct Tmapobject {
     bool operator==(const Tmapobject&) const = default;
 };
 
-// Where a placed item sits (Tpitem::slot).
-enum : uint8_t { slot_cell = 0, slot_inventory = 1, slot_head = 2, slot_left_hand = 3, slot_right_hand = 4,
-                 slot_body = 5 };
-
 struct Tpitem {
     std::string name;
     std::string text2;  // [spare]
     int32_t row = 0;         // placed: its catalogue row
-    int32_t item_class = 0;  // index into item_classes; 17 "revolver" has chambers
+    int32_t item_class = 0;  // index into item_classes
     int32_t reserved1 = 0;   // [spare]
     int32_t hp = 0;
     int32_t volume = 0;  // kept by the item editor only; not stored in the world file
@@ -122,8 +252,8 @@ struct Tpitem {
     int32_t a = 0, b = 0, c = 0;  // bow values
     int32_t cover = 0, skov = 0, penalty = 0;
     int32_t clip = 0;  // catalogue: resource row of the clip that comes loaded; placed: placed resource
-    int32_t load = 0;   // capacity of contents; for class 17 the number of chambers
-    tintarray contents;  // catalogue: resource rows; placed: placed resources; class 17: -1 = empty chamber
+    int32_t load = 0;   // capacity of contents; for a revolver the number of chambers
+    tintarray contents;  // catalogue: resource rows; placed: placed resources; revolver: -1 = empty chamber
     uint16_t flags16 = 0;
     tintarray children;  // resource rows allowed inside
     int32_t image = 0;
@@ -133,20 +263,16 @@ struct Tpitem {
     Tplace place;               // [placed]
     int32_t holder_object = 0;  // [placed]
     int32_t holder_npc = 0;     // [placed]
-    uint8_t slot = slot_cell;    // [placed]
+    uint8_t slot = slot::cell;   // [placed]
     std::string title;
     bool operator==(const Tpitem&) const = default;
 };
-
-// How a placed resource is held (Tpres::link).
-enum : uint16_t { link_cell = 0, link_inventory = 1, link_left_hand = 3, link_right_hand = 4, link_loaded = 6,
-                  link_inside = 7 };
 
 struct Tpres {
     std::string name;
     Tplace place;      // [placed]
     int32_t row = 0;   // placed: its catalogue row; catalogue: its own row
-    int32_t kind = 0;  // index into resource_kinds: 7 ammo, 8 clip, 9 cell, 12 liquid, 13 vial, 14 mixture
+    int32_t kind = 0;  // index into resource_kinds
     int32_t value = 0;
     int32_t amount = 0;
     int32_t weight = 0;
@@ -157,7 +283,7 @@ struct Tpres {
     int32_t holder_npc = 0;       // [placed]
     int32_t holder_item = 0;      // [placed]
     int32_t holder_resource = 0;  // [placed]
-    uint16_t link = link_cell;     // [placed]
+    uint16_t link = links::cell;   // [placed]
     tintarray contents;  // catalogue: resource rows; placed: placed resources
     Tinvitem filling;    // a vial's filling: kind 2, index = resource row or -1, count = amount
     tintarray children;  // resource rows allowed inside
@@ -212,7 +338,7 @@ struct Tcraft {
     int32_t tool = 0;         // item row, -1 none
     int32_t near_object = 0;  // object row, -1 none
     int32_t product = 0;
-    int32_t product_kind = 0;  // 0 object, 1 item, 2 resource
+    int32_t product_kind = 0;  // product::object, item or resource
     int32_t time = 0;
     Tskills skills;  // skill numbers counted from 1
     std::string word;
@@ -224,14 +350,14 @@ struct Tpath {
     Tplace from;
     Tplace to;
     int32_t length = 0;  // [file only]
-    uint8_t ways = 0;    // 1 one way, 2 both, 0 nothing
+    uint8_t ways = 0;    // ways::one_way, both, or none
     bool operator==(const Tpath&) const = default;
 };
 using Tpaths = std::vector<Tpath>;
 
 struct Tevent {
-    uint8_t action = 0;   // 0..22, index into event_actions
-    int32_t target = 0;  // by action; -1 = the running trigger or what it watches
+    uint8_t action = 0;   // action: 0..22, index into event_actions
+    int32_t target = 0;  // what it names by action (event_target); -1 and -2 see deleted_target
     bool turn_off_self = false;
     bool turn_off_trigger = false;
     Tplace place;
@@ -245,7 +371,7 @@ struct Tevent {
 using Tevents = std::vector<Tevent>;
 
 struct Ttrigger {
-    uint8_t kind = 0;  // 1..8, index into trigger_kinds
+    uint8_t kind = 0;  // trigger_kind: 1..8, index into trigger_kinds
     bool visible = false;
     bool active = false;
     Tplace place;
@@ -256,7 +382,7 @@ struct Ttrigger {
     std::string description;
     std::string success_text;
     std::string false_text;
-    int32_t target = 0;  // watched placed object (kinds 3, 5) or placed NPC (kind 4)
+    int32_t target = 0;  // watched placed NPC (char death) or placed object (every other kind)
     int32_t size = 0;
     Tevents events;
     bool operator==(const Ttrigger&) const = default;

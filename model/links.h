@@ -2,6 +2,7 @@
 // Helpers the world model's operations share: index checks, saturating
 // arithmetic and the unlinking and removal of placed things.
 #include "model/init.h"
+#include "model/tools.h"
 
 #include <cstdint>
 #include <limits>
@@ -27,15 +28,6 @@ inline int32_t saturate(int64_t v) {
 }
 inline int32_t add_sat(int32_t a, int64_t b) { return saturate(static_cast<int64_t>(a) + b); }
 
-constexpr int32_t revolver_class = 17;
-// The most chambers a placed revolver may get: a catalogue entry from a file may
-// ask for billions, which would take all memory instead of refusing.
-constexpr int32_t max_chambers = 65536;
-constexpr int32_t kind_clip = 8, kind_cell = 9, kind_liquid = 12, kind_vial = 13, kind_mixture = 14;
-
-// Clips, cells and vials are always one piece.
-inline bool single_piece(int32_t kind) { return kind == kind_clip || kind == kind_cell || kind == kind_vial; }
-
 // Takes resource r out of item i's clip or contents; a revolver's chamber is
 // emptied rather than removed, so the item keeps one entry per chamber.
 void take_from_item(int32_t r, Tpitem& item);
@@ -55,5 +47,11 @@ std::vector<int32_t> held_resources(int32_t kind, int32_t index, const TWorld& w
 
 // Deletes the given placed items and resources and everything they hold.
 void erase_all(std::vector<int32_t> items, std::vector<int32_t> resources, TWorld& world);
+
+// Keep every reference to an entry of list (triggers, paths, placed objects or
+// placed NPCs) true once entry index has been removed from it, or entries a
+// and b have swapped places.
+void follow_removal(Names list, int32_t index, TWorld& world);
+void follow_swap(Names list, int32_t a, int32_t b, TWorld& world);
 
 }  // namespace links

@@ -58,7 +58,7 @@ void shift_hand(int32_t kind, int32_t gone, Tinvitem& hand) {
 // holder left it lies loose where it is.
 void release(int32_t& holder, Tpres& r) {
     holder = -1;
-    if (r.holder_object < 0 && r.holder_npc < 0 && r.holder_item < 0 && r.holder_resource < 0) r.link = link_cell;
+    if (r.holder_object < 0 && r.holder_npc < 0 && r.holder_item < 0 && r.holder_resource < 0) r.link = links::cell;
 }
 
 }  // namespace
@@ -66,8 +66,6 @@ void release(int32_t& holder, Tpres& r) {
 void delete_skill(int32_t index, Tskills& list) { delete_at(index, list); }
 void delete_invitem(int32_t index, Tinvitems& list) { delete_at(index, list); }
 void delete_craft(int32_t index, Tcrafts& list) { delete_at(index, list); }
-void delete_path(int32_t index, Tpaths& list) { delete_at(index, list); }
-void delete_trigger(int32_t index, Ttriggers& list) { delete_at(index, list); }
 void delete_event(int32_t index, Tevents& list) { delete_at(index, list); }
 
 namespace links {
@@ -75,7 +73,7 @@ namespace links {
 void take_from_item(int32_t r, Tpitem& item) {
     if (item.clip == r) {
         item.clip = -1;
-    } else if (item.item_class == revolver_class) {
+    } else if (item.item_class == item_class::revolver) {
         std::replace(item.contents.begin(), item.contents.end(), r, -1);
     } else {
         int_array_remove_value(r, item.contents);
@@ -83,35 +81,37 @@ void take_from_item(int32_t r, Tpitem& item) {
 }
 
 void unlink(int32_t kind, int32_t index, TWorld& world) {
-    if (kind == 1) {
+    if (kind == thing::item) {
         if (!item_ok(index, world)) return;
         const Tpitem& t = world.items[index];
-        if (object_ok(t.holder_object, world)) inv_remove(1, index, world.mapobjects[t.holder_object].contents);
+        if (object_ok(t.holder_object, world))
+            inv_remove(thing::item, index, world.mapobjects[t.holder_object].contents);
         if (npc_ok(t.holder_npc, world)) {
             Tchar& n = world.npcs[t.holder_npc];
             switch (t.slot) {
-            case slot_inventory: inv_remove(1, index, n.inventory); break;
-            case slot_head: if (n.head == index) n.head = -1; break;
-            case slot_body: if (n.body == index) n.body = -1; break;
-            case slot_left_hand:
-                if (n.left_hand.kind == 1 && n.left_hand.index == index) n.left_hand.index = -1;
+            case slot::inventory: inv_remove(thing::item, index, n.inventory); break;
+            case slot::head: if (n.head == index) n.head = -1; break;
+            case slot::body: if (n.body == index) n.body = -1; break;
+            case slot::left_hand:
+                if (n.left_hand.kind == thing::item && n.left_hand.index == index) n.left_hand.index = -1;
                 break;
-            case slot_right_hand:
-                if (n.right_hand.kind == 1 && n.right_hand.index == index) n.right_hand.index = -1;
+            case slot::right_hand:
+                if (n.right_hand.kind == thing::item && n.right_hand.index == index) n.right_hand.index = -1;
                 break;
             default: break;
             }
         }
-    } else if (kind == 2) {
+    } else if (kind == thing::resource) {
         if (!resource_ok(index, world)) return;
         const Tpres& r = world.resources[index];
-        if (object_ok(r.holder_object, world)) inv_remove(2, index, world.mapobjects[r.holder_object].contents);
+        if (object_ok(r.holder_object, world))
+            inv_remove(thing::resource, index, world.mapobjects[r.holder_object].contents);
         if (npc_ok(r.holder_npc, world)) {
             Tchar& n = world.npcs[r.holder_npc];
-            if (r.link == link_inventory) inv_remove(2, index, n.inventory);
-            if (r.link == link_left_hand && n.left_hand.kind == 2 && n.left_hand.index == index)
+            if (r.link == links::inventory) inv_remove(thing::resource, index, n.inventory);
+            if (r.link == links::left_hand && n.left_hand.kind == thing::resource && n.left_hand.index == index)
                 n.left_hand.index = -1;
-            if (r.link == link_right_hand && n.right_hand.kind == 2 && n.right_hand.index == index)
+            if (r.link == links::right_hand && n.right_hand.kind == thing::resource && n.right_hand.index == index)
                 n.right_hand.index = -1;
         }
         if (item_ok(r.holder_item, world)) take_from_item(index, world.items[r.holder_item]);
@@ -121,25 +121,26 @@ void unlink(int32_t kind, int32_t index, TWorld& world) {
 }
 
 void erase(int32_t kind, int32_t index, TWorld& world) {
-    if (kind == 1 ? !item_ok(index, world) : kind == 2 ? !resource_ok(index, world) : true) return;
+    if (kind == thing::item ? !item_ok(index, world) : kind == thing::resource ? !resource_ok(index, world) : true)
+        return;
     unlink(kind, index, world);
-    if (kind == 1) world.items.erase(world.items.begin() + index);
+    if (kind == thing::item) world.items.erase(world.items.begin() + index);
     else world.resources.erase(world.resources.begin() + index);
 
     for (Tmapobject& o : world.mapobjects) shift_list(kind, index, o.contents);
     for (Tchar& n : world.npcs) {
         shift_list(kind, index, n.inventory);
-        if (kind == 1) {
+        if (kind == thing::item) {
             shift_slot(n.head, index);
             shift_slot(n.body, index);
         }
         shift_hand(kind, index, n.left_hand);
         shift_hand(kind, index, n.right_hand);
     }
-    if (kind == 2) {
+    if (kind == thing::resource) {
         for (Tpitem& it : world.items) {
             shift_slot(it.clip, index);
-            if (it.item_class == revolver_class)
+            if (it.item_class == item_class::revolver)
                 for (int32_t& c : it.contents) shift_slot(c, index);
             else
                 shift_ints(index, it.contents);
@@ -147,7 +148,7 @@ void erase(int32_t kind, int32_t index, TWorld& world) {
         for (Tpres& r : world.resources) shift_ints(index, r.contents);
     }
     for (Tpres& r : world.resources) {
-        int32_t& holder = kind == 1 ? r.holder_item : r.holder_resource;
+        int32_t& holder = kind == thing::item ? r.holder_item : r.holder_resource;
         if (shift(holder, index) == Ref::gone) release(holder, r);
     }
 }
@@ -161,12 +162,12 @@ std::vector<int32_t> held_resources(int32_t kind, int32_t index, const TWorld& w
     for (int32_t q = 0; q < count; ++q) {
         const Tpres& r = world.resources[q];
         if (resource_ok(r.holder_resource, world)) children[r.holder_resource].push_back(q);
-        if (kind == 1 && r.holder_item == index) {
+        if (kind == thing::item && r.holder_item == index) {
             seen[q] = 1;
             found.push_back(q);
         }
     }
-    if (kind == 2 && resource_ok(index, world)) {
+    if (kind == thing::resource && resource_ok(index, world)) {
         seen[index] = 1;  // the thing itself is not among what it holds
         for (int32_t q : children[index])
             if (!seen[q]) {
@@ -188,9 +189,9 @@ void erase_all(std::vector<int32_t> items, std::vector<int32_t> resources, TWorl
     std::erase_if(resources, [&](int32_t r) { return !resource_ok(r, world); });
     std::vector<int32_t> all = resources;
     for (int32_t i : items)
-        for (int32_t r : held_resources(1, i, world)) all.push_back(r);
+        for (int32_t r : held_resources(thing::item, i, world)) all.push_back(r);
     for (int32_t r : resources)
-        for (int32_t q : held_resources(2, r, world)) all.push_back(q);
+        for (int32_t q : held_resources(thing::resource, r, world)) all.push_back(q);
     // From the highest index down, so each removal leaves the indexes still to go untouched.
     const auto descending_unique = [](std::vector<int32_t>& v) {
         std::sort(v.begin(), v.end(), std::greater<>());
@@ -198,13 +199,13 @@ void erase_all(std::vector<int32_t> items, std::vector<int32_t> resources, TWorl
     };
     descending_unique(all);
     descending_unique(items);
-    for (int32_t r : all) erase(2, r, world);
-    for (int32_t i : items) erase(1, i, world);
+    for (int32_t r : all) erase(thing::resource, r, world);
+    for (int32_t i : items) erase(thing::item, i, world);
 }
 
 }  // namespace links
 
 void delete_thing(int32_t kind, int32_t index, TWorld& world) {
-    if (kind == 1 && links::item_ok(index, world)) links::erase_all({index}, {}, world);
-    if (kind == 2 && links::resource_ok(index, world)) links::erase_all({}, {index}, world);
+    if (kind == thing::item && links::item_ok(index, world)) links::erase_all({index}, {}, world);
+    if (kind == thing::resource && links::resource_ok(index, world)) links::erase_all({}, {index}, world);
 }

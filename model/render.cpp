@@ -9,11 +9,6 @@ namespace {
 
 constexpr int cell_size = 32;
 
-// Resource kinds whose amount is never written over their picture.
-constexpr int32_t kind_clip = 8;
-constexpr int32_t kind_cell = 9;
-constexpr int32_t kind_vial = 13;
-
 // Which of an animated picture's frames shows at animation frame frame_number:
 // the number modulo a count of 2, 4 or 8; frame 0 for one frame, for any other
 // count and for an animation frame outside 0..7.
@@ -39,7 +34,7 @@ void copy_picture(Bitmap& target, const Bitmap& picture) {
 
 bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, const TWorld& world,
                    Bitmap& target) {
-    if (r.kind == kind_vial) {
+    if (r.kind == resource_kind::vial) {
         const int32_t row = r.filling.index;
         const int32_t amount = r.filling.count;
         const bool filled_from_row = row >= 0 && row < static_cast<int64_t>(world.presources.size());
@@ -62,7 +57,8 @@ bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, co
     const Bitmap* picture = tile_frame(frames, r.amount >= 2 ? r.image_many : r.image_one);
     if (!picture) return false;
     copy_picture(target, *picture);
-    if (r.kind != kind_clip && r.kind != kind_cell &&
+    // Clips and cells, always one piece, never show their amount.
+    if (!single_piece(r.kind) &&
         (count_mode == count_always || (count_mode == count_above_one && r.amount > 1)))
         target.canvas().text_out(20, 20, std::to_string(r.amount));
     return true;
@@ -140,7 +136,7 @@ void draw_things(const TWorld& world, const tiarray& frames, const Window& w, in
             r.holder_resource >= 0)
             continue;
         Tinvitem entry;
-        make_invitem(2, static_cast<int32_t>(i), r.amount, entry);
+        make_invitem(thing::resource, static_cast<int32_t>(i), r.amount, entry);
         // Nothing drawn leaves the previous resource's picture in holder: skip it.
         if (draw_thing(entry, frames, count_never, world, holder)) draw_on_cell(target, w, r.place, holder);
     }
@@ -186,14 +182,14 @@ bool draw_thing(const Tinvitem& entry, const tiarray& frames, uint8_t count_mode
                 Bitmap& target) {
     if (entry.index < 0) return false;
     const auto index = static_cast<std::size_t>(entry.index);
-    if (entry.kind == 1) {
+    if (entry.kind == thing::item) {
         if (index >= world.items.size()) return false;
         const Bitmap* picture = tile_frame(frames, world.items[index].image);
         if (!picture) return false;
         copy_picture(target, *picture);
         return true;
     }
-    if (entry.kind == 2) {
+    if (entry.kind == thing::resource) {
         if (index >= world.resources.size()) return false;
         return draw_resource(world.resources[index], frames, count_mode, world, target);
     }

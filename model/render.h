@@ -14,7 +14,7 @@
 // Count modes of draw_thing: when a resource's amount is written at (20, 20).
 enum : uint8_t { count_never = 0, count_above_one = 1, count_always = 2 };
 
-// Draws entry (kind 1 placed item, kind 2 placed resource; its count is not
+// Draws entry (a placed thing::item or thing::resource; its count is not
 // used) into target, which takes the size of the picture drawn. A stack of two
 // or more shows its many-pieces picture; a filled vial shows the filling's
 // one-piece picture under its own many-pieces picture. The amount of a resource

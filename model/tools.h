@@ -26,39 +26,80 @@ bool is_cell(const Tplace& place, const TWorld& world);
 
 // ---- creating placed items and resources ----
 
-// Appends a bare placed copy of item catalogue row: no holder, slot 0, no
-// place, no clip; a revolver (class 17) gets Tpitem::load empty chambers (-1).
-// A revolver entry asking for more than 65536 chambers is refused (-1).
+// Appends a bare placed copy of item catalogue row: no holder, slot::cell, no
+// place, no clip; a revolver gets Tpitem::load empty chambers (-1). A revolver
+// entry asking for more than max_chambers chambers is refused (-1).
 int32_t new_placed_item(int32_t row, TWorld& world);
 // Appends a bare placed copy of resource catalogue row with the amount: no
-// holder, link 0, no place, no contents.
+// holder, links::cell, no place, no contents.
 int32_t new_placed_resource(int32_t row, int32_t amount, TWorld& world);
-// Creates item row in the first holder that takes it: the NPC (slot 1
-// inventory, 2 head, 3 left hand, 4 right hand, 5 body), else the object's
-// contents, else the cell; then its default contents and loaded clip.
+// Creates item row in the first holder that takes it: the NPC (slot::inventory,
+// head, left_hand, right_hand or body), else the object's contents, else the
+// cell; then its default contents and loaded clip.
 int32_t create_item(int32_t row, int32_t npc, int32_t object, TWorld& world, Tplace place, int32_t slot);
-// Creates resource row in the first holder that takes it: the NPC (link 1
-// inventory, 3 left hand, 4 right hand), else the object's contents, else the
-// parent resource (link 7), else the parent item (link 7 contents or chamber,
-// link 6 clip), else the cell; then, unless a parent resource was given, its
-// default children. An amount of 0 is refused, a negative one is 1, and clips,
-// cells and vials are always 1 piece; liquids and mixtures never exist alone.
-int32_t create_resource(int32_t row, int32_t amount, int32_t npc, TWorld& world, Tplace place, int32_t chamber,
-                        int32_t link, int32_t parent_resource, int32_t parent_item, int32_t object);
+
+// What create_resource makes and where it may go; a holder left at -1 is not
+// offered and the place defaults to no cell.
+struct NewResource {
+    int32_t row = -1;     // resource catalogue row
+    int32_t amount = 1;
+    int32_t npc = -1;     // placed NPC: links::inventory, left_hand or right_hand
+    int32_t object = -1;  // placed object: its contents
+    int32_t parent_resource = -1;  // placed resource: its contents (links::inside)
+    int32_t parent_item = -1;      // placed item: links::inside contents or chamber, links::loaded clip
+    int32_t chamber = -1;          // which chamber of a revolver parent item
+    Tplace place{-1, -1, -1};      // a cell
+    int32_t link = links::cell;
+};
+// Creates the resource in the first holder that takes it: the NPC, else the
+// object's contents, else the parent resource, else the parent item, else the
+// cell; then, unless a parent resource was given, its default children. An
+// amount of 0 is refused, a negative one is 1, and clips, cells and vials are
+// always 1 piece; liquids and mixtures never exist alone.
+//   create_resource(world, {.row = r, .amount = 5, .npc = n, .link = links::inventory})
+int32_t create_resource(TWorld& world, const NewResource& what);
 // Deletes the last entry of the list with that kind and index.
 void inv_remove(int32_t kind, int32_t index, Tinvitems& list);
 
 // ---- removing list entries ----
 // Each removes the entry at index (later ones move down); an index outside
-// the list changes nothing. None renumbers anything.
+// the list changes nothing. None renumbers anything: nothing names skills,
+// list entries, recipes or events by their place in these lists.
 void delete_skill(int32_t index, Tskills& list);
 void delete_invitem(int32_t index, Tinvitems& list);
 void delete_craft(int32_t index, Tcrafts& list);
-void delete_path(int32_t index, Tpaths& list);
-void delete_trigger(int32_t index, Ttriggers& list);
 void delete_event(int32_t index, Tevents& list);
 
-// Deletes placed item (kind 1) or resource (kind 2) index together with the
+// ---- references to triggers, paths, placed objects and placed NPCs ----
+//
+// Events and triggers name triggers, paths, placed objects and placed NPCs by
+// index. Every deletion and move of such an entry keeps every reference true:
+// a reference to a later entry follows it, a move swaps the two indexes
+// everywhere, and a reference to a deleted entry names nothing any more: -1
+// where -1 means none, deleted_target where -1 has a meaning of its own.
+
+// The lists an event target or a watched thing may name.
+enum class Names : uint8_t { nothing, trigger, placed_object, path, placed_npc, resource_row, item_row, npc_template };
+
+// What the target of an event with this action names (Names::nothing for an
+// unknown action), and whether -1 there means the running trigger (trigger
+// actions) or the object it watches (object actions) rather than none.
+Names event_target(uint8_t action);
+bool minus_one_is_own(uint8_t action);
+// What a trigger of this kind watches through Ttrigger::target: a placed NPC
+// for "char death", a placed object for every other kind (object actions
+// whose target is -1 act on it).
+Names watched_by(uint8_t kind);
+
+// Deletes trigger index with its events.
+void delete_trigger(int32_t index, TWorld& world);
+// Swaps triggers a and b with every reference to them (the page's up and down
+// buttons); false, changing nothing, when either names no trigger.
+bool swap_triggers(int32_t a, int32_t b, TWorld& world);
+// Deletes path index.
+void delete_path(int32_t index, TWorld& world);
+
+// Deletes placed thing::item or thing::resource index together with the
 // resources it holds, unlinks it from its holder and renumbers every list,
 // slot and holder field that names a later thing of that kind.
 void delete_thing(int32_t kind, int32_t index, TWorld& world);
@@ -66,9 +107,9 @@ void delete_thing(int32_t kind, int32_t index, TWorld& world);
 // ---- deleting placed objects, object catalogue entries and terrains ----
 
 // Deletes a placed object: the things inside it are laid loose on its cell
-// (deleted when it stands on no cell), object references of triggers and
-// events are renumbered, and every "destroy obj" trigger watching it runs once
-// and is switched off.
+// (deleted when it stands on no cell), references to placed objects are kept
+// true (a "button" trigger watching it also loses its place's map), and every
+// "destroy obj" trigger watching it runs once and is switched off.
 void delete_mapobject(int32_t index, TWorld& world);
 // Removes an object catalogue row; placed objects keep their row numbers.
 void delete_pmapobject(int32_t row, TWorld& world);
@@ -77,11 +118,23 @@ void delete_terrain(int32_t row, TWorld& world);
 
 // ---- cell lookups, placing objects and NPCs ----
 
-// The first placed object on the cell: mode 0 a blocking one (not both
-// floating and passing), mode 2 any; -1 when none or not a cell.
+// Modes of object_at.
+namespace find_object {
+constexpr uint8_t blocking = 0;  // not both floating and passing
+constexpr uint8_t any = 2;
+}  // namespace find_object
+// The first placed object on the cell that the mode accepts; -1 when none or
+// not a cell.
 int32_t object_at(Tplace place, uint8_t mode, const TWorld& world);
-// Fills result with the things whose place is the cell: items (1, index, 1)
-// with mode 0 or 1, then resources (2, index, 1) with mode 0 or 2.
+// Modes of things_at.
+namespace find_things {
+constexpr int32_t all = 0;
+constexpr int32_t items = 1;
+constexpr int32_t resources = 2;
+}  // namespace find_things
+// Fills result with the things whose place is the cell: items (thing::item,
+// index, 1) with mode all or items, then resources (thing::resource, index, 1)
+// with mode all or resources.
 void things_at(int32_t mode, Tplace place, const TWorld& world, Tinvitems& result);
 // The first placed NPC on the cell, -1 when none or not a cell.
 int32_t npc_at(Tplace place, const TWorld& world);
@@ -94,8 +147,8 @@ void place_object(int32_t row, Tplace place, TWorld& world);
 // Places a copy of NPC template row on a free cell with its points worked out
 // from its characteristics and new copies of the things the template carries.
 int32_t place_npc(int32_t row, Tplace place, Tcounter counter, TWorld& world);
-// Deletes a placed NPC with every thing it holds and renumbers the NPC
-// references of triggers, events, holder fields and the player.
+// Deletes a placed NPC with every thing it holds; references to placed NPCs
+// (triggers, events, holder fields and the player) are kept true.
 void delete_npc(int32_t index, TWorld& world);
 // A random cell of the map, each equally likely (with free_only, each free
 // cell equally likely); no_place when there is none.
@@ -109,17 +162,21 @@ void random_place_seed(uint32_t seed);
 // it when the count would drop below 1) or appends (kind, index, delta);
 // returns the new length.
 int32_t inv_add(int32_t kind, int32_t index, int32_t delta, Tinvitems& list);
-// Takes a resource out of the item or resource that holds it: mode 0 onto the
-// cell of the outer holder, mode 1 into the outer object or NPC.
+// Modes of detach_resource.
+namespace detach {
+constexpr int32_t to_cell = 0;    // onto the cell of the outer holder
+constexpr int32_t to_holder = 1;  // into the outer object or NPC
+}  // namespace detach
+// Takes a resource out of the item or resource that holds it.
 void detach_resource(int32_t resource, int32_t mode, TWorld& world);
-// Moves an item onto a free cell (slot 0) or into an NPC (slots 1..5) or an
-// object (slot 1); true when it moved.
+// Moves an item onto a free cell (slot::cell) or into an NPC (slot::inventory
+// to slot::body) or an object (slot::inventory); true when it moved.
 bool move_item(int32_t item, int32_t object, int32_t npc, int32_t slot, Tplace place, TWorld& world);
 // Changes a stack's amount (deleting it at 0 or less) and its holder's count.
 void change_amount(int32_t resource, int32_t delta, TWorld& world);
-// Moves amount pieces (0 = all) of a resource stack onto a cell (link 0), into
-// an NPC (1 inventory, 3 and 4 hands) or an object (1), merging with a like
-// stack there; true when something moved.
+// Moves amount pieces (0 = all) of a resource stack onto a cell (links::cell),
+// into an NPC (links::inventory, left_hand, right_hand) or an object
+// (links::inventory), merging with a like stack there; true when something moved.
 bool move_resource(int32_t resource, int32_t amount, int32_t object, int32_t npc, int32_t link, Tplace place,
                    TWorld& world);
 

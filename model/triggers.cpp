@@ -79,89 +79,111 @@ void run_trigger(int32_t trigger, TWorld& world, std::string& message) {
         }
     }
     Ttrigger& t = world.triggers[trigger];
-    if (t.kind == 1) counter_add(t.interval, t.counter);
+    if (t.kind == trigger_kind::timer) counter_add(t.interval, t.counter);
     if (!t.success_text.empty()) message = t.success_text;
 }
+
+namespace {
+
+bool trigger_action(uint8_t a, int32_t target, const Tevent& event, TWorld& world) {
+    Ttrigger& t = world.triggers[target];
+    const bool wanted = event.value >= 1;
+    switch (a) {
+    case action::switch_trigger_active: t.active = !t.active; return true;
+    case action::set_trigger_active: return set_flag(t.active, wanted);
+    case action::check_trigger: return t.active == (event.value > 0);
+    case action::act_trigger: {
+        if (!t.active || is_running(target)) return false;
+        std::string dropped;
+        run_trigger(target, world, dropped);
+        return true;
+    }
+    case action::switch_trigger_visible: t.visible = !t.visible; return true;
+    default: return set_flag(t.visible, wanted);  // set trigger visible
+    }
+}
+
+bool object_action(uint8_t a, int32_t target, const Tevent& event, TWorld& world) {
+    Tmapobject& o = world.mapobjects[target];
+    const bool wanted = event.value >= 1;
+    switch (a) {
+    case action::switch_object_pass: o.passing = !o.passing; return true;
+    case action::set_object_pass: return set_flag(o.passing, wanted);
+    case action::switch_object_visible: o.visible = !o.visible; return true;
+    case action::set_object_visible: return set_flag(o.visible, wanted);
+    case action::switch_object_closed:
+        // An open door with an NPC in it stays open.
+        if (o.closed || npc_at(o.place, world) == -1) o.closed = !o.closed;
+        return true;
+    case action::set_object_closed:
+        if (o.closed == wanted) return false;
+        if (!wanted || npc_at(o.place, world) == -1) o.closed = wanted;
+        return true;
+    case action::switch_object_locked: o.locked = !o.locked; return true;
+    case action::set_object_locked: return set_flag(o.locked, wanted);
+    default:  // move object
+        if (!cell_free(event.place, world)) return false;
+        o.place = event.place;
+        return true;
+    }
+}
+
+bool path_action(uint8_t a, Tpath& p, const Tevent& event) {
+    if (a == action::switch_path_ways) {
+        p.ways = p.ways >= ways::both ? ways::none : static_cast<uint8_t>(p.ways + 1);
+        return true;
+    }
+    if (p.ways == event.value) return false;
+    if (event.value >= ways::none && event.value <= ways::both) p.ways = static_cast<uint8_t>(event.value);
+    return true;
+}
+
+}  // namespace
 
 bool run_event(int32_t trigger, Tcounter counter, const Tevent& event, TWorld& world) {
     if (!in_range(trigger, world.triggers)) trigger = -1;
     if (event.turn_off_trigger && trigger != -1) world.triggers[trigger].active = false;
-    const uint8_t action = event.action;
-    const bool wanted = event.value >= 1;
+    const uint8_t a = event.action;
     int32_t target = event.target;
 
-    switch (action) {
-    case 2: case 3: case 18: case 19: case 21: case 22: {
+    // The target is resolved by what the action names. A trigger or object
+    // action's -1 stands for the running trigger or the object it watches;
+    // any other target that names no entry (deleted_target among them) makes
+    // the event fail.
+    switch (event_target(a)) {
+    case Names::trigger:
         if (target == -1) target = trigger;
         if (!in_range(target, world.triggers)) return false;
-        Ttrigger& t = world.triggers[target];
-        switch (action) {
-        case 2: t.active = !t.active; return true;
-        case 3: return set_flag(t.active, wanted);
-        case 18: return t.active == (event.value > 0);
-        case 19: {
-            if (!t.active || is_running(target)) return false;
-            std::string dropped;
-            run_trigger(target, world, dropped);
-            return true;
+        return trigger_action(a, target, event, world);
+    case Names::placed_object:
+        if (target == -1 && trigger != -1) {
+            const Ttrigger& running = world.triggers[trigger];
+            if (watched_by(running.kind) == Names::placed_object && running.target >= 0) target = running.target;
         }
-        case 21: t.visible = !t.visible; return true;
-        default: return set_flag(t.visible, wanted);
-        }
-    }
-    case 4: case 5: case 6: case 7: case 8: case 9: case 10: case 11: case 12: {
-        if (target == -1 && trigger != -1 && world.triggers[trigger].target >= 0)
-            target = world.triggers[trigger].target;
         if (!links::object_ok(target, world)) return false;
-        Tmapobject& o = world.mapobjects[target];
-        switch (action) {
-        case 4: o.passing = !o.passing; return true;
-        case 5: return set_flag(o.passing, wanted);
-        case 6: o.visible = !o.visible; return true;
-        case 7: return set_flag(o.visible, wanted);
-        case 8:
-            if (o.closed || npc_at(o.place, world) == -1) o.closed = !o.closed;
-            return true;
-        case 9:
-            if (o.closed == wanted) return false;
-            if (!wanted || npc_at(o.place, world) == -1) o.closed = wanted;
-            return true;
-        case 10: o.locked = !o.locked; return true;
-        case 11: return set_flag(o.locked, wanted);
-        default:
-            if (!cell_free(event.place, world)) return false;
-            o.place = event.place;
-            return true;
-        }
-    }
-    case 13: case 14: {
+        return object_action(a, target, event, world);
+    case Names::path:
         if (!in_range(target, world.paths)) return false;
-        Tpath& p = world.paths[target];
-        if (action == 13) {
-            p.ways = p.ways >= 2 ? 0 : static_cast<uint8_t>(p.ways + 1);
-            return true;
-        }
-        if (p.ways == event.value) return false;
-        if (event.value >= 0 && event.value <= 2) p.ways = static_cast<uint8_t>(event.value);
+        return path_action(a, world.paths[target], event);
+    case Names::resource_row:
+        create_resource(world, {.row = target, .amount = event.value, .place = respawn_place(event, world)});
         return true;
-    }
-    case 15:
-        create_resource(target, event.value, -1, world, respawn_place(event, world), -1, link_cell, -1, -1, -1);
+    case Names::item_row:
+        create_item(target, -1, -1, world, respawn_place(event, world), slot::cell);
         return true;
-    case 16:
-        create_item(target, -1, -1, world, respawn_place(event, world), slot_cell);
-        return true;
-    case 17:
+    case Names::npc_template:
         place_npc(target, respawn_place(event, world), counter, world);
         return true;
-    case 20: {
+    case Names::placed_npc: {  // check char dead
         const bool dead = !links::npc_ok(target, world) || world.npcs[target].hp <= 0;
         return event.value > 0 ? dead : !dead;
     }
-    case 0: return true;
-    case 1:
+    case Names::nothing: break;
+    }
+    if (a == action::nothing) return true;
+    if (a == action::show_message) {
         if (!event.text.empty() && message_handler) message_handler(event.text);
         return true;
-    default: return false;  // no such action
     }
+    return false;  // no such action
 }

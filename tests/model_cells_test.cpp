@@ -28,8 +28,9 @@ TEST(Cells, ThingsAtListsEverythingWhosePlaceIsTheCell) {
     TWorld w = small_world();
     ASSERT_EQ(place_npc(row::rat, at(0, 1, 1), Tcounter{}, w), 0);
     create_item(row::sword, -1, -1, w, at(0, 1, 1), 0);
-    create_resource(row::gold, 4, 0, w, no_place, -1, 1, -1, -1, -1);  // held by the NPC standing there
-    create_item(row::hat, 0, -1, w, no_place, slot_head);
+    // Held by the NPC standing there.
+    create_resource(w, {.row = row::gold, .amount = 4, .npc = 0, .link = links::inventory});
+    create_item(row::hat, 0, -1, w, no_place, slot::head);
     create_item(row::sword, -1, -1, w, at(0, 2, 1), 0);
     Tinvitems found;
     things_at(0, at(0, 1, 1), w, found);
@@ -143,10 +144,10 @@ TEST(DeleteNpc, DeletesEverythingItHoldsAndRepairsNpcReferences) {
     tpl.head = tpl.body = -1;
     tpl.right_hand = {2, -1, 0};
     ASSERT_EQ(place_npc(row::rat, at(0, 0, 0), Tcounter{}, w), 0);
-    ASSERT_EQ(create_item(row::sword, 0, -1, w, no_place, slot_inventory), 0);
+    ASSERT_EQ(create_item(row::sword, 0, -1, w, no_place, slot::inventory), 0);
     ASSERT_EQ(place_npc(row::guard, at(0, 1, 0), Tcounter{}, w), 1);
     ASSERT_EQ(place_npc(row::rat, at(0, 2, 0), Tcounter{}, w), 2);
-    ASSERT_EQ(create_item(row::rifle, 2, -1, w, no_place, slot_right_hand), 5);
+    ASSERT_EQ(create_item(row::rifle, 2, -1, w, no_place, slot::right_hand), 5);
     // Items: 0 the first rat's sword, 1..4 the guard's (1..3 inventory, 4 in a hand), 5 the last rat's rifle.
     ASSERT_EQ(w.items.size(), 6u);
     for (int x = 3; x < 6; ++x) place_object(row::chest, at(0, x, 4), w);

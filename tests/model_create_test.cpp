@@ -23,9 +23,9 @@ TEST_F(Created, ItemGoesIntoTheNpcSlotThatFitsElseTheObjectElseTheCell) {
         int item_row;
         int slot;
         bool to_npc;
-    } cases[] = {{row::hat, slot_head, true},    {row::sword, slot_head, false}, {row::plate, slot_body, true},
-                 {row::helm, slot_body, false},  {row::sword, slot_left_hand, true},
-                 {row::sword, slot_right_hand, true}, {row::sword, slot_inventory, true}, {row::sword, 0, false},
+    } cases[] = {{row::hat, slot::head, true},    {row::sword, slot::head, false}, {row::plate, slot::body, true},
+                 {row::helm, slot::body, false},  {row::sword, slot::left_hand, true},
+                 {row::sword, slot::right_hand, true}, {row::sword, slot::inventory, true}, {row::sword, 0, false},
                  {row::sword, 6, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << c.item_row << " slot " << c.slot);
@@ -41,7 +41,7 @@ TEST_F(Created, ItemGoesIntoTheNpcSlotThatFitsElseTheObjectElseTheCell) {
             EXPECT_EQ(it.place, world.npcs[npc].place);
         } else {
             EXPECT_EQ(it.holder_object, chest);
-            EXPECT_EQ(it.slot, slot_inventory);
+            EXPECT_EQ(it.slot, slot::inventory);
             EXPECT_EQ(world.mapobjects[chest].contents, (Tinvitems{{1, 0, 1}}));
             EXPECT_EQ(it.place, world.mapobjects[chest].place);
         }
@@ -51,10 +51,10 @@ TEST_F(Created, ItemGoesIntoTheNpcSlotThatFitsElseTheObjectElseTheCell) {
 
 TEST_F(Created, ItemRefusedEverywhereCreatesNothing) {
     // A sword does not fit the head, and there is no object and no cell.
-    EXPECT_EQ(create_item(row::sword, npc, -1, w, no_place, slot_head), -1);
+    EXPECT_EQ(create_item(row::sword, npc, -1, w, no_place, slot::head), -1);
     // Occupied hand.
-    ASSERT_EQ(create_item(row::sword, npc, -1, w, no_place, slot_left_hand), 0);
-    EXPECT_EQ(create_item(row::sword, npc, -1, w, no_place, slot_left_hand), -1);
+    ASSERT_EQ(create_item(row::sword, npc, -1, w, no_place, slot::left_hand), 0);
+    EXPECT_EQ(create_item(row::sword, npc, -1, w, no_place, slot::left_hand), -1);
     // Bad rows and holders that name nothing (negative ones included).
     EXPECT_EQ(create_item(-1, npc, chest, w, at(0, 0, 0), 1), -1);
     EXPECT_EQ(create_item(6, npc, chest, w, at(0, 0, 0), 1), -1);
@@ -70,15 +70,15 @@ TEST_F(Created, CellsNeedBothBoundsOnBothAxes) {
     for (const Tplace& p : outside) {
         SCOPED_TRACE(testing::Message() << p.map << ":" << p.x << "," << p.y);
         EXPECT_EQ(create_item(row::sword, -1, -1, w, p, 0), -1);
-        EXPECT_EQ(create_resource(row::gold, 3, -1, w, p, -1, 0, -1, -1, -1), -1);
+        EXPECT_EQ(create_resource(w, {.row = row::gold, .amount = 3, .place = p}), -1);
     }
     EXPECT_TRUE(w.items.empty());
     EXPECT_TRUE(w.resources.empty());
     EXPECT_EQ(create_item(row::sword, -1, -1, w, at(1, 3, 2), 0), 0);
     EXPECT_EQ(w.items[0].place, at(1, 3, 2));
-    EXPECT_EQ(w.items[0].slot, slot_cell);
-    EXPECT_EQ(create_resource(row::gold, 3, -1, w, at(0, 5, 4), -1, 0, -1, -1, -1), 0);
-    EXPECT_EQ(w.resources[0].link, link_cell);
+    EXPECT_EQ(w.items[0].slot, slot::cell);
+    EXPECT_EQ(create_resource(w, {.row = row::gold, .amount = 3, .place = at(0, 5, 4)}), 0);
+    EXPECT_EQ(w.resources[0].link, links::cell);
     EXPECT_TRUE(links_hold(w));
 }
 
@@ -90,7 +90,7 @@ TEST_F(Created, RevolverWithLoadSixGetsSixChambersFilledInOrder) {
     for (int i = 0; i < 6; ++i) {
         EXPECT_EQ(it.contents[i], i);
         EXPECT_EQ(w.resources[i].holder_item, t);
-        EXPECT_EQ(w.resources[i].link, link_inside);
+        EXPECT_EQ(w.resources[i].link, links::inside);
         EXPECT_EQ(w.resources[i].amount, 1);
     }
     EXPECT_TRUE(links_hold(w));
@@ -103,9 +103,9 @@ TEST_F(Created, RevolverChambersNeverOverfillOrGoNegative) {
     EXPECT_EQ(w.items[0].contents.size(), 6u);
     EXPECT_EQ(w.resources.size(), 6u);
     // A chamber out of range or already filled is refused.
-    EXPECT_EQ(create_resource(row::bullet, 1, -1, w, no_place, 6, link_inside, -1, 0, -1), -1);
-    EXPECT_EQ(create_resource(row::bullet, 1, -1, w, no_place, -1, link_inside, -1, 0, -1), -1);
-    EXPECT_EQ(create_resource(row::bullet, 1, -1, w, no_place, 2, link_inside, -1, 0, -1), -1);
+    EXPECT_EQ(create_resource(w, {.row = row::bullet, .parent_item = 0, .chamber = 6, .link = links::inside}), -1);
+    EXPECT_EQ(create_resource(w, {.row = row::bullet, .parent_item = 0, .link = links::inside}), -1);
+    EXPECT_EQ(create_resource(w, {.row = row::bullet, .parent_item = 0, .chamber = 2, .link = links::inside}), -1);
     EXPECT_EQ(w.resources.size(), 6u);
     // A negative load from a file gives no chambers at all.
     w.pitems[row::revolver].load = -3;
@@ -124,10 +124,10 @@ TEST_F(Created, RevolverChambersNeverOverfillOrGoNegative) {
 }
 
 TEST_F(Created, RifleComesWithItsClipAndTheClipWithItsRounds) {
-    ASSERT_EQ(create_item(row::rifle, npc, -1, w, no_place, slot_inventory), 0);
+    ASSERT_EQ(create_item(row::rifle, npc, -1, w, no_place, slot::inventory), 0);
     const int32_t clip = w.items[0].clip;
     ASSERT_GE(clip, 0);
-    EXPECT_EQ(w.resources[clip].link, link_loaded);
+    EXPECT_EQ(w.resources[clip].link, links::loaded);
     EXPECT_EQ(w.resources[clip].holder_item, 0);
     ASSERT_EQ(w.resources[clip].contents.size(), 3u);
     for (int32_t b : w.resources[clip].contents) {
@@ -135,7 +135,7 @@ TEST_F(Created, RifleComesWithItsClipAndTheClipWithItsRounds) {
         EXPECT_EQ(w.resources[b].row, row::bullet);
     }
     // A second clip is refused while one is loaded: the first would be lost.
-    EXPECT_EQ(create_resource(row::clip, 1, -1, w, no_place, -1, link_loaded, -1, 0, -1), -1);
+    EXPECT_EQ(create_resource(w, {.row = row::clip, .parent_item = 0, .link = links::loaded}), -1);
     EXPECT_EQ(w.items[0].clip, clip);
     EXPECT_TRUE(links_hold(w));
 }
@@ -150,7 +150,8 @@ TEST_F(Created, ResourceAmounts) {
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "row " << c.res_row << " amount " << c.amount);
         TWorld world = w;
-        const int32_t r = create_resource(c.res_row, c.amount, npc, world, no_place, -1, link_inventory, -1, -1, -1);
+        const int32_t r =
+            create_resource(world, {.row = c.res_row, .amount = c.amount, .npc = npc, .link = links::inventory});
         if (c.expected < 0) {
             EXPECT_EQ(r, -1);
             EXPECT_TRUE(world.resources.empty());
@@ -164,30 +165,31 @@ TEST_F(Created, ResourceAmounts) {
 }
 
 TEST_F(Created, ResourceIntoNpcAppendsWithoutMergingAndFillsOnlyEmptyHands) {
-    EXPECT_EQ(create_resource(row::gold, 4, npc, w, no_place, -1, link_inventory, -1, -1, -1), 0);
-    EXPECT_EQ(create_resource(row::gold, 4, npc, w, no_place, -1, link_inventory, -1, -1, -1), 1);
+    EXPECT_EQ(create_resource(w, {.row = row::gold, .amount = 4, .npc = npc, .link = links::inventory}), 0);
+    EXPECT_EQ(create_resource(w, {.row = row::gold, .amount = 4, .npc = npc, .link = links::inventory}), 1);
     EXPECT_EQ(w.npcs[npc].inventory, (Tinvitems{{2, 0, 4}, {2, 1, 4}}));
-    EXPECT_EQ(create_resource(row::gold, 2, npc, w, no_place, -1, link_right_hand, -1, -1, -1), 2);
+    EXPECT_EQ(create_resource(w, {.row = row::gold, .amount = 2, .npc = npc, .link = links::right_hand}), 2);
     EXPECT_EQ(w.npcs[npc].right_hand, (Tinvitem{2, 2, 2}));
     // The hand is full: with no object and no cell nothing is made.
-    EXPECT_EQ(create_resource(row::gold, 2, npc, w, no_place, -1, link_right_hand, -1, -1, -1), -1);
+    EXPECT_EQ(create_resource(w, {.row = row::gold, .amount = 2, .npc = npc, .link = links::right_hand}), -1);
     // A refused slot still lets the object take it.
-    EXPECT_EQ(create_resource(row::gold, 2, npc, w, no_place, -1, link_right_hand, -1, -1, chest), 3);
+    EXPECT_EQ(
+        create_resource(w, {.row = row::gold, .amount = 2, .npc = npc, .object = chest, .link = links::right_hand}), 3);
     EXPECT_EQ(w.resources[3].holder_object, chest);
-    EXPECT_EQ(w.resources[3].link, link_inventory);
+    EXPECT_EQ(w.resources[3].link, links::inventory);
     EXPECT_TRUE(links_hold(w));
 }
 
 TEST_F(Created, DefaultChildren) {
     // Into a parent resource: amount 1 and no children of its own.
-    const int32_t box = create_resource(row::wood, 1, -1, w, at(0, 0, 0), -1, 0, -1, -1, -1);
-    const int32_t c = create_resource(row::clip, 1, -1, w, no_place, -1, link_inside, box, -1, -1);
+    const int32_t box = create_resource(w, {.row = row::wood, .place = at(0, 0, 0)});
+    const int32_t c = create_resource(w, {.row = row::clip, .parent_resource = box, .link = links::inside});
     ASSERT_EQ(c, 1);
     EXPECT_TRUE(w.resources[c].contents.empty());
     EXPECT_EQ(w.resources[box].contents, (tintarray{c}));
     // A row that names no resource leaves its place empty, never 0 (which is a resource).
     w.presources[row::wood].contents = {-1, row::bullet, 99};
-    const int32_t crate = create_resource(row::wood, 1, -1, w, at(0, 0, 0), -1, 0, -1, -1, -1);
+    const int32_t crate = create_resource(w, {.row = row::wood, .place = at(0, 0, 0)});
     ASSERT_EQ(crate, 2);
     EXPECT_EQ(w.resources[crate].contents, (tintarray{-1, 3, -1}));
     EXPECT_EQ(w.resources[3].holder_resource, crate);

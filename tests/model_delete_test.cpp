@@ -26,20 +26,6 @@ TEST(DeleteListEntry, EveryListDropsOnlyAnIndexInside) {
     ASSERT_EQ(crafts.size(), 1u);
     EXPECT_EQ(crafts[0].word, "b");
 
-    Tpaths paths(1);
-    delete_path(1, paths);
-    EXPECT_EQ(paths.size(), 1u);
-    delete_path(0, paths);
-    EXPECT_TRUE(paths.empty());
-    delete_path(0, paths);
-
-    Ttriggers triggers(2);
-    triggers[0].events.resize(3);
-    triggers[1].name = "second";
-    delete_trigger(0, triggers);
-    ASSERT_EQ(triggers.size(), 1u);
-    EXPECT_EQ(triggers[0].name, "second");
-
     Tevents events(2);
     events[1].text = "x";
     delete_event(-1, events);
@@ -55,13 +41,14 @@ struct Spread : ::testing::Test {
         ASSERT_EQ(place_npc(row::rat, at(0, 1, 1), Tcounter{}, w), 0);
         ASSERT_EQ(place_npc(row::rat, at(0, 2, 2), Tcounter{}, w), 1);
         place_object(row::chest, at(0, 4, 4), w);
-        ASSERT_EQ(create_item(row::sword, 0, -1, w, no_place, slot_inventory), 0);
+        ASSERT_EQ(create_item(row::sword, 0, -1, w, no_place, slot::inventory), 0);
         ASSERT_EQ(create_item(row::sword, -1, 0, w, no_place, 1), 1);
-        ASSERT_EQ(create_item(row::sword, 0, -1, w, no_place, slot_left_hand), 2);
+        ASSERT_EQ(create_item(row::sword, 0, -1, w, no_place, slot::left_hand), 2);
         ASSERT_EQ(create_item(row::sword, -1, 0, w, no_place, 1), 3);
-        ASSERT_EQ(create_item(row::sword, 1, -1, w, no_place, slot_inventory), 4);
+        ASSERT_EQ(create_item(row::sword, 1, -1, w, no_place, slot::inventory), 4);
         for (int i = 0; i < 5; ++i)
-            ASSERT_EQ(create_resource(row::gold, 2 + i, -1, w, no_place, -1, 1, -1, -1, 0), i);
+            ASSERT_EQ(create_resource(w, {.row = row::gold, .amount = 2 + i, .object = 0, .link = links::inventory}),
+                      i);
         ASSERT_TRUE(links_hold(w));
     }
 };
@@ -93,8 +80,8 @@ TEST_F(Spread, HolderFieldsFollowSoTheNextUnlinkHitsTheRightHolder) {
     EXPECT_TRUE(links_hold(w));
 
     // The same for resources inside resources.
-    const int32_t box = create_resource(row::wood, 1, -1, w, at(0, 0, 0), -1, 0, -1, -1, -1);
-    const int32_t coin = create_resource(row::gold, 1, -1, w, no_place, -1, link_inside, box, -1, -1);
+    const int32_t box = create_resource(w, {.row = row::wood, .place = at(0, 0, 0)});
+    const int32_t coin = create_resource(w, {.row = row::gold, .parent_resource = box, .link = links::inside});
     delete_thing(2, 0, w);
     EXPECT_EQ(w.resources[coin - 1].holder_resource, box - 1);
     EXPECT_EQ(w.resources[box - 1].contents, (tintarray{coin - 1}));
@@ -104,7 +91,7 @@ TEST_F(Spread, HolderFieldsFollowSoTheNextUnlinkHitsTheRightHolder) {
 TEST_F(Spread, ASlotIsClearedOnlyWhenItHoldsTheThingAndStrayEntriesNeverShiftOntoANeighbour) {
     // Forged links as a file may hold them: item 0 claims NPC 0's head, which wears item 1;
     // NPC 1's inventory lists item 0 as well.
-    w.items[0].slot = slot_head;
+    w.items[0].slot = slot::head;
     w.npcs[0].head = 3;
     w.npcs[1].inventory.push_back({1, 0, 1});
     delete_thing(1, 0, w);
@@ -209,7 +196,7 @@ TEST_F(Objects, TriggerAndEventTargetsFollowTheDeletion) {
     EXPECT_EQ(w.triggers[0].target, -1);
     EXPECT_EQ(w.triggers[0].place.map, -1);
     EXPECT_EQ(w.triggers[0].place.x, 5);
-    EXPECT_EQ(w.triggers[0].events[0].target, -1);
+    EXPECT_EQ(w.triggers[0].events[0].target, deleted_target);
     EXPECT_EQ(w.triggers[0].events[1].target, 1);
     EXPECT_EQ(w.triggers[0].events[2].target, 0);
     EXPECT_EQ(w.triggers[0].events[3].target, 1);
@@ -217,7 +204,7 @@ TEST_F(Objects, TriggerAndEventTargetsFollowTheDeletion) {
     EXPECT_EQ(w.triggers[1].target, 1);
     EXPECT_EQ(w.triggers[1].place.map, 0);
     EXPECT_EQ(w.triggers[2].target, 1);
-    EXPECT_EQ(w.triggers[2].events[0].target, -1);
+    EXPECT_EQ(w.triggers[2].events[0].target, deleted_target);
     EXPECT_EQ(w.triggers[2].events[1].target, 1);
     EXPECT_EQ(w.triggers[2].events[2].target, 2);  // an NPC target
     EXPECT_EQ(w.triggers[3].target, 1);
@@ -251,13 +238,13 @@ TEST_F(Objects, DestroyTriggerMessageReachesTheMessageBox) {
 
 TEST_F(Objects, ThingsInsideAreLaidLooseOnTheCellOrGoWithAnObjectOnNoCell) {
     ASSERT_EQ(create_item(row::rifle, -1, 1, w, no_place, 1), 0);
-    const int32_t gold = create_resource(row::gold, 9, -1, w, no_place, -1, 1, -1, -1, 1);
+    const int32_t gold = create_resource(w, {.row = row::gold, .amount = 9, .object = 1, .link = links::inventory});
     ASSERT_EQ(create_item(row::sword, -1, 2, w, no_place, 1), 1);
     delete_mapobject(1, w);
-    EXPECT_EQ(w.items[0].slot, slot_cell);
+    EXPECT_EQ(w.items[0].slot, slot::cell);
     EXPECT_EQ(w.items[0].holder_object, -1);
     EXPECT_EQ(w.items[0].place, at(0, 2, 0));
-    EXPECT_EQ(w.resources[gold].link, link_cell);
+    EXPECT_EQ(w.resources[gold].link, links::cell);
     EXPECT_EQ(w.resources[gold].place, at(0, 2, 0));
     EXPECT_EQ(w.resources[w.items[0].clip].holder_item, 0);  // the rifle keeps its clip
     EXPECT_EQ(w.items[1].holder_object, 1);                  // the sword follows its chest
@@ -286,11 +273,11 @@ TEST_F(Objects, TheContentsListNotAStaleHolderFieldDecidesWhatIsLaidLoose) {
     delete_mapobject(1, w);
     // The helm, listed by the door, lies loose on the door's cell.
     EXPECT_EQ(w.items[1].holder_object, -1);
-    EXPECT_EQ(w.items[1].slot, slot_cell);
+    EXPECT_EQ(w.items[1].slot, slot::cell);
     EXPECT_EQ(w.items[1].place, at(0, 2, 0));
     // The sword stays in the chest that lists it.
     EXPECT_EQ(w.mapobjects[0].contents, (Tinvitems{{1, 0, 1}}));
-    EXPECT_EQ(w.items[0].slot, slot_inventory);
+    EXPECT_EQ(w.items[0].slot, slot::inventory);
     EXPECT_EQ(w.items[0].place, at(0, 1, 0));
     for (const Tmapobject& o : w.mapobjects)
         for (const Tinvitem& e : o.contents) EXPECT_FALSE(e.kind == 1 && e.index == 1);

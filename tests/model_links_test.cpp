@@ -1,12 +1,16 @@
 // Seeded random sequences of creating, moving, splitting, merging and deleting
-// on a small world: after every step every link must hold, a refused move must
-// leave the world as it was and a move must keep the pieces of a stack.
+// on a small world: after every step every link must hold, every event target
+// and watched thing must still name what it named (or nothing, once that was
+// deleted), a refused move must leave the world as it was and a move must keep
+// the pieces of a stack.
 #include "model/tools.h"
 #include "tests/support/model_fixture.h"
 
 #include <gtest/gtest.h>
 #include <array>
+#include <map>
 #include <random>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -15,26 +19,38 @@ class Sequence {
 public:
     explicit Sequence(uint32_t seed) : rng_(seed) {}
 
+    // Every trigger, path, placed object and placed NPC gets a tag of its own
+    // (name, length, title, description) and every event a text of its own,
+    // so what each reference names can be followed through the steps.
     TWorld world() {
         TWorld w = small_world();
         for (int i = 0; i < 3; ++i) place_object(pick(0, 2), place(w), w);
         for (int i = 0; i < 3; ++i) place_npc(pick(0, 1), place(w), Tcounter{}, w);
-        for (int i = 0; i < 4; ++i) {
+        for (std::size_t i = 0; i < w.mapobjects.size(); ++i) w.mapobjects[i].title = "o" + std::to_string(i);
+        for (std::size_t i = 0; i < w.npcs.size(); ++i) w.npcs[i].description = "n" + std::to_string(i);
+        w.paths.resize(3);
+        for (int i = 0; i < 3; ++i) w.paths[i].length = 100 + i;
+        const int32_t objects = static_cast<int32_t>(w.mapobjects.size()), npcs = static_cast<int32_t>(w.npcs.size());
+        const int32_t triggers = 4, paths = 3;
+        for (int i = 0; i < triggers; ++i) {
             Ttrigger t;
-            t.kind = static_cast<uint8_t>(pick(1, 5));
+            t.kind = static_cast<uint8_t>(pick(1, 8));
             t.active = true;
-            const int32_t objects = static_cast<int32_t>(w.mapobjects.size()), npcs = static_cast<int32_t>(w.npcs.size());
+            t.name = "t" + std::to_string(i);
             t.target = pick(-1, t.kind == 4 ? npcs - 1 : objects - 1);
             t.place = no_place;
             for (int k = pick(1, 4); k > 0; --k) {
                 Tevent e;
                 e.action = static_cast<uint8_t>(pick(0, 22));
-                e.target = e.action >= 4 && e.action <= 12 ? pick(-1, objects - 1)
-                           : e.action == 20                  ? pick(-1, npcs - 1)
-                                                             : pick(-1, 4);
+                const int a = e.action;
+                e.target = a >= 4 && a <= 12                                        ? pick(-1, objects - 1)
+                           : a == 20                                                ? pick(-1, npcs - 1)
+                           : a == 13 || a == 14                                     ? pick(-1, paths - 1)
+                           : a == 2 || a == 3 || a == 18 || a == 19 || a == 21 || a == 22 ? pick(-1, triggers - 1)
+                                                                                    : pick(-1, 4);
                 e.value = pick(-1, 4);
                 e.place = place(w);
-                e.text = "event";
+                e.text = "e" + std::to_string(i) + "." + std::to_string(k);
                 e.continue_on_false = pick(0, 1) == 1;
                 t.events.push_back(e);
             }
@@ -61,7 +77,7 @@ public:
     // One random operation; its description goes to what.
     void step(TWorld& w, std::string& what) {
         std::ostringstream d;
-        const int op = pick(0, 13);
+        const int op = pick(0, 16);
         const auto amount_of_row = [&](int32_t r) {
             int64_t sum = 0;
             for (const Tpres& p : w.resources)
@@ -86,9 +102,18 @@ public:
                     pi = index(w.items.size()), o = index(w.mapobjects.size());
             Tplace p = place(w);
             if (pick(0, 1)) target(w, o, n, l, p, true);
-            d << "create_resource(" << r << ", " << a << ", " << n << ", " << p.map << ":" << p.x << "," << p.y
-              << ", " << c << ", " << l << ", " << pr << ", " << pi << ", " << o << ")";
-            create_resource(r, a, n, w, p, c, l, pr, pi, o);
+            d << "create_resource(row " << r << ", amount " << a << ", npc " << n << ", object " << o
+              << ", parent resource " << pr << ", parent item " << pi << ", chamber " << c << ", " << p.map << ":"
+              << p.x << "," << p.y << ", link " << l << ")";
+            create_resource(w, {.row = r,
+                                .amount = a,
+                                .npc = n,
+                                .object = o,
+                                .parent_resource = pr,
+                                .parent_item = pi,
+                                .chamber = c,
+                                .place = p,
+                                .link = l});
             break;
         }
         case 4: {
@@ -172,6 +197,24 @@ public:
             }
             break;
         }
+        case 14: {
+            const int32_t t = pick(-1, static_cast<int32_t>(w.triggers.size()));
+            d << "delete_trigger(" << t << ")";
+            delete_trigger(t, w);
+            break;
+        }
+        case 15: {
+            const int32_t a = pick(-1, static_cast<int32_t>(w.triggers.size())), b = a + (pick(0, 1) ? 1 : -1);
+            d << "swap_triggers(" << a << ", " << b << ")";
+            swap_triggers(a, b, w);
+            break;
+        }
+        case 16: {
+            const int32_t p = pick(-1, static_cast<int32_t>(w.paths.size()));
+            d << "delete_path(" << p << ")";
+            delete_path(p, w);
+            break;
+        }
         default: {
             const int32_t t = pick(-1, static_cast<int32_t>(w.triggers.size()));
             d << "run_trigger(" << t << ")";
@@ -219,6 +262,58 @@ private:
     }
 };
 
+// What an event target or a watched thing names: "-1", "-2", the tag of an
+// entry, or "stale" for an index past its list; gone is what it must become
+// once that entry is deleted.
+struct Named {
+    std::string what;
+    std::string gone;
+};
+
+// Every reference of the world by its event text or its trigger's name.
+std::map<std::string, Named> references(const TWorld& w) {
+    const auto tag = [&](char list, int32_t i) -> std::string {
+        if (i == -1 || i == -2) return std::to_string(i);
+        const auto in = [&](const auto& v) { return i >= 0 && static_cast<std::size_t>(i) < v.size(); };
+        switch (list) {
+        case 't': return in(w.triggers) ? w.triggers[i].name : "stale";
+        case 'p': return in(w.paths) ? "p" + std::to_string(w.paths[i].length) : "stale";
+        case 'o': return in(w.mapobjects) ? w.mapobjects[i].title : "stale";
+        default: return in(w.npcs) ? w.npcs[i].description : "stale";
+        }
+    };
+    std::map<std::string, Named> out;
+    for (const Ttrigger& t : w.triggers) {
+        out["watch " + t.name] = {tag(t.kind == 4 ? 'n' : 'o', t.target), "-1"};
+        for (const Tevent& e : t.events) {
+            const int a = e.action;
+            if (a == 2 || a == 3 || a == 18 || a == 19 || a == 21 || a == 22) out[e.text] = {tag('t', e.target), "-2"};
+            if (a >= 4 && a <= 12) out[e.text] = {tag('o', e.target), "-2"};
+            if (a == 13 || a == 14) out[e.text] = {tag('p', e.target), "-1"};
+            if (a == 20) out[e.text] = {tag('n', e.target), "-1"};
+        }
+    }
+    return out;
+}
+
+// Each reference still names what it named, or names nothing when that went.
+void expect_still_true(const std::map<std::string, Named>& before, const TWorld& w) {
+    std::set<std::string> tags;
+    for (const Ttrigger& t : w.triggers) tags.insert(t.name);
+    for (const Tpath& p : w.paths) tags.insert("p" + std::to_string(p.length));
+    for (const Tmapobject& o : w.mapobjects) tags.insert(o.title);
+    for (const Tchar& n : w.npcs) tags.insert(n.description);
+    const auto after = references(w);
+    for (const auto& [key, named] : before) {
+        const auto now = after.find(key);
+        // Gone with its trigger, or naming no tagged entry.
+        if (now == after.end() || named.what == "stale" || named.what.empty()) continue;
+        const bool named_entry = named.what != "-1" && named.what != "-2";
+        const std::string expected = !named_entry || tags.count(named.what) ? named.what : named.gone;
+        EXPECT_EQ(now->second.what, expected) << key;
+    }
+}
+
 TEST(LinksProperty, RandomSequencesKeepEveryLink) {
     CapturedMessages captured;
     random_place_seed(1);
@@ -232,7 +327,9 @@ TEST(LinksProperty, RandomSequencesKeepEveryLink) {
         std::vector<std::string> history;
         for (int i = 0; i < steps; ++i) {
             std::string what;
+            const auto before = references(w);
             seq.step(w, what);
+            expect_still_true(before, w);
             history.push_back(what);
             const auto result = links_hold(w);
             if (!result) {

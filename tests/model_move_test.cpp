@@ -38,22 +38,23 @@ struct Moves : ::testing::Test {
         place_object(row::flowers, at(0, 3, 3), w);
     }
     int32_t gold(int amount, int32_t npc, int32_t link, int32_t object = -1, Tplace p = no_place) {
-        return create_resource(row::gold, amount, npc, w, p, -1, link, -1, -1, object);
+        return create_resource(
+            w, {.row = row::gold, .amount = amount, .npc = npc, .object = object, .place = p, .link = link});
     }
 };
 
 TEST_F(Moves, ItemIntoSlotsAndOntoCells) {
     const int32_t helm = create_item(row::helm, -1, -1, w, at(0, 0, 0), 0);
-    const int32_t sword = create_item(row::sword, 0, -1, w, no_place, slot_left_hand);
-    EXPECT_TRUE(move_item(helm, -1, 0, slot_head, no_place, w));
+    const int32_t sword = create_item(row::sword, 0, -1, w, no_place, slot::left_hand);
+    EXPECT_TRUE(move_item(helm, -1, 0, slot::head, no_place, w));
     EXPECT_EQ(w.npcs[0].head, helm);
-    EXPECT_EQ(w.items[helm].slot, slot_head);
+    EXPECT_EQ(w.items[helm].slot, slot::head);
     EXPECT_EQ(w.items[helm].holder_npc, 0);
 
     // Refusals change nothing.
     const TWorld before = w;
-    EXPECT_FALSE(move_item(sword, -1, 1, slot_head, no_place, w));   // a sword is no hat
-    EXPECT_FALSE(move_item(helm, -1, 0, slot_left_hand, no_place, w));  // hand taken
+    EXPECT_FALSE(move_item(sword, -1, 1, slot::head, no_place, w));   // a sword is no hat
+    EXPECT_FALSE(move_item(helm, -1, 0, slot::left_hand, no_place, w));  // hand taken
     EXPECT_FALSE(move_item(sword, -1, -1, 0, at(0, 4, 4), w));       // chest blocks the cell
     EXPECT_FALSE(move_item(sword, -1, -1, 1, at(0, 0, 0), w));       // only slot 0 goes onto a cell
     EXPECT_FALSE(move_item(sword, -1, -1, 0, at(0, 6, 0), w));
@@ -63,7 +64,7 @@ TEST_F(Moves, ItemIntoSlotsAndOntoCells) {
     EXPECT_FALSE(move_item(sword, -1, 1, 7, no_place, w));
     EXPECT_FALSE(move_item(sword, -1, 2, 1, no_place, w));
     EXPECT_FALSE(move_item(sword, -2, -1, 1, no_place, w));
-    EXPECT_FALSE(move_item(sword, -1, -1, slot_body, no_place, w));
+    EXPECT_FALSE(move_item(sword, -1, -1, slot::body, no_place, w));
     EXPECT_FALSE(move_item(5, -1, 0, 1, no_place, w));
     EXPECT_EQ(w, before);
 
@@ -91,7 +92,7 @@ TEST_F(Moves, ChangeAmountFollowsTheHolderAndDeletesAtZero) {
     EXPECT_EQ(w.npcs[0].inventory[0].count, int_max);
     (void)seven;
 
-    const int32_t hand = gold(3, 1, link_right_hand);
+    const int32_t hand = gold(3, 1, links::right_hand);
     change_amount(hand, 4, w);
     EXPECT_EQ(w.npcs[1].right_hand, (Tinvitem{2, hand, 7}));
     EXPECT_TRUE(links_hold(w));
@@ -100,7 +101,7 @@ TEST_F(Moves, ChangeAmountFollowsTheHolderAndDeletesAtZero) {
     const int32_t rifle = create_item(row::rifle, -1, -1, w, at(0, 0, 0), 0);
     const int32_t clip = w.items[rifle].clip;
     const int32_t round = w.resources[clip].contents[0];
-    const int32_t vial = create_resource(row::vial, 1, 0, w, no_place, -1, 1, -1, -1, -1);
+    const int32_t vial = create_resource(w, {.row = row::vial, .npc = 0, .link = links::inventory});
     const TWorld before = w;
     change_amount(clip, -1, w);
     change_amount(round, 5, w);
@@ -119,16 +120,16 @@ TEST_F(Moves, SplitMergesIntoALikeStackOrMakesANewOne) {
     EXPECT_EQ(w.npcs[1].inventory, (Tinvitems{{2, like, 7}}));
     EXPECT_EQ(w.npcs[0].inventory, (Tinvitems{{2, src, 7}}));
 
-    EXPECT_TRUE(move_resource(src, 3, -1, 0, link_right_hand, no_place, w));
+    EXPECT_TRUE(move_resource(src, 3, -1, 0, links::right_hand, no_place, w));
     EXPECT_EQ(w.resources[src].amount, 4);
     const Tinvitem hand = w.npcs[0].right_hand;
     EXPECT_EQ(hand.count, 3);
     EXPECT_EQ(w.resources[hand.index].amount, 3);
     // Into the full hand: merges with the like stack there.
-    EXPECT_TRUE(move_resource(src, 2, -1, 0, link_right_hand, no_place, w));
+    EXPECT_TRUE(move_resource(src, 2, -1, 0, links::right_hand, no_place, w));
     EXPECT_EQ(w.npcs[0].right_hand.count, 5);
     // The whole rest: merges and the source goes.
-    EXPECT_TRUE(move_resource(src, 0, -1, 0, link_right_hand, no_place, w));
+    EXPECT_TRUE(move_resource(src, 0, -1, 0, links::right_hand, no_place, w));
     EXPECT_EQ(w.npcs[0].inventory, Tinvitems{});
     EXPECT_EQ(w.npcs[0].right_hand.count, 7);
     EXPECT_EQ(w.resources.size(), 2u);
@@ -141,7 +142,7 @@ TEST_F(Moves, OntoACellMergesOnlyWithLooseStacks) {
     const int32_t src = gold(4, 1, 1);
     EXPECT_TRUE(move_resource(src, 0, -1, -1, 0, at(0, 1, 1), w));
     EXPECT_EQ(w.resources[carried].amount, 5);
-    EXPECT_EQ(w.resources[src].link, link_cell);
+    EXPECT_EQ(w.resources[src].link, links::cell);
     EXPECT_EQ(w.resources[src].place, at(0, 1, 1));
     const int32_t more = gold(2, 1, 1);
     EXPECT_TRUE(move_resource(more, 0, -1, -1, 0, at(0, 1, 1), w));
@@ -151,13 +152,13 @@ TEST_F(Moves, OntoACellMergesOnlyWithLooseStacks) {
 }
 
 TEST_F(Moves, SingleStacksNeverMergeOrSplit) {
-    const int32_t a = create_resource(row::vial, 1, 0, w, no_place, -1, 1, -1, -1, -1);
-    const int32_t b = create_resource(row::vial, 1, 1, w, no_place, -1, 1, -1, -1, -1);
+    const int32_t a = create_resource(w, {.row = row::vial, .npc = 0, .link = links::inventory});
+    const int32_t b = create_resource(w, {.row = row::vial, .npc = 1, .link = links::inventory});
     EXPECT_TRUE(move_resource(a, 0, -1, 1, 1, no_place, w));
     EXPECT_EQ(w.resources.size(), 2u);
     EXPECT_EQ(w.npcs[1].inventory, (Tinvitems{{2, b, 1}, {2, a, 1}}));
     // A clip a file says has 4 pieces moves whole instead of making pieces from nothing.
-    const int32_t clip = create_resource(row::cell, 1, 0, w, no_place, -1, 1, -1, -1, -1);
+    const int32_t clip = create_resource(w, {.row = row::cell, .npc = 0, .link = links::inventory});
     w.resources[clip].amount = 4;
     w.npcs[0].inventory.back().count = 4;
     EXPECT_TRUE(move_resource(clip, 1, -1, 1, 1, no_place, w));
@@ -172,7 +173,7 @@ TEST_F(Moves, RefusedMovesChangeNothing) {
     // A liquid a file placed alone: no new stack can be made of it, so no split.
     const int32_t water = new_placed_resource(row::water_res, 10, w);
     w.resources[water].place = at(0, 5, 0);
-    create_item(row::sword, 1, -1, w, no_place, slot_left_hand);
+    create_item(row::sword, 1, -1, w, no_place, slot::left_hand);
     const TWorld before = w;
     EXPECT_FALSE(move_resource(water, 3, -1, 0, 1, no_place, w));
     EXPECT_FALSE(move_resource(src, -1, -1, 1, 1, no_place, w));
@@ -188,7 +189,7 @@ TEST_F(Moves, RefusedMovesChangeNothing) {
     EXPECT_FALSE(move_resource(src, 3, -1, -1, 0, no_place, w));
     EXPECT_FALSE(move_resource(src, 3, -1, -1, 0, at(0, 0, 5), w));
     EXPECT_FALSE(move_resource(src, 3, -1, 1, 1, at(0, 0, 0), w));
-    EXPECT_FALSE(move_resource(src, 3, -1, 1, link_left_hand, no_place, w));  // the hand holds a sword
+    EXPECT_FALSE(move_resource(src, 3, -1, 1, links::left_hand, no_place, w));  // the hand holds a sword
     EXPECT_FALSE(move_resource(clip, 0, -1, 0, 1, no_place, w));      // loaded in the rifle
     EXPECT_FALSE(move_resource(99, 0, -1, 0, 1, no_place, w));
     EXPECT_FALSE(move_resource(src, 3, -1, 5, 1, no_place, w));
@@ -211,7 +212,7 @@ TEST_F(Moves, DetachOntoTheGroundOrIntoTheOuterHolder) {
     detach_resource(clip, 0, w);
     EXPECT_EQ(w.items[on_ground].clip, -1);
     EXPECT_EQ(w.resources[clip].place, at(1, 3, 2));
-    EXPECT_EQ(w.resources[clip].link, link_cell);
+    EXPECT_EQ(w.resources[clip].link, links::cell);
     EXPECT_EQ(w.resources[clip].holder_item, -1);
     EXPECT_TRUE(links_hold(w));
 
@@ -220,7 +221,7 @@ TEST_F(Moves, DetachOntoTheGroundOrIntoTheOuterHolder) {
     detach_resource(clip2, 1, w);
     EXPECT_EQ(w.items[carried].clip, -1);
     EXPECT_EQ(w.npcs[0].inventory.back(), (Tinvitem{2, clip2, 1}));
-    EXPECT_EQ(w.resources[clip2].link, link_inventory);
+    EXPECT_EQ(w.resources[clip2].link, links::inventory);
     EXPECT_EQ(w.resources[clip2].holder_npc, 0);
     EXPECT_TRUE(links_hold(w));
 

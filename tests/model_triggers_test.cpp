@@ -290,6 +290,35 @@ TEST_F(Engine, ActTriggerNeverEntersARunningTriggerAgain) {
     EXPECT_EQ(captured.texts.size(), 3u);
 }
 
+// A trigger or object target whose entry was deleted names nothing: the event
+// fails and neither the running trigger nor the object it watches is touched.
+TEST_F(Engine, ADeletedTargetActsOnNothing) {
+    for (int a : {2, 3, 18, 19, 21, 22, 4, 5, 6, 7, 8, 9, 10, 11, 12}) {
+        SCOPED_TRACE(event_actions[a]);
+        TWorld world = w;
+        Tevent e = event(static_cast<uint8_t>(a), deleted_target, 1);
+        e.place = at(0, 0, 4);  // a free cell for "move object"
+        const TWorld before = world;
+        EXPECT_FALSE(run_event(0, Tcounter{}, e, world));
+        EXPECT_EQ(world, before);
+        EXPECT_TRUE(captured.texts.empty());
+    }
+}
+
+// A "char death" trigger watches an NPC, so object actions with target -1
+// have no object to act on; before, the NPC's index was taken for an object's.
+TEST_F(Engine, ObjectActionsOfACharDeathTriggerFindNoWatchedObject) {
+    w.triggers[2].kind = trigger_kind::char_death;
+    w.triggers[2].target = 0;
+    const TWorld before = w;
+    EXPECT_FALSE(run_event(2, Tcounter{}, event(action::switch_object_pass, -1), w));
+    EXPECT_EQ(w, before);
+    // Every other kind watches an object.
+    w.triggers[2].kind = trigger_kind::panel_square;
+    EXPECT_TRUE(run_event(2, Tcounter{}, event(action::switch_object_pass, -1), w));
+    EXPECT_TRUE(w.mapobjects[0].passing);
+}
+
 TEST_F(Engine, RespawnNpcOnAFullMapCreatesNothingAndSucceeds) {
     for (int x = 0; x < 4; ++x)
         for (int y = 0; y < 3; ++y) ASSERT_GE(place_npc(row::rat, at(1, x, y), Tcounter{}, w), 0);

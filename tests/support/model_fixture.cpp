@@ -304,17 +304,27 @@ private:
             if (c != -1) inside("resource", r, c, false, 7);
     }
 
+    // Event targets and watched things must name an entry of their list or
+    // nothing: -1, or -2 where a deleted trigger or object was named.
     void triggers() {
+        const auto trigger_ok = [&](int32_t t) { return t >= 0 && static_cast<std::size_t>(t) < w_.triggers.size(); };
+        const auto path_ok = [&](int32_t p) { return p >= 0 && static_cast<std::size_t>(p) < w_.paths.size(); };
         for (std::size_t i = 0; i < w_.triggers.size(); ++i) {
             const Ttrigger& t = w_.triggers[i];
-            if ((t.kind == 1 || t.kind == 3 || t.kind == 5) && t.target != -1 && !obj_ok(t.target))
-                fail("trigger ", i, " watches no object: ", t.target);
             if (t.kind == 4 && t.target != -1 && !npc_ok(t.target)) fail("trigger ", i, " watches no NPC: ", t.target);
+            if (t.kind != 4 && t.target != -1 && !obj_ok(t.target)) fail("trigger ", i, " watches no object: ", t.target);
             for (const Tevent& e : t.events) {
-                if (e.action >= 4 && e.action <= 12 && e.target != -1 && !obj_ok(e.target))
+                const int a = e.action;
+                const bool names_trigger = a == 2 || a == 3 || a == 18 || a == 19 || a == 21 || a == 22;
+                const bool names_object = a >= 4 && a <= 12;
+                const bool gone = e.target == -1 || ((names_trigger || names_object) && e.target == -2);
+                if (names_trigger && !gone && !trigger_ok(e.target))
+                    fail("event of trigger ", i, " names no trigger: ", e.target);
+                if (names_object && !gone && !obj_ok(e.target))
                     fail("event of trigger ", i, " names no object: ", e.target);
-                if (e.action == 20 && e.target != -1 && !npc_ok(e.target))
-                    fail("event of trigger ", i, " names no NPC: ", e.target);
+                if ((a == 13 || a == 14) && !gone && !path_ok(e.target))
+                    fail("event of trigger ", i, " names no path: ", e.target);
+                if (a == 20 && !gone && !npc_ok(e.target)) fail("event of trigger ", i, " names no NPC: ", e.target);
             }
         }
     }
