@@ -118,7 +118,14 @@ TEST(KitQtModal, SaveDialogAddsTheDefaultExtension) {
         ASSERT_NE(d, nullptr);
         filters = d->nameFilters().join(";;").toStdString();
         folder = d->directory().absolutePath().toStdString();
-        d->selectFile(QString::fromStdString(dir.file("world1")));
+        // Typed into the name field, as the designer does. selectFile() would
+        // not do: the dialog leaves its name field alone while that field has
+        // the keyboard focus, which it has as soon as the dialog is active
+        // (at once when another box was open before), and the dialog then
+        // stays open on its folder.
+        auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText("world1");
         static_cast<QDialog*>(d)->accept();
     });
     const auto chosen = m.save_file(r);
