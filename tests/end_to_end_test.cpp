@@ -4,7 +4,7 @@
 // main window. The saved file must be the one the world file writer makes for
 // the same world.
 #include "mainwindow/main.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 #include "worldfile/worldfile.h"
 

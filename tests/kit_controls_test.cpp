@@ -1,7 +1,7 @@
 // Which events the standard controls fire for user input and for code.
 #include "platform/errors.h"
 #include "platform/kit/kit.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The string grid's event rules, driven through real mouse and key input.
 #include "platform/kit/kit.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "platform/errors.h"
 #include "platform/kit/kit.h"
 #include "platform/kit/qt_modal.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
 #include <QThread>

@@ -2,7 +2,7 @@
 // rendered onto the grid by repaints, scrolls and the animation, the Options
 // menu, the five palettes, and Save and Open through the File menu.
 #include "mainwindow/main.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 #include "worldfile/worldfile.h"
 

@@ -2,7 +2,7 @@
 // palette moves and resizes for the page, and the fractions and Player pages
 // show the world as it is when they are opened.
 #include "mainwindow/main.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
 #include <QDir>

@@ -12,7 +12,7 @@
 #include "dialogs/res_edit_form.h"
 #include "dialogs/sec.h"
 #include "mainwindow/main.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
 #include <QDir>

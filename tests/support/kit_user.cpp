@@ -1,5 +1,5 @@
 // Test helpers that drive the kit with real Qt input events.
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 
 #include "platform/kit/kit_private.h"
 
