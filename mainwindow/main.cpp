@@ -61,10 +61,8 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
     create_test_pages();
 
     Timer2 = own<kit::Timer>(250, false);
-    Timer2->name = "Timer2";
     Timer2->on_timer = [this] { Timer2Timer(); };
     Timer3 = own<kit::Timer>(3, false);
-    Timer3->name = "Timer3";
     Timer3->on_timer = [this] { Timer3Timer(); };
 
     on_create = [this] { FormCreate(); };
@@ -80,20 +78,14 @@ TForm1::~TForm1() {
 void TForm1::create_menus() {
     MainMenu1 = own<kit::MainMenu>(*this);
     File1 = own<kit::MenuItem>(*MainMenu1, "File");
-    File1->name = "File1";
     Save1 = own<kit::MenuItem>(*File1, "Save");
-    Save1->name = "Save1";
     Save1->on_click = [this] { Save1Click(); };
     OPen1 = own<kit::MenuItem>(*File1, "Open");
-    OPen1->name = "OPen1";
     OPen1->on_click = [this] { OPen1Click(); };
     Options1 = own<kit::MenuItem>(*MainMenu1, "Options");
-    Options1->name = "Options1";
     animation1 = own<kit::MenuItem>(*Options1, "animation");
-    animation1->name = "animation1";
     animation1->on_click = [this] { animation1Click(); };
     Showhidden1 = own<kit::MenuItem>(*Options1, "Show hidden");
-    Showhidden1->name = "Showhidden1";
     Showhidden1->set_checked(true);
     Showhidden1->on_click = [this] { Showhidden1Click(); };
 
@@ -102,29 +94,17 @@ void TForm1::create_menus() {
     od_world.filter = "world file|*.wld";
 
     framemenu = own<kit::PopupMenu>();
-    framemenu->name = "framemenu";
     setframe = own<kit::MenuItem>(*framemenu, "set frame");
-    setframe->name = "setframe";
 
     map_menu = own<kit::PopupMenu>();
-    map_menu->name = "map_menu";
     const std::pair<kit::MenuItem**, const char*> object_items[] = {
         {&deleteobject, "delete object"}, {&properties, "properties"}, {&move1, "move"},
         {&ground1, "ground"},             {&cancel2, "cancel"},        {&parts1, "parts"}};
-    const char* object_names[] = {"deleteobject", "properties", "move1", "ground1", "cancel2", "parts1"};
-    for (int i = 0; i < 6; ++i) {
-        *object_items[i].first = own<kit::MenuItem>(*map_menu, object_items[i].second);
-        (*object_items[i].first)->name = object_names[i];
-    }
+    for (int i = 0; i < 6; ++i) *object_items[i].first = own<kit::MenuItem>(*map_menu, object_items[i].second);
     map_char_menu = own<kit::PopupMenu>();
-    map_char_menu->name = "map_char_menu";
     const std::pair<kit::MenuItem**, const char*> npc_items[] = {
         {&inv, "inv"}, {&settings1, "settings"}, {&move2, "move"}, {&delete3, "delete"}, {&setplayer1, "set player"}};
-    const char* npc_names[] = {"inv", "settings1", "move2", "delete3", "setplayer1"};
-    for (int i = 0; i < 5; ++i) {
-        *npc_items[i].first = own<kit::MenuItem>(*map_char_menu, npc_items[i].second);
-        (*npc_items[i].first)->name = npc_names[i];
-    }
+    for (int i = 0; i < 5; ++i) *npc_items[i].first = own<kit::MenuItem>(*map_char_menu, npc_items[i].second);
 }
 
 kit::Label* TForm1::add_label(kit::Control& parent, int left, int top, const std::string& caption,

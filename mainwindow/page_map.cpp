@@ -194,7 +194,7 @@ void TForm1::sg_mapDrawCell(int ACol, int ARow, kit::Rect, kit::GridDrawState) {
     // painted after the render above, or every cell for a map below 15, would
     // leave the view black: render once more when the last cell is painted.
     const auto painted = [this](int col, int row) {
-        return col < sg_map->col_count() && row < sg_map->row_count() && sg_map->cell_rect(col, row).width() > 0;
+        return col < sg_map->col_count() && row < sg_map->row_count() && sg_map->cell_rect(col, row).width > 0;
     };
     if (ACol < sg_map->fixed_cols() || ARow < sg_map->fixed_rows()) return;
     if (painted(ACol + 1, ARow) || painted(ACol, ARow + 1)) return;
@@ -229,7 +229,7 @@ void TForm1::Timer2Timer() {
         make_place(cb_maps->item_index(), sg_map->left_col() - 1, sg_map->top_row() - 1, p);
         render_view(p, editor.anim_frame, editor.show_hidden);
         const kit::Rect at = sg_map->cell_rect(sg_map->left_col(), sg_map->top_row());
-        const int x = at.width() > 0 ? at.left : header_size, y = at.height() > 0 ? at.top : header_size;
+        const int x = at.width > 0 ? at.left : header_size, y = at.height > 0 ? at.top : header_size;
         bit_blt(sg_map->canvas(), x, y, view_pixels, view_pixels, editor.map_buffer.canvas(), 0, 0);
     }
 }

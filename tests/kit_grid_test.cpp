@@ -98,7 +98,7 @@ TEST_F(GridFixture, DrawOrderFixedCornerRowsColumnsThenDataRowByRow) {
 
 TEST_F(GridFixture, GeometryAndCounts) {
     // Cells are 30 x 20 with 1-pixel lines.
-    EXPECT_EQ(g.cell_rect(2, 1), (Rect{62, 21, 92, 41}));
+    EXPECT_EQ(g.cell_rect(2, 1), (Rect{62, 21, 30, 20}));
     EXPECT_EQ(g.mouse_to_cell(5, 5), (GridCoord{0, 0}));  // a fixed cell counts
     EXPECT_EQ(g.mouse_to_cell(63, 22), (GridCoord{2, 1}));
     g.set_col_count(3);
@@ -148,11 +148,11 @@ TEST_F(GridFixture, SelectingAPartlyVisibleCellScrollsItIntoView) {
     g.set_width(g.width() - g.client_width() + 31 * 6 + 15);  // column 6 is cut in half
     const int cut = g.left_col() + g.visible_col_count();
     EXPECT_EQ(cut, 6);
-    ASSERT_GT(g.cell_rect(cut, 1).width(), 0);
-    ASSERT_GT(g.cell_rect(cut, 1).right, g.client_width());
+    ASSERT_GT(g.cell_rect(cut, 1).width, 0);
+    ASSERT_GT(g.cell_rect(cut, 1).right(), g.client_width());
     user::press_cell(g, cut, 1);
     EXPECT_EQ(g.left_col(), 2);
-    EXPECT_LE(g.cell_rect(cut, 1).right, g.client_width());
+    EXPECT_LE(g.cell_rect(cut, 1).right(), g.client_width());
     EXPECT_EQ(log.back(), "down left");
     EXPECT_NE(std::find(log.begin(), log.end(), "top-left 2,1"), log.end());
 }

@@ -87,6 +87,23 @@ TEST(KitWindow, DisabledWindowTakesNoInputAndStaysUngreyed) {
     w.hide();
 }
 
+// A close from code runs the close handler as the close button does: an error
+// in it is shown and the window closes all the same.
+TEST(KitWindow, CloseRunsItsHandlerThroughTheDispatchPoint) {
+    ScriptedModalGuard modal;
+    Window w("w");
+    bool in = false;
+    w.on_close = [&] {
+        in = in_handler();
+        throw EditorError("close failed");
+    };
+    w.show();
+    w.close();
+    EXPECT_TRUE(in);
+    EXPECT_FALSE(w.visible());
+    EXPECT_EQ(modal->errors, (std::vector<std::string>{"close failed."}));
+}
+
 TEST(KitWindow, ClosingTheMainWindowEndsTheProgram) {
     user::reset_main_window_closed();
     Window main("main"), other("other");

@@ -336,7 +336,7 @@ TEST_F(MapPage, PalettesShowAndSelectEntryColumnPlusThreeTimesRow) {
         for (int e = 0; e < 3 * c.rows; ++e) {
             const int col = e % 3, row = e / 3;
             const kit::Rect r = c.grid->cell_rect(col, row);
-            if (r.width() <= 0 || r.bottom > c.grid->client_height()) continue;
+            if (r.width <= 0 || r.bottom() > c.grid->client_height()) continue;
             const TColor shown = c.grid->canvas().pixel(r.left + 4, r.top + 4);
             const bool exists = e < static_cast<int>(c.pictures.size());
             if (exists) EXPECT_EQ(shown, frame_color(c.pictures[static_cast<std::size_t>(e)])) << "entry " << e;

@@ -315,7 +315,7 @@ void Control::set_height(int height) { set_bounds(left(), top(), width(), height
 void Control::set_bounds(int left, int top, int width, int height) {
     if (widget_) widget_->setGeometry(left, top, std::max(0, width), std::max(0, height));
 }
-Rect Control::bounds() const { return Rect{left(), top(), left() + width(), top() + height()}; }
+Rect Control::bounds() const { return Rect{left(), top(), width(), height()}; }
 
 Point Control::client_to_screen(Point p) const {
     if (!widget_) return p;
@@ -525,7 +525,7 @@ void Window::close() {
         Impl* impl;
         ~Reset() { impl->closing_ = false; }
     } reset{impl_};
-    if (on_close) on_close();  // inside the dispatch that the close came through
+    fire(on_close);
     if (main_win == this) {
         main_closed = true;
         for (Window* w : history())

@@ -55,11 +55,15 @@ struct Point {
     int x = 0, y = 0;
 };
 
-// Pixel rectangle; right and bottom are exclusive.
+// A box in pixels, given as the window design gives it: left, top, width,
+// height. Every geometry of the kit takes and gives this form (set_bounds,
+// bounds, cell_rect, the rows of lay_out). right() and bottom() are one past
+// the last pixel; Canvas::fill_rect, outside the kit, takes those edges:
+// fill_rect(r.left, r.top, r.right(), r.bottom()).
 struct Rect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
+    int left = 0, top = 0, width = 0, height = 0;
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
     bool operator==(const Rect&) const = default;
 };
 
@@ -112,7 +116,7 @@ public:
     void set_width(int width);
     void set_height(int height);
     void set_bounds(int left, int top, int width, int height);
-    Rect bounds() const;  // left, top, left + width, top + height
+    Rect bounds() const;
     Point client_to_screen(Point p) const;  // for popups at a control's point
 
     // The control's own visibility flag (a control on a hidden page stays visible).
@@ -189,8 +193,9 @@ public:
     void show();
     void hide();
     void set_visible(bool visible) override;
-    // As the close button does: on_close, then the window hides. Closing the
-    // main window ends the program, without a question.
+    // As the close button does: on_close (through dispatch, so an error in it
+    // is shown and the window still closes), then the window hides. Closing
+    // the main window ends the program, without a question.
     void close();
     // Disabling blocks all input (mouse, keys, menus, close button) without
     // greying the window or its controls; enabling lets it through again.
@@ -666,7 +671,6 @@ public:
     ~PopupMenu();
     PopupMenu(const PopupMenu&) = delete;
     PopupMenu& operator=(const PopupMenu&) = delete;
-    std::string name;
     // Shows the menu with its top-left corner at a screen point; returns at once.
     void popup(int screen_x, int screen_y);
     void popup_at_cursor();
@@ -691,7 +695,6 @@ public:
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
 
-    std::string name;
     std::string caption() const;
     void set_caption(const std::string& caption);
     bool checked() const { return checked_; }
@@ -721,7 +724,6 @@ public:
     ~Timer();
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
-    std::string name;
     int interval() const { return interval_; }
     // A new interval restarts a running timer.
     void set_interval(int interval_ms);

@@ -1,0 +1,52 @@
+#include "platform/kit/layout.h"
+
+namespace kit {
+
+void lay_out(Window& owner, std::initializer_list<Row> rows) {
+    for (const Row& row : rows) {
+        row.control.name = row.name;
+        if (row.width > 0 || row.height > 0)
+            row.control.set_bounds(row.left, row.top, row.width, row.height);
+        else {
+            row.control.set_left(row.left);
+            row.control.set_top(row.top);
+        }
+        if (!row.caption || !row.control.parent()) continue;
+        Label& label = owner.make<Label>(*row.control.parent(), row.caption);
+        label.set_left(row.caption_left);
+        label.set_top(row.caption_top);
+    }
+}
+
+Label& note(Window& owner, Control& parent, const std::string& text, Rect box) {
+    Label& label = owner.make<Label>(parent, text);
+    label.set_auto_size(false);
+    label.set_word_wrap(true);
+    label.set_bounds(box.left, box.top, box.width, box.height);
+    return label;
+}
+
+void cell_grid(StringGrid& grid, int cols, int cell_width, int cell_height, int rows, ScrollBars bars) {
+    grid.set_fixed_cols(0);
+    grid.set_fixed_rows(0);
+    grid.set_col_count(cols);
+    grid.set_row_count(rows);
+    grid.set_default_cell_size(cell_width, cell_height);
+    grid.set_scroll_bars(bars);
+}
+
+void table_grid(StringGrid& grid, int cols, int rows) {
+    grid.set_col_count(cols);
+    grid.set_row_count(rows);
+    grid.set_fixed_cols(1);
+    grid.set_fixed_rows(1);
+    grid.set_row_select(true);
+}
+
+void fill(ComboBox& combo, const std::vector<std::string>& words) {
+    combo.clear();
+    for (const std::string& word : words) combo.add(word);
+    combo.set_item_index(0);
+}
+
+}  // namespace kit
