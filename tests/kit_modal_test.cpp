@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimer>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -197,6 +198,14 @@ TEST(KitQtModal, TicksWaitWhileABoxIsOpen) {
     while (ticks == 0 && clock.elapsed() < 1000) user::process_events();
     EXPECT_GE(ticks, 1);
     t.set_enabled(false);
+}
+
+// The suites' watchdog: a box nobody answers is closed after the limit and
+// fails the test that left it open.
+TEST(Watchdog, ClosesABoxLeftOpenAndFailsTheTest) {
+    set_watchdog_limit(300);
+    EXPECT_NONFATAL_FAILURE(QtModal().message("nobody answers"), "was left open");
+    set_watchdog_limit(3000);
 }
 
 }  // namespace

@@ -11,11 +11,16 @@ void lay_out(Window& owner, std::initializer_list<Row> rows) {
             row.control.set_left(row.left);
             row.control.set_top(row.top);
         }
-        if (!row.caption || !row.control.parent()) continue;
-        Label& label = owner.make<Label>(*row.control.parent(), row.caption);
-        label.set_left(row.caption_left);
-        label.set_top(row.caption_top);
+        if (row.caption && row.control.parent())
+            caption(owner, *row.control.parent(), row.caption, row.caption_left, row.caption_top);
     }
+}
+
+Label& caption(Window& owner, Control& parent, const std::string& text, int left, int top) {
+    Label& label = owner.make<Label>(parent, text);
+    label.set_left(left);
+    label.set_top(top);
+    return label;
 }
 
 Label& note(Window& owner, Control& parent, const std::string& text, Rect box) {

@@ -34,6 +34,10 @@ struct Row {
 // owned by owner.
 void lay_out(Window& owner, std::initializer_list<Row> rows);
 
+// A label at (left, top), sized to its text, made and owned by owner: the
+// captions of rows, and captions that stand for no one control.
+Label& caption(Window& owner, Control& parent, const std::string& text, int left, int top);
+
 // A label of a fixed box whose text wraps inside it, made and owned by owner.
 Label& note(Window& owner, Control& parent, const std::string& text, Rect box);
 

@@ -1,0 +1,86 @@
+#pragma once
+// The fixture of every window test: the editor started as the program starts
+// it, in a temporary folder made the current one, on a tiles folder of known
+// colours, with scripted modal boxes.
+//
+//   class MapPageTest : public EditorFixture {};
+//   TEST_F(MapPageTest, Add) {
+//       kit::user::click(map().Button5);
+//       EXPECT_EQ(map().cb_maps.count(), 1);
+//   }
+#include "app/startup.h"
+#include "mainwindow/main.h"
+#include "mainwindow/page_craft.h"
+#include "mainwindow/page_events.h"
+#include "mainwindow/page_fractions.h"
+#include "mainwindow/page_items.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_npc.h"
+#include "mainwindow/page_objects.h"
+#include "mainwindow/page_paths.h"
+#include "mainwindow/page_player.h"
+#include "mainwindow/page_resources.h"
+#include "mainwindow/page_terrain.h"
+#include "mainwindow/page_tests.h"
+#include "mainwindow/page_triggers.h"
+#include "tests/support/kit_user.h"
+#include "tests/support/test_support.h"
+
+#include <QString>
+#include <gtest/gtest.h>
+#include <string>
+
+class EditorFixture : public ::testing::Test {
+public:
+    // The tiles folder the fixture writes: frames32 frames of 32 x 32 pixels in
+    // a_32x32.bmp, then frames64 frames of 64 x 64 in b_64x64.bmp; frame k is
+    // all frame_color(k).
+    static constexpr int frames32 = 30, frames64 = 4;
+    static TColor frame_color(int k);
+    // Writes folder/name holding count frames of size x size pixels in one row,
+    // frame k all frame_color(first + k).
+    static void write_strip(const std::string& folder, const std::string& name, int count, int size = 32,
+                            int first = 0);
+    static std::string read_file(const std::string& path);
+
+protected:
+    // Enters the folder; unless start_at_set_up is cleared, writes the tiles and starts.
+    void SetUp() override;
+    // Takes the windows down, if started, and goes back to the previous folder.
+    void TearDown() override;
+
+    // Creates the eleven windows and shows the main window, as the program does.
+    void start();
+    std::string tiles() const { return dir_.path() + "/tiles"; }
+
+    TForm1& form() { return static_cast<TForm1&>(*editor.Form1); }
+    TerrainPage& terrain() { return *form().terrain; }
+    MapPage& map() { return *form().map; }
+    ObjectsPage& objects() { return *form().objects; }
+    ItemsPage& items() { return *form().items; }
+    ResourcesPage& resources() { return *form().resources; }
+    FractionsPage& fractions() { return *form().fractions; }
+    NpcPage& npc() { return *form().npc; }
+    EventsPage& events() { return *form().events; }
+    CraftPage& craft() { return *form().craft; }
+    PathsPage& paths() { return *form().paths; }
+    PlayerPage& player() { return *form().player; }
+    TriggersPage& triggers() { return *form().triggers; }
+    TestPages& test_pages() { return *form().tests; }
+    // A secondary window by its class: dialog<TForm8>(editor.Form8).
+    template <typename T>
+    T& dialog(kit::Window* window) {
+        return dynamic_cast<T&>(*window);
+    }
+
+    // File > Save and File > Open, the file dialog answered with path.
+    void save_as(const std::string& path);
+    void open(const std::string& path);
+
+    bool start_at_set_up = true;
+    ScriptedModalGuard modal_;
+    TempDir dir_;
+
+private:
+    QString previous_;
+};
