@@ -81,7 +81,9 @@ TEST_F(Dialogs, TheEditorsGiveTheInputBackToTheirOpener) {
         close(dialog);
         kit::Window* expected = editor.*c.expected;
         for (kit::Window* w : {editor.Form1, editor.Form2, editor.Form3, editor.Form5, editor.Form8})
-            if (w != &dialog) EXPECT_EQ(w->enabled(), w == expected) << w->name;
+            if (w != &dialog) {
+                EXPECT_EQ(w->enabled(), w == expected) << w->name;
+            }
     }
 }
 

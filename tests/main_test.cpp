@@ -1,6 +1,9 @@
 // The main window's frame. Opening pages by their tabs: the caption shows the
 // page number, the tile palette moves and resizes for the page, and the
 // fractions and Player pages show the world as it is when they are opened.
+#include "mainwindow/page_fractions.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_player.h"
 #include "tests/support/editor_fixture.h"
 
 namespace {

@@ -1,6 +1,16 @@
 // The editor's start-up run in-process: the eleven windows are created and the
 // main window shown, without the message loop, in a folder whose tiles the
 // test writes; then the state right after start-up is checked.
+#include "mainwindow/page_craft.h"
+#include "mainwindow/page_events.h"
+#include "mainwindow/page_fractions.h"
+#include "mainwindow/page_items.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_npc.h"
+#include "mainwindow/page_objects.h"
+#include "mainwindow/page_resources.h"
+#include "mainwindow/page_terrain.h"
+#include "mainwindow/page_triggers.h"
 #include "tests/support/editor_fixture.h"
 
 #include <QDir>
@@ -206,7 +216,6 @@ TEST_F(StartUp, StateRightAfterStartUp) {
 TEST_F(StartUp, ThirtyTwoSkillRowsInTwoColumnsOfSixteen) {
     write_tiles("a_32x32.bmp", 1);
     start();
-    TForm1& f = form();
     EXPECT_FALSE(npc().l_pnpc_skill.visible());
     EXPECT_FALSE(npc().e_pnpc_skill.visible());
     for (int i = 1; i <= 32; ++i) {

@@ -1,5 +1,19 @@
 #include "tests/support/editor_fixture.h"
 
+#include "mainwindow/page_craft.h"
+#include "mainwindow/page_events.h"
+#include "mainwindow/page_fractions.h"
+#include "mainwindow/page_items.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_npc.h"
+#include "mainwindow/page_objects.h"
+#include "mainwindow/page_paths.h"
+#include "mainwindow/page_player.h"
+#include "mainwindow/page_resources.h"
+#include "mainwindow/page_terrain.h"
+#include "mainwindow/page_tests.h"
+#include "mainwindow/page_triggers.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -51,3 +65,17 @@ void EditorFixture::open(const std::string& path) {
     modal_->open_answers.push_back(path);
     kit::user::choose(form().OPen1);
 }
+
+TerrainPage& EditorFixture::terrain() { return *form().terrain; }
+MapPage& EditorFixture::map() { return *form().map; }
+ObjectsPage& EditorFixture::objects() { return *form().objects; }
+ItemsPage& EditorFixture::items() { return *form().items; }
+ResourcesPage& EditorFixture::resources() { return *form().resources; }
+FractionsPage& EditorFixture::fractions() { return *form().fractions; }
+NpcPage& EditorFixture::npc() { return *form().npc; }
+EventsPage& EditorFixture::events() { return *form().events; }
+CraftPage& EditorFixture::craft() { return *form().craft; }
+PathsPage& EditorFixture::paths() { return *form().paths; }
+PlayerPage& EditorFixture::player() { return *form().player; }
+TriggersPage& EditorFixture::triggers() { return *form().triggers; }
+TestPages& EditorFixture::test_pages() { return *form().tests; }

@@ -3,6 +3,8 @@
 // it, in a temporary folder made the current one, on a tiles folder of known
 // colours, with scripted modal boxes.
 //
+// Each test includes the headers of the pages and dialogs it drives.
+//
 //   class MapPageTest : public EditorFixture {};
 //   TEST_F(MapPageTest, Add) {
 //       kit::user::click(map().Button5);
@@ -10,19 +12,6 @@
 //   }
 #include "app/startup.h"
 #include "mainwindow/main.h"
-#include "mainwindow/page_craft.h"
-#include "mainwindow/page_events.h"
-#include "mainwindow/page_fractions.h"
-#include "mainwindow/page_items.h"
-#include "mainwindow/page_map.h"
-#include "mainwindow/page_npc.h"
-#include "mainwindow/page_objects.h"
-#include "mainwindow/page_paths.h"
-#include "mainwindow/page_player.h"
-#include "mainwindow/page_resources.h"
-#include "mainwindow/page_terrain.h"
-#include "mainwindow/page_tests.h"
-#include "mainwindow/page_triggers.h"
 #include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
@@ -54,19 +43,19 @@ protected:
     std::string tiles() const { return dir_.path() + "/tiles"; }
 
     TForm1& form() { return static_cast<TForm1&>(*editor.Form1); }
-    TerrainPage& terrain() { return *form().terrain; }
-    MapPage& map() { return *form().map; }
-    ObjectsPage& objects() { return *form().objects; }
-    ItemsPage& items() { return *form().items; }
-    ResourcesPage& resources() { return *form().resources; }
-    FractionsPage& fractions() { return *form().fractions; }
-    NpcPage& npc() { return *form().npc; }
-    EventsPage& events() { return *form().events; }
-    CraftPage& craft() { return *form().craft; }
-    PathsPage& paths() { return *form().paths; }
-    PlayerPage& player() { return *form().player; }
-    TriggersPage& triggers() { return *form().triggers; }
-    TestPages& test_pages() { return *form().tests; }
+    TerrainPage& terrain();
+    MapPage& map();
+    ObjectsPage& objects();
+    ItemsPage& items();
+    ResourcesPage& resources();
+    FractionsPage& fractions();
+    NpcPage& npc();
+    EventsPage& events();
+    CraftPage& craft();
+    PathsPage& paths();
+    PlayerPage& player();
+    TriggersPage& triggers();
+    TestPages& test_pages();
     // A secondary window by its class: dialog<TForm8>(editor.Form8).
     template <typename T>
     T& dialog(kit::Window* window) {
