@@ -261,6 +261,9 @@ TEST_F(ControlsFixture, RowsNameAndPlaceControlsAndTheirCaptions) {
     ASSERT_EQ(captions.size(), 1);
     EXPECT_EQ(captions[0]->text().toStdString(), "width");
     EXPECT_EQ(captions[0]->pos(), QPoint(8, 12));
+    // Stacked below the controls, so a caption reaching into a box takes none of its clicks.
+    const QObjectList stack = box.container()->children();
+    EXPECT_LT(stack.indexOf(captions[0]), stack.indexOf(edit.widget()));
 }
 
 TEST_F(ControlsFixture, NoteTableAndFill) {

@@ -1,5 +1,7 @@
 #include "platform/kit/layout.h"
 
+#include <QWidget>
+
 namespace kit {
 
 void lay_out(Window& owner, std::initializer_list<Row> rows) {
@@ -20,6 +22,9 @@ Label& caption(Window& owner, Control& parent, const std::string& text, int left
     Label& label = owner.make<Label>(parent, text);
     label.set_left(left);
     label.set_top(top);
+    // Below the controls of its parent, as if made before them: a caption that
+    // reaches into its control's box neither covers it nor takes its clicks.
+    label.widget()->lower();
     return label;
 }
 
