@@ -9,7 +9,7 @@
 //       kit::StringGrid sg_ground{*this};
 //   };
 //   TForm8::TForm8() : Dialog("Form8", "Form8", 380, 260) {
-//       kit::lay_out(*this, {{sg_ground, "sg_ground", 8, 8, 200, 200}});
+//       lay_out({{sg_ground, "sg_ground", 8, 8, 200, 200}});
 //       created();
 //   }
 //

@@ -58,7 +58,7 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
     OPen1.on_click = [this] { OPen1Click(); };
     Showhidden1.set_checked(true);
 
-    kit::lay_out(*this, {{PC, "PC", 0, 0, form1_design::client_width, form1_design::client_height}});
+    lay_out({{PC, "PC", 0, 0, form1_design::client_width, form1_design::client_height}});
     PC.on_change = [this] { PCChange(); };
     // The pages in page order: each appends its tab.
     terrain = std::make_unique<TerrainPage>(*this);
@@ -76,7 +76,7 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
     tests = std::make_unique<TestPages>(*this);
 
     sg_tiles.set_parent(terrain->terr);
-    kit::lay_out(*this, {{sg_tiles, "sg_tiles", 660, 8, form1_design::palette_width, form1_design::palette_height}});
+    lay_out({{sg_tiles, "sg_tiles", 660, 8, form1_design::palette_width, form1_design::palette_height}});
     kit::cell_grid(sg_tiles, 3, 32, 32);
     bind_pictures(
         sg_tiles,
@@ -206,10 +206,13 @@ void TForm1::PCChange() {
 
 void TForm1::setgrids() {
     const TWorld& w = editor.world;
-    for (kit::StringGrid* g : {&terrain->sg_terrains, &map->sg_terrains_2}) g->set_row_count(picture_rows(w.terrains.size()));
-    for (kit::StringGrid* g : {&objects->sg_objects, &map->sg_objects_2}) g->set_row_count(picture_rows(w.pmapobjects.size()));
+    for (kit::StringGrid* g : {&terrain->sg_terrains, &map->sg_terrains_2})
+        g->set_row_count(picture_rows(w.terrains.size()));
+    for (kit::StringGrid* g : {&objects->sg_objects, &map->sg_objects_2})
+        g->set_row_count(picture_rows(w.pmapobjects.size()));
     for (kit::StringGrid* g : {&items->sg_pitems, &map->sg_pitems_2}) g->set_row_count(picture_rows(w.pitems.size()));
-    for (kit::StringGrid* g : {&resources->sg_presources, &map->sg_pres_2}) g->set_row_count(picture_rows(w.presources.size()));
+    for (kit::StringGrid* g : {&resources->sg_presources, &map->sg_pres_2})
+        g->set_row_count(picture_rows(w.presources.size()));
     fractions->sg_frac.set_row_count(picture_rows(w.fracs.size()));
     for (kit::StringGrid* g : {&npc->sg_pnpc, &map->sg_pnpc2}) g->set_row_count(picture_rows(w.pnpcs.size()));
     resources->update_ress_cb();

@@ -5,7 +5,7 @@
 
 CraftPage::CraftPage(TForm1& form) : form(form), craft_page(form.PC, "Craft") {
     craft_page.name = "craft_page";
-    kit::lay_out(form, {
+    form.lay_out({
         {cbexcraftitem, "cbexcraftitem", 8, 22, 220, 36, "item to recipe", 8, 6},
         {ecraft_item_count, "ecraft_item_count", 234, 29, 40, 22},
         {Button26, "Button26", 280, 27, 60, 26},

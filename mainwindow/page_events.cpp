@@ -6,7 +6,7 @@
 EventsPage::EventsPage(TForm1& form) : form(form), events_page(form.PC, "events") {
     events_page.name = "events_page";
     events_page.set_tab_visible(false);
-    kit::lay_out(form, {
+    form.lay_out({
         {cbtriggers, "cbtriggers", 8, 8, 160, 22},
         {cbtrigparam1, "cbtrigparam1", 176, 8, 60, 22},
         {gbtrigparams1, "gbtrigparams1", 8, 40, 230, 80},

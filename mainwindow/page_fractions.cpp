@@ -5,7 +5,7 @@
 
 FractionsPage::FractionsPage(TForm1& form) : form(form), TabSheet7(form.PC, "fractions") {
     TabSheet7.name = "TabSheet7";
-    kit::lay_out(form, {
+    form.lay_out({
         {ifrac, "ifrac", 8, 8, 64, 64},
         {efracname, "efracname", 84, 28, 180, 22, "Name", 84, 12},
         {Button14, "Button14", 84, 56, 80, 26},

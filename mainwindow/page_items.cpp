@@ -5,7 +5,7 @@
 
 ItemsPage::ItemsPage(TForm1& form) : form(form), items(form.PC, "items") {
     items.name = "items";
-    kit::lay_out(form, {
+    form.lay_out({
         {ipitem, "ipitem", 8, 8, 32, 32},
         {cb_pitem_class, "cb_pitem_class", 52, 20, 170, 22, "class", 52, 4},
         {e_pitem_name, "e_pitem_name", 52, 46, 170, 22, "name", 8, 50},
@@ -54,11 +54,11 @@ ItemsPage::ItemsPage(TForm1& form) : form(form), items(form.PC, "items") {
 
 void ItemsPage::start() {
     kit::fill(cb_pitem_class, item_classes);
-    for (kit::Edit* edit : {&e_pitem_name, &e_pitem_HP, &e_pitem_weight, &e_pitem_value, &e_pitem_volume,
-                            &e_pitem_load, &e_pitem_hands, &e_pitem_dem1, &e_pitem_dem2, &e_pitem_dem3,
-                            &e_pitem_arm1, &e_pitem_arm2, &e_pitem_arm3, &e_pitem_a, &e_pitem_b, &e_pitem_c,
-                            &e_pitem_attak, &e_pitem_defence, &e_pitem_block, &e_pitem_cover, &e_pitem_skov,
-                            &e_pitem_penalty})
+    for (kit::Edit* edit :
+         {&e_pitem_name,  &e_pitem_HP,    &e_pitem_weight, &e_pitem_value,  &e_pitem_volume, &e_pitem_load,
+          &e_pitem_hands, &e_pitem_dem1,  &e_pitem_dem2,   &e_pitem_dem3,   &e_pitem_arm1,   &e_pitem_arm2,
+          &e_pitem_arm3,  &e_pitem_a,     &e_pitem_b,      &e_pitem_c,      &e_pitem_attak,  &e_pitem_defence,
+          &e_pitem_block, &e_pitem_cover, &e_pitem_skov,   &e_pitem_penalty})
         edit->set_text("");
     m_pitem_title.clear();
     if (const Bitmap* tile = tile_frame(editor.tile_frames, editor.cur_tile)) ipitem.draw(0, 0, *tile);

@@ -36,7 +36,7 @@ void render_view(const Tplace& top_left, int frame_number, bool show_hidden) {
 MapPage::MapPage(TForm1& form) : form(form), map_page(form.PC, "map") {
     map_page.name = "map_page";
     const int palette_width = kit::cell_grid_width(3, 32);
-    kit::lay_out(form, {
+    form.lay_out({
         {e_map_w, "e_map_w", 8, 8, 44, 22},
         {e_map_h, "e_map_h", 56, 8, 44, 22},
         {e_map_name, "e_map_name", 104, 8, 120, 22},
@@ -80,15 +80,18 @@ MapPage::MapPage(TForm1& form) : form(form), map_page(form.PC, "map") {
     kit::cell_grid(sg_pres_2, 3, 32, 32);
     kit::cell_grid(sg_pnpc2, 3, 32, 64);
     const TWorld& w = editor.world;
-    bind_pictures(sg_terrains_2, w.terrains, [](const Tterrain& t) { return first_frame(t.frames); },
-                  [](int e) { editor.cur_terrain = e; });
-    bind_pictures(sg_objects_2, w.pmapobjects, [](const Tmapobject& o) { return first_frame(o.frames); },
-                  [](int e) { editor.cur_object = e; });
-    bind_pictures(sg_pitems_2, w.pitems, [](const Tpitem& i) { return i.image; },
-                  [](int e) { editor.cur_item = e; });
-    bind_pictures(sg_pres_2, w.presources, [](const Tpres& r) { return r.image_one; },
-                  [](int e) { editor.cur_resource = e; });
-    bind_pictures(sg_pnpc2, w.pnpcs, [](const Tchar& n) { return n.figure; }, [](int e) { editor.cur_npc = e; });
+    bind_pictures(
+        sg_terrains_2, w.terrains, [](const Tterrain& t) { return first_frame(t.frames); },
+        [](int e) { editor.cur_terrain = e; });
+    bind_pictures(
+        sg_objects_2, w.pmapobjects, [](const Tmapobject& o) { return first_frame(o.frames); },
+        [](int e) { editor.cur_object = e; });
+    bind_pictures(
+        sg_pitems_2, w.pitems, [](const Tpitem& i) { return i.image; }, [](int e) { editor.cur_item = e; });
+    bind_pictures(
+        sg_pres_2, w.presources, [](const Tpres& r) { return r.image_one; }, [](int e) { editor.cur_resource = e; });
+    bind_pictures(
+        sg_pnpc2, w.pnpcs, [](const Tchar& n) { return n.figure; }, [](int e) { editor.cur_npc = e; });
 }
 
 void MapPage::start() {

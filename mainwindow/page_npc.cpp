@@ -5,7 +5,7 @@
 
 NpcPage::NpcPage(TForm1& form) : form(form), npc_page(form.PC, "npc") {
     npc_page.name = "npc_page";
-    kit::lay_out(form, {
+    form.lay_out({
         {e_pnpc_name, "e_pnpc_name", 8, 22, 150, 22, "name", 8, 6},
         {e_pnpc_selfname, "e_pnpc_selfname", 8, 66, 150, 22, "self name", 8, 50},
         {i_pnpc_i1, "i_pnpc_i1", 170, 22, 32, 64, "figure", 170, 6},

@@ -5,7 +5,7 @@
 
 ObjectsPage::ObjectsPage(TForm1& form) : form(form), objects(form.PC, "objects") {
     objects.name = "objects";
-    kit::lay_out(form, {
+    form.lay_out({
         {sg_object_tiles, "sg_object_tiles", 8, 22, 8 * 65 + 4, 69, "main frames set", 8, 6},
         {sg_object_tiles2, "sg_object_tiles2", 8, 112, 8 * 65 + 4, 69, "secondary frames set (not nesissary)", 8, 96},
         {Image2, "Image2", 540, 22, 65, 65},

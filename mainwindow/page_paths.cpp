@@ -5,7 +5,7 @@
 
 PathsPage::PathsPage(TForm1& form) : form(form), paths_page(form.PC, "Paths") {
     paths_page.name = "paths_page";
-    kit::lay_out(form, {
+    form.lay_out({
         {cbpath_from_map, "cbpath_from_map", 40, 24, 160, 22, "map", 8, 28},
         {epath_from_x, "epath_from_x", 224, 24, 44, 22, "X", 210, 28},
         {epath_from_y, "epath_from_y", 290, 24, 44, 22, "Y", 276, 28},

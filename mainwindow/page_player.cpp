@@ -13,7 +13,7 @@ void show_frame(kit::Image& image, int64_t number) {
 
 PlayerPage::PlayerPage(TForm1& form) : form(form), player_page(form.PC, "Player") {
     player_page.name = "player_page";
-    kit::lay_out(form, {
+    form.lay_out({
         {Image5, "Image5", 8, 8, 33, 33},
         {Image6, "Image6", 48, 8, 33, 33},
         {Label87, "Label87", 8, 50, 200, 260},
@@ -57,7 +57,8 @@ void PlayerPage::shown() {
                         "MAP:" + map_name + cr + "X:  " + num(n.place.x) + cr + "Y:  " + num(n.place.y) + cr);
     std::string skills;
     for (int i = 1; i <= 32; ++i)
-        skills += skill_names[static_cast<std::size_t>(i)] + ":\t" + num(n.skills[static_cast<std::size_t>(i - 1)]) + cr;
+        skills +=
+            skill_names[static_cast<std::size_t>(i)] + ":\t" + num(n.skills[static_cast<std::size_t>(i - 1)]) + cr;
     Label93.set_caption(skills);
     efreepts.set_text(num(w.player.free_points));
     efreeskillspts.set_text(num(w.player.free_skill_points));

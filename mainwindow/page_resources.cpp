@@ -6,7 +6,7 @@
 
 ResourcesPage::ResourcesPage(TForm1& form) : form(form), resources_page(form.PC, "resources") {
     resources_page.name = "resources_page";
-    kit::lay_out(form, {
+    form.lay_out({
         {epresname, "epresname", 90, 8, 160, 22, "name", 8, 12},
         {cbprestype, "cbprestype", 90, 36, 160, 22, "type", 8, 40},
         {epresvalue, "epresvalue", 90, 64, 70, 22, "value", 8, 68},

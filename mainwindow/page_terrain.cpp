@@ -5,7 +5,7 @@
 
 TerrainPage::TerrainPage(TForm1& form) : form(form), terr(form.PC, "terr") {
     terr.name = "terr";
-    kit::lay_out(form, {
+    form.lay_out({
         {Label95, "Label95", 8, 8},
         {tframes, "tframes", 8, 24, 8 * 33 + 4, 37},
         {selim1, "selim1", 8, 76, 65, 65},

@@ -6,7 +6,7 @@
 TestPages::TestPages(TForm1& form) : form(form), TabSheet1(form.PC, "Test 1"), TabSheet6(form.PC, "Test 2") {
     TabSheet1.name = "TabSheet1";
     TabSheet6.name = "TabSheet6";
-    kit::lay_out(form, {
+    form.lay_out({
         {Image4, "Image4", 8, 8, 425, 409},
         {Label6, "Label6", 444, 8},
         {Button9, "Button9", 444, 40, 80, 26},

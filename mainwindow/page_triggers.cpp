@@ -5,7 +5,7 @@
 
 TriggersPage::TriggersPage(TForm1& form) : form(form), triggers_page(form.PC, "Triggers") {
     triggers_page.name = "triggers_page";
-    kit::lay_out(form, {
+    form.lay_out({
         {gb_trigger, "gb_trigger", 8, 4, 300, 626},
         {cb_trig_type, "cb_trig_type", 80, 20, 200, 22, "type", 8, 24},
         {e_trig_name, "e_trig_name", 80, 48, 200, 22, "name", 8, 52},

@@ -62,11 +62,11 @@ struct EditorState {
     int cur_trigger = 0;    // index into world.triggers
 
     // ---- the map cell and the placed things handed to the secondary windows
-    int cell_x = 0, cell_y = 0;   // map cell of the last click on the map grid
-    int cur_placed_object = -1;   // placed object under the last right click, -1 none
-    int cur_placed_item = 0;      // placed item the item editor edits
-    int cur_placed_res = 0;       // placed resource the resource editor edits
-    int cur_placed_npc = 0;       // placed NPC under the last right click, -1 none
+    int cell_x = 0, cell_y = 0;  // map cell of the last click on the map grid
+    int cur_placed_object = -1;  // placed object under the last right click, -1 none
+    int cur_placed_item = 0;     // placed item the item editor edits
+    int cur_placed_res = 0;      // placed resource the resource editor edits
+    int cur_placed_npc = 0;      // placed NPC under the last right click, -1 none
     // Who opened the item and the resource editor (codes of namespace opener).
     uint16_t item_dlg_opener = 0;
     uint16_t res_dlg_opener = 0;
@@ -101,8 +101,8 @@ struct EditorState {
     Tskills craft_skills;
 
     // ---- display and mode state
-    int anim_frame = 0;        // 0..7
-    bool show_hidden = true;   // Options > "Show hidden"
+    int anim_frame = 0;       // 0..7
+    bool show_hidden = true;  // Options > "Show hidden"
     bool move_object_mode = false, move_npc_mode = false;
     int new_res_quantity = 0;  // set before each use
     Bitmap map_buffer;         // off-screen map view, sized by the renderer

@@ -247,7 +247,7 @@ TEST_F(ControlsFixture, RowsNameAndPlaceControlsAndTheirCaptions) {
     Edit edit(box, "32");
     Label label(w, "a caption of its own size");
     const int label_width = label.width();
-    lay_out(w, {
+    w.lay_out({
         {box, "box", 10, 20, 200, 100},
         {edit, "edit", 8, 30, 44, 22, "width", 8, 12},
         {label, "label", 300, 40},

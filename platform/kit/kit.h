@@ -22,6 +22,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -88,6 +89,7 @@ enum class Cursor { normal, drag, hand, wait, cross };
 
 class Window;
 class PopupMenu;
+struct Row;
 
 // ---------------------------------------------------------------- Control
 
@@ -218,6 +220,11 @@ public:
         owned_.push_back(std::move(control));
         return ref;
     }
+
+    // Names and places controls from the window design's table, one row per
+    // control (platform/kit/layout.h); the caption labels of the rows are made
+    // and owned by this window.
+    void lay_out(std::initializer_list<Row> rows);
 
     std::function<void()> on_create;    // by created()
     std::function<void()> on_show;      // the window became visible

@@ -4,17 +4,16 @@
 
 namespace kit {
 
-void lay_out(Window& owner, std::initializer_list<Row> rows) {
+void Window::lay_out(std::initializer_list<Row> rows) {
     for (const Row& row : rows) {
         row.control.name = row.name;
-        if (row.width > 0 || row.height > 0)
-            row.control.set_bounds(row.left, row.top, row.width, row.height);
+        if (row.width > 0 || row.height > 0) row.control.set_bounds(row.left, row.top, row.width, row.height);
         else {
             row.control.set_left(row.left);
             row.control.set_top(row.top);
         }
         if (row.caption && row.control.parent())
-            caption(owner, *row.control.parent(), row.caption, row.caption_left, row.caption_top);
+            kit::caption(*this, *row.control.parent(), row.caption, row.caption_left, row.caption_top);
     }
 }
 

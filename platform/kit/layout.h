@@ -4,7 +4,7 @@
 //
 // A page's constructor reads like the design's table, one row per control:
 //
-//   kit::lay_out(form, {
+//   form.lay_out({
 //       {e_map_w, "e_map_w", 8, 8, 44, 22},
 //       {cb_ttip, "cb_ttip", 8, 168, 180, 22, "type of territory", 8, 152},
 //   });
@@ -29,10 +29,6 @@ struct Row {
     const char* caption = nullptr;
     int caption_left = 0, caption_top = 0;
 };
-
-// Names and places every control of rows; the caption labels are made and
-// owned by owner.
-void lay_out(Window& owner, std::initializer_list<Row> rows);
 
 // A label at (left, top), sized to its text, made and owned by owner: the
 // captions of rows, and captions that stand for no one control.

@@ -19,8 +19,7 @@
 
 TColor EditorFixture::frame_color(int k) { return make_color(40 + 5 * k, 220 - 5 * k, 60 + 4 * k); }
 
-void EditorFixture::write_strip(const std::string& folder, const std::string& name, int count, int size,
-                                int first) {
+void EditorFixture::write_strip(const std::string& folder, const std::string& name, int count, int size, int first) {
     QDir().mkpath(QString::fromStdString(folder));
     Bitmap b(size * count, size);
     for (int k = 0; k < count; ++k) {
