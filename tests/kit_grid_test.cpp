@@ -115,6 +115,11 @@ TEST_F(GridFixture, GeometryAndCounts) {
     EXPECT_EQ(g.fixed_cols(), 0);  // the fixed count follows down
     g.set_col_count(3);
     EXPECT_EQ(g.cell(2, 2), "");  // cells outside a shrunk grid are gone
+    g.set_cell(1, 1, "a");
+    g.set_cell(2, 0, "b");
+    g.clear_cells();
+    EXPECT_EQ(g.cell(1, 1), "");
+    EXPECT_EQ(g.cell(2, 0), "");
     g.set_fixed_rows(5);
     EXPECT_EQ(g.fixed_rows(), 5);
     g.set_fixed_rows(50);

@@ -181,6 +181,7 @@ TEST_F(StartUp, StateRightAfterStartUp) {
     EXPECT_EQ(resources().epresvalue.text(), "1");
     EXPECT_EQ(resources().eprespower.text(), "0");
     EXPECT_EQ(resources().epresweight.text(), "0");
+    EXPECT_EQ(items().Button12.hint(), "not available now");
     EXPECT_EQ(triggers().e_trig_map_object_id.text(), "-1");
     EXPECT_EQ(triggers().e_trig_size.text(), "1");
     EXPECT_EQ(triggers().e_event_value.text(), "0");

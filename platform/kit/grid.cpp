@@ -218,12 +218,6 @@ void StringGrid::set_fixed_rows(int count) {
     clamp_position();
 }
 
-void StringGrid::set_default_col_width(int width) {
-    default_col_width_ = std::max(0, width);
-    col_widths_.clear();
-    clamp_position();
-}
-
 void StringGrid::set_default_row_height(int height) {
     default_row_height_ = std::max(0, height);
     row_heights_.clear();
@@ -267,23 +261,8 @@ void StringGrid::set_grid_line_width(int width) {
     clamp_position();
 }
 
-void StringGrid::set_grid_line_color(TColor color) {
-    line_color_ = color;
-    invalidate();
-}
-
 void StringGrid::set_color(TColor color) {
     color_ = color;
-    invalidate();
-}
-
-void StringGrid::set_fixed_color(TColor color) {
-    fixed_color_ = color;
-    invalidate();
-}
-
-void StringGrid::set_default_drawing(bool on) {
-    default_drawing_ = on;
     invalidate();
 }
 
@@ -480,8 +459,6 @@ void StringGrid::clamp_position() {
     after_resize();
 }
 
-void StringGrid::set_col(int col) { set_cell_position(col, row_); }
-void StringGrid::set_row(int row) { set_cell_position(col_, row); }
 
 void StringGrid::set_cell_position(int col, int row) {
     if (col < fixed_cols_ || col >= col_count_ || row < fixed_rows_ || row >= row_count_) return;
@@ -679,11 +656,9 @@ void StringGrid::paint_cell(int col, int row) {
     c.brush_color = fixed ? fixed_color_ : (highlighted ? highlight_color : color_);
     c.font_color = highlighted ? clWhite : clBlack;
     c.pen_color = clBlack;
-    if (default_drawing_) {
-        c.fill_rect(r.left, r.top, r.right(), r.bottom());
-        const auto it = cells_.find(cell_key(col, row));
-        if (it != cells_.end()) c.text_out_transparent(r.left + 2, r.top + 2, it->second);
-    }
+    c.fill_rect(r.left, r.top, r.right(), r.bottom());
+    const auto it = cells_.find(cell_key(col, row));
+    if (it != cells_.end()) c.text_out_transparent(r.left + 2, r.top + 2, it->second);
     ++painted_cells_;
 }
 

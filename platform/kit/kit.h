@@ -52,10 +52,6 @@ void post(std::function<void()> handler);
 
 // ---------------------------------------------------------------- basics
 
-struct Point {
-    int x = 0, y = 0;
-};
-
 // A box in pixels, given as the window design gives it: left, top, width,
 // height. Every geometry of the kit takes and gives this form (set_bounds,
 // bounds, cell_rect, the rows of lay_out). right() and bottom() are one past
@@ -85,8 +81,6 @@ constexpr int back = 8, tab = 9, enter = 13, shift = 16, control = 17, alt = 18,
               del = 46, f1 = 112;
 }
 
-enum class Cursor { normal, drag, hand, wait, cross };
-
 class Window;
 class PopupMenu;
 struct Row;
@@ -94,7 +88,7 @@ struct Row;
 // ---------------------------------------------------------------- Control
 
 // What every control has: name, parent, geometry, visibility, enabled state,
-// hint, cursor, colours, font, and the common mouse and key events.
+// hint, colours, and the common mouse and key events.
 class Control {
 public:
     Control(const Control&) = delete;
@@ -119,7 +113,6 @@ public:
     void set_height(int height);
     void set_bounds(int left, int top, int width, int height);
     Rect bounds() const;
-    Point client_to_screen(Point p) const;  // for popups at a control's point
 
     // The control's own visibility flag (a control on a hidden page stays visible).
     bool visible() const { return visible_; }
@@ -132,12 +125,7 @@ public:
 
     void set_hint(const std::string& hint);  // tooltip text
     std::string hint() const;
-    void set_cursor(Cursor cursor);
-    Cursor cursor() const { return cursor_; }
     void set_color(TColor color);  // background colour
-    void set_font(const QFont& font);
-    void set_font_color(TColor color);
-    void set_focus();
     bool focused() const;
 
     // Shown at the mouse pointer on a right click, after on_mouse_down.
@@ -170,7 +158,6 @@ protected:
     Control* parent_ = nullptr;
     bool visible_ = true;
     bool enabled_ = true;
-    Cursor cursor_ = Cursor::normal;
     PopupMenu* popup_menu_ = nullptr;
 };
 
@@ -244,7 +231,6 @@ private:
 
 // Marks the main window: the first window passed here; closing it ends run().
 void set_main_window(Window& window);
-Window* main_window();
 // Shows the main window and runs the event loop until it closes; the exit code.
 int run(Window& main);
 
@@ -259,7 +245,6 @@ public:
     // With auto size (the default) the label takes the size of its text.
     void set_auto_size(bool auto_size);
     void set_word_wrap(bool wrap);
-    void set_transparent(bool transparent);
 
 private:
     void fit();
@@ -273,8 +258,6 @@ public:
     explicit Edit(Control& parent, const std::string& text = "");
     std::string text() const;
     void set_text(const std::string& text);
-    void set_read_only(bool read_only);
-    void set_max_length(int length);  // 0: no limit
     std::function<void()> on_change;
 };
 
@@ -286,11 +269,8 @@ public:
     void set_text(const std::string& text);
     std::vector<std::string> lines() const;
     void set_lines(const std::vector<std::string>& lines);
-    void add_line(const std::string& line);
     int line_count() const;
     void clear();
-    void set_read_only(bool read_only);
-    void set_word_wrap(bool wrap);
     std::function<void()> on_change;
 };
 
@@ -385,7 +365,6 @@ public:
     void remove(int index);  // out of range: nothing
     int count() const;
     std::string item(int index) const;  // out of range: empty
-    void set_item(int index, const std::string& line);
     std::vector<std::string> items() const;
     // The selected line, -1 when none; setting out of range selects nothing.
     int item_index() const;
@@ -403,7 +382,6 @@ enum class ComboStyle {
 class ComboBox : public Control {
 public:
     explicit ComboBox(Control& parent, ComboStyle style = ComboStyle::drop_down_list);
-    ComboStyle style() const { return style_; }
     void clear();
     void add(const std::string& item);
     // An item with picture image_index of the image list and an integer of its own.
@@ -412,7 +390,6 @@ public:
     std::string item(int index) const;  // out of range: empty
     std::vector<std::string> items() const;
     int item_data(int index) const;     // out of range: -1
-    void set_items(const std::vector<std::string>& items);
     // The selected item, -1 when none (editable: -1 when the text matches no item).
     int item_index() const;
     // Selects an item; out of range selects nothing (index -1).
@@ -448,7 +425,6 @@ public:
     bool tab_visible() const;
     void set_tab_visible(bool visible);
     int page_index() const;  // -1 once its page control is gone
-    PageControl& page_control() const { return *control_; }
     void set_enabled(bool enabled) override;
     QWidget* container() const override;
 
@@ -465,10 +441,8 @@ public:
     int page_count() const;
     TabSheet* page(int index) const;  // nullptr when out of range
     int active_page_index() const;    // -1 when there is no page
-    TabSheet* active_page() const;
     // Opens a page from code (also one whose tab is hidden); fires nothing.
     void set_active_page_index(int index);
-    void set_active_page(TabSheet& page);
     std::function<void()> on_change;
 
 private:
@@ -536,7 +510,6 @@ public:
     // Setting a default size resets every per-index size.
     int default_col_width() const { return default_col_width_; }
     int default_row_height() const { return default_row_height_; }
-    void set_default_col_width(int width);
     void set_default_row_height(int height);
     void set_default_cell_size(int width, int height);
     // Per-index sizes; out of range reads the default and writes nothing.
@@ -545,15 +518,8 @@ public:
     void set_col_width(int col, int width);
     void set_row_height(int row, int height);
 
-    int grid_line_width() const { return grid_line_width_; }
     void set_grid_line_width(int width);
-    void set_grid_line_color(TColor color);
     void set_color(TColor color);        // fill of data cells
-    void set_fixed_color(TColor color);  // fill of fixed cells
-    TColor color() const { return color_; }
-    TColor fixed_color() const { return fixed_color_; }
-    // Default drawing: the fill and the cell's text before on_draw_cell.
-    void set_default_drawing(bool on);
     // Whole-row selection: the selection spans the current row's data cells.
     void set_row_select(bool on);
     // Column widths can be dragged at the fixed row's column borders.
@@ -578,8 +544,6 @@ public:
     // The current cell; set by code without on_select_cell (scrolled into view).
     int col() const { return col_; }
     int row() const { return row_; }
-    void set_col(int col);
-    void set_row(int row);
     void set_cell_position(int col, int row);
     GridRect selection() const;
 
@@ -643,7 +607,6 @@ private:
     TColor line_color_ = 0xC0C0C0;
     TColor color_ = clWhite;
     TColor fixed_color_ = 0xF0F0F0;
-    bool default_drawing_ = true;
     bool row_select_ = false;
     bool col_sizing_ = false;
     ScrollBars scroll_bars_ = ScrollBars::both;
