@@ -390,13 +390,11 @@ TEST_F(MapPage, SaveAsksForANameInTheCurrentFolderAndRemembersIt) {
 TEST_F(MapPage, SaveThenOpenShowsTheOpenedWorld) {
     const std::string file = dir_.file("three.wld");
     editor.world = three_maps();
-    modal_->save_answers = {file};
-    choose(form().Save1);
+    save_as(file);
     click(map().Button5);  // a fourth map on screen before the Open
     ASSERT_EQ(map().cb_maps.count(), 4);
     modal_->transcript.clear();
-    modal_->open_answers = {file};
-    choose(form().OPen1);
+    open(file);
     ASSERT_TRUE(modal_->errors.empty()) << modal_->errors.front();
     EXPECT_EQ(modal_->transcript.front(), "open_file(" + QDir::currentPath().toStdString() + "||) -> " + file);
 
@@ -435,8 +433,7 @@ TEST_F(MapPage, OpenOfAWorldWithoutMapsKeepsTheGrid) {
     reset_world(empty);
     save_world(file, true, empty);
     add_map(12, 9);
-    modal_->open_answers = {file};
-    choose(form().OPen1);
+    open(file);
     ASSERT_TRUE(modal_->errors.empty());
     EXPECT_TRUE(editor.world.maps.empty());
     EXPECT_EQ(map().cb_maps.count(), 0);
@@ -461,8 +458,7 @@ TEST_F(MapPage, OpenOfAMapWithoutCellsGivesAnEmptyGrid) {
         flat.cells.assign(static_cast<std::size_t>(w), tintarray());
         world.maps.push_back(flat);
         save_world(file, true, world);
-        modal_->open_answers = {file};
-        choose(form().OPen1);
+        open(file);
         ASSERT_TRUE(modal_->errors.empty()) << modal_->errors.front();
         ASSERT_EQ(map().cb_maps.item_index(), 0);
         ASSERT_EQ(map().sg_map.col_count(), 1);
@@ -497,8 +493,7 @@ TEST_F(MapPage, AFailedOpenLeavesTheWorldAndTheListsAsTheyWere) {
     for (const auto& [file, message] : cases) {
         SCOPED_TRACE(file);
         modal_->errors.clear();
-        modal_->open_answers = {file};
-        choose(form().OPen1);
+        open(file);
         EXPECT_EQ(modal_->errors, std::vector<std::string>{message});
         EXPECT_TRUE(editor.world == before);
         EXPECT_EQ(map().cb_maps.items(), std::vector<std::string>{"kept"});
