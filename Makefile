@@ -2,6 +2,7 @@
 # make test  builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 # make bench builds optimised and runs the benchmarks
 # make fuzz  builds the world file fuzzer with clang and runs it for FUZZ_SECONDS
+# make screenshot  takes docs/main-window.png of the editor on the sample tiles, under Xvfb
 
 BUILD ?= build/test
 RUN_BUILD ?= build/run
@@ -38,6 +39,11 @@ fuzz: deps
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@for f in $(FUZZ_BUILD)/*_fuzz; do [ -f $$f ] || continue; mkdir -p $(FUZZ_BUILD)/corpus-$$(basename $$f); \
 	  $$f -max_total_time=$(FUZZ_SECONDS) $(FUZZ_BUILD)/corpus-$$(basename $$f) fuzz/corpus || exit 1; done
+
+screenshot: deps
+	cmake -S . -B $(RUN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEDITOR_TESTS=OFF
+	cmake --build $(RUN_BUILD) --target editor make_tiles
+	scripts/screenshot.sh $(RUN_BUILD)
 
 clean:
 	rm -rf build

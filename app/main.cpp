@@ -1,3 +1,3 @@
-#include "mainwindow/main.h"
+#include "app/startup.h"
 
 int main(int argc, char** argv) { return start_program(argc, argv); }

@@ -1,7 +1,7 @@
 // Scrolling and repainting a 4096 x 4096 map grid: the cost must stay that of
 // the visible cells, whatever the size of the grid.
 #include "platform/kit/kit.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>

@@ -1,8 +1,8 @@
 #pragma once
 // TForm8, the ground dialog: the terrain and the loose things of one map cell.
-#include "mainwindow/main.h"
+#include "dialogs/dialog.h"
 
-class TForm8 : public kit::Window {
+class TForm8 : public Dialog {
 public:
     TForm8();
 };

@@ -1,7 +1,3 @@
 #include "dialogs/inv_edit.h"
 
-TFinv::TFinv() : kit::Window("Items") {
-    name = "Finv";
-    set_client_size(420, 300);
-    created();
-}
+TFinv::TFinv() : Dialog("Finv", "Items", 420, 300) { created(); }

@@ -1,8 +1,8 @@
 #pragma once
 // TFinv, the parts list dialog: one parts list of catalogue rows with counts.
-#include "mainwindow/main.h"
+#include "dialogs/dialog.h"
 
-class TFinv : public kit::Window {
+class TFinv : public Dialog {
 public:
     TFinv();
 };

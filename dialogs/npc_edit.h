@@ -1,8 +1,8 @@
 #pragma once
 // TForm10, the NPC settings dialog: names, characteristics and skills of one placed NPC.
-#include "mainwindow/main.h"
+#include "dialogs/dialog.h"
 
-class TForm10 : public kit::Window {
+class TForm10 : public Dialog {
 public:
     TForm10();
 };

@@ -1,8 +1,8 @@
 #pragma once
 // TForm5, the NPC inventory dialog: what one placed NPC carries.
-#include "mainwindow/main.h"
+#include "dialogs/dialog.h"
 
-class TForm5 : public kit::Window {
+class TForm5 : public Dialog {
 public:
     TForm5();
 };

@@ -1,7 +1,3 @@
 #include "dialogs/pitem_inv_edit.h"
 
-TForm6::TForm6() : kit::Window("PITEM ITEMS") {
-    name = "Form6";
-    set_client_size(420, 300);
-    created();
-}
+TForm6::TForm6() : Dialog("Form6", "PITEM ITEMS", 420, 300) { created(); }

@@ -1,8 +1,8 @@
 #pragma once
 // TForm6, the item template contents dialog: default contents and clip of the item template.
-#include "mainwindow/main.h"
+#include "dialogs/dialog.h"
 
-class TForm6 : public kit::Window {
+class TForm6 : public Dialog {
 public:
     TForm6();
 };

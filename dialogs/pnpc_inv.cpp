@@ -1,7 +1,3 @@
 #include "dialogs/pnpc_inv.h"
 
-TForm4::TForm4() : kit::Window("PNPC_INV") {
-    name = "Form4";
-    set_client_size(520, 360);
-    created();
-}
+TForm4::TForm4() : Dialog("Form4", "PNPC_INV", 520, 360) { created(); }

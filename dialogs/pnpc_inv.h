@@ -1,8 +1,8 @@
 #pragma once
 // TForm4, the NPC template equipment dialog: the equipment, inventory and parts buffers of the NPC page.
-#include "mainwindow/main.h"
+#include "dialogs/dialog.h"
 
-class TForm4 : public kit::Window {
+class TForm4 : public Dialog {
 public:
     TForm4();
 };

@@ -1,8 +1,8 @@
 #pragma once
 // TForm7, the resource template contents dialog: default contents of the resource template.
-#include "mainwindow/main.h"
+#include "dialogs/dialog.h"
 
-class TForm7 : public kit::Window {
+class TForm7 : public Dialog {
 public:
     TForm7();
 };

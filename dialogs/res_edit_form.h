@@ -1,8 +1,14 @@
 #pragma once
 // TForm9, the resource editor: amount, clip contents and vial filling of one placed resource.
-#include "mainwindow/main.h"
+#include "dialogs/dialog.h"
 
-class TForm9 : public kit::Window {
+class TForm9 : public Dialog {
 public:
     TForm9();
+
+protected:
+    // The window whose code res_dlg_opener holds: the object dialog, the item
+    // editor, the NPC inventory dialog or the ground dialog; the main window for
+    // any other code.
+    kit::Window* opener() const override;
 };

@@ -1,7 +1,3 @@
 #include "dialogs/sec.h"
 
-TForm2::TForm2() : kit::Window("Object") {
-    name = "Form2";
-    set_client_size(420, 360);
-    created();
-}
+TForm2::TForm2() : Dialog("Form2", "Object", 420, 360) { created(); }

@@ -1,8 +1,8 @@
 #pragma once
 // TForm2, the object dialog: edits one placed object and what lies inside it.
-#include "mainwindow/main.h"
+#include "dialogs/dialog.h"
 
-class TForm2 : public kit::Window {
+class TForm2 : public Dialog {
 public:
     TForm2();
 };

@@ -1,6 +1,10 @@
 // The File menu: saving the world to a world file and opening one into the
-// editor, then bringing the map page and the lists up to date.
+// editor, then bringing the pages that show the world up to date.
 #include "mainwindow/main.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_npc.h"
+#include "mainwindow/page_terrain.h"
+#include "mainwindow/page_triggers.h"
 #include "platform/codepage.h"
 #include "worldfile/worldfile.h"
 
@@ -27,16 +31,14 @@ void TForm1::OPen1Click() {
     // screen still shows that world.
     load_world(*chosen, editor.world);
 
-    fillcbmaps();
-    if (!editor.world.maps.empty()) cb_maps->set_item_index(static_cast<int>(editor.world.maps.size()) - 1);
-    cb_mapsChange();
+    map->fillcbmaps();
+    if (!editor.world.maps.empty()) map->cb_maps.set_item_index(static_cast<int>(editor.world.maps.size()) - 1);
+    map->cb_mapsChange();
     setgrids();
-    sg_terrains->refresh();
-    sg_tiles->refresh();
-    sg_map->refresh();
-    sg_terrains_2->refresh();
-    cb_pnpc_frac->clear();
-    for (const Tfrac& f : editor.world.fracs) cb_pnpc_frac->add(f.name);
-    cb_pnpc_frac->set_item_index(0);
-    scripts_refresh();
+    terrain->sg_terrains.refresh();
+    sg_tiles.refresh();
+    map->sg_map.refresh();
+    map->sg_terrains_2.refresh();
+    npc->fill_fractions();
+    triggers->scripts_refresh();
 }

@@ -1,26 +1,26 @@
-// The main window's frame (menus, page control, tile palette, timers, popup
-// menus), its create and show handlers, and the program's start-up.
+// The main window's frame: its creation, the create and show handlers, page
+// switching and setgrids. The pages do their own share of each.
 #include "mainwindow/main.h"
 
-#include "dialogs/ground.h"
-#include "dialogs/inv_edit.h"
-#include "dialogs/item_edit_form.h"
-#include "dialogs/npc_edit.h"
-#include "dialogs/npc_inv.h"
-#include "dialogs/pitem_inv_edit.h"
-#include "dialogs/pnpc_inv.h"
-#include "dialogs/pres_inv_edit.h"
-#include "dialogs/res_edit_form.h"
-#include "dialogs/sec.h"
-#include "platform/errors.h"
-#include "platform/kit/qt_modal.h"
+#include "mainwindow/page_craft.h"
+#include "mainwindow/page_events.h"
+#include "mainwindow/page_fractions.h"
+#include "mainwindow/page_items.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_npc.h"
+#include "mainwindow/page_objects.h"
+#include "mainwindow/page_paths.h"
+#include "mainwindow/page_player.h"
+#include "mainwindow/page_resources.h"
+#include "mainwindow/page_terrain.h"
+#include "mainwindow/page_tests.h"
+#include "mainwindow/page_triggers.h"
+#include "mainwindow/picture_grid.h"
+#include "platform/kit/layout.h"
 #include "tiles/tiles.h"
 
-#include <QApplication>
-
-EditorState editor;
-
 namespace {
+
 // A blank picture: white, as an empty image shows.
 Bitmap blank_bitmap(int size) {
     Bitmap b(size, size);
@@ -29,43 +29,63 @@ Bitmap blank_bitmap(int size) {
     return b;
 }
 
-void fill_combo(kit::ComboBox& combo, const TStrings& items) {
-    combo.clear();
-    for (const std::string& item : items) combo.add(item);
-    combo.set_item_index(0);
+// Where the tile palette stands on a page, by page index.
+struct PalettePlace {
+    bool visible;
+    int cell, width, left;
+};
+
+PalettePlace palette_place(int p) {
+    switch (p) {
+    case page::terrain:
+    case page::items:
+    case page::resources:
+    case page::player: return {true, 32, 120, 792};
+    case page::objects: return {true, 64, 216, 674};
+    case page::fractions:
+    case page::npc: return {true, 64, 216, 648};
+    default: return {false, 32, 120, 792};
+    }
 }
+
 }  // namespace
 
 TForm1::TForm1() : kit::Window("The velmo World Editor") {
     name = "Form1";
-    create_menus();
     // After the menus, so that the area below the menu bar gets the design size.
     set_client_size(form1_design::client_width, form1_design::client_height);
+    Save1.on_click = [this] { Save1Click(); };
+    OPen1.on_click = [this] { OPen1Click(); };
+    Showhidden1.set_checked(true);
 
-    PC = &make<kit::PageControl>(*this);
-    PC->name = "PC";
-    PC->on_change = [this] { PCChange(); };
-    PC->set_bounds(0, 0, form1_design::client_width, form1_design::client_height);
-    create_terrain_page();
-    create_map_page();
-    create_objects_page();
-    create_items_page();
-    create_resources_page();
-    create_fractions_page();
-    create_npc_page();
-    create_events_page();
-    create_craft_page();
-    create_paths_page();
-    create_player_page();
-    create_triggers_page();
-    create_test_pages();
+    lay_out({{PC, "PC", 0, 0, form1_design::client_width, form1_design::client_height}});
+    PC.on_change = [this] { PCChange(); };
+    // The pages in page order: each appends its tab.
+    terrain = std::make_unique<TerrainPage>(*this);
+    map = std::make_unique<MapPage>(*this);
+    objects = std::make_unique<ObjectsPage>(*this);
+    items = std::make_unique<ItemsPage>(*this);
+    resources = std::make_unique<ResourcesPage>(*this);
+    fractions = std::make_unique<FractionsPage>(*this);
+    npc = std::make_unique<NpcPage>(*this);
+    events = std::make_unique<EventsPage>(*this);
+    craft = std::make_unique<CraftPage>(*this);
+    paths = std::make_unique<PathsPage>(*this);
+    player = std::make_unique<PlayerPage>(*this);
+    triggers = std::make_unique<TriggersPage>(*this);
+    tests = std::make_unique<TestPages>(*this);
 
-    Timer2 = own<kit::Timer>(250, false);
-    Timer2->name = "Timer2";
-    Timer2->on_timer = [this] { Timer2Timer(); };
-    Timer3 = own<kit::Timer>(3, false);
-    Timer3->name = "Timer3";
-    Timer3->on_timer = [this] { Timer3Timer(); };
+    sg_tiles.set_parent(terrain->terr);
+    lay_out({{sg_tiles, "sg_tiles", 660, 8, form1_design::palette_width, form1_design::palette_height}});
+    kit::cell_grid(sg_tiles, 3, 32, 32);
+    bind_pictures(
+        sg_tiles,
+        [] { return std::min(static_cast<std::size_t>(std::max(editor.tile_count, 0)), editor.tile_frames.size()); },
+        [](std::size_t e) { return static_cast<int64_t>(e); }, nullptr);
+
+    editor.current_map = [this] { return map->cb_maps.item_index(); };
+    editor.repaint_map = [this] { map->sg_map.refresh(); };
+    editor.fraction_names = [this] { return npc->cb_pnpc_frac.items(); };
 
     on_create = [this] { FormCreate(); };
     on_show = [this] { FormShow(); };
@@ -73,78 +93,14 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
 }
 
 TForm1::~TForm1() {
-    // Menu items before their menus, later things before earlier ones.
-    while (!things_.empty()) things_.pop_back();
-}
-
-void TForm1::create_menus() {
-    MainMenu1 = own<kit::MainMenu>(*this);
-    File1 = own<kit::MenuItem>(*MainMenu1, "File");
-    File1->name = "File1";
-    Save1 = own<kit::MenuItem>(*File1, "Save");
-    Save1->name = "Save1";
-    Save1->on_click = [this] { Save1Click(); };
-    OPen1 = own<kit::MenuItem>(*File1, "Open");
-    OPen1->name = "OPen1";
-    OPen1->on_click = [this] { OPen1Click(); };
-    Options1 = own<kit::MenuItem>(*MainMenu1, "Options");
-    Options1->name = "Options1";
-    animation1 = own<kit::MenuItem>(*Options1, "animation");
-    animation1->name = "animation1";
-    animation1->on_click = [this] { animation1Click(); };
-    Showhidden1 = own<kit::MenuItem>(*Options1, "Show hidden");
-    Showhidden1->name = "Showhidden1";
-    Showhidden1->set_checked(true);
-    Showhidden1->on_click = [this] { Showhidden1Click(); };
-
-    sd_world.filter = "world file|*.wld";
-    sd_world.default_extension = "wld";
-    od_world.filter = "world file|*.wld";
-
-    framemenu = own<kit::PopupMenu>();
-    framemenu->name = "framemenu";
-    setframe = own<kit::MenuItem>(*framemenu, "set frame");
-    setframe->name = "setframe";
-
-    map_menu = own<kit::PopupMenu>();
-    map_menu->name = "map_menu";
-    const std::pair<kit::MenuItem**, const char*> object_items[] = {
-        {&deleteobject, "delete object"}, {&properties, "properties"}, {&move1, "move"},
-        {&ground1, "ground"},             {&cancel2, "cancel"},        {&parts1, "parts"}};
-    const char* object_names[] = {"deleteobject", "properties", "move1", "ground1", "cancel2", "parts1"};
-    for (int i = 0; i < 6; ++i) {
-        *object_items[i].first = own<kit::MenuItem>(*map_menu, object_items[i].second);
-        (*object_items[i].first)->name = object_names[i];
-    }
-    map_char_menu = own<kit::PopupMenu>();
-    map_char_menu->name = "map_char_menu";
-    const std::pair<kit::MenuItem**, const char*> npc_items[] = {
-        {&inv, "inv"}, {&settings1, "settings"}, {&move2, "move"}, {&delete3, "delete"}, {&setplayer1, "set player"}};
-    const char* npc_names[] = {"inv", "settings1", "move2", "delete3", "setplayer1"};
-    for (int i = 0; i < 5; ++i) {
-        *npc_items[i].first = own<kit::MenuItem>(*map_char_menu, npc_items[i].second);
-        (*npc_items[i].first)->name = npc_names[i];
-    }
-}
-
-kit::Label* TForm1::add_label(kit::Control& parent, int left, int top, const std::string& caption,
-                              const char* name) {
-    kit::Label& label = make<kit::Label>(parent, caption);
-    label.name = name;
-    label.set_left(left);
-    label.set_top(top);
-    return &label;
+    editor.current_map = nullptr;
+    editor.repaint_map = nullptr;
+    editor.fraction_names = nullptr;
 }
 
 void TForm1::disable_pages() {
-    PC->set_enabled(false);
-    for (kit::MenuItem* item : {Save1, OPen1, animation1, Showhidden1}) item->set_enabled(false);
-}
-
-void TForm1::sg_tilesDrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState) {
-    const int n = ACol + 3 * ARow;
-    if (n < 0 || n >= editor.tile_count || n >= static_cast<int>(editor.tile_frames.size())) return;
-    sg_tiles->canvas().draw(Rect.left, Rect.top, editor.tile_frames[static_cast<std::size_t>(n)]);
+    PC.set_enabled(false);
+    for (kit::MenuItem* item : {&Save1, &OPen1, &animation1, &Showhidden1}) item->set_enabled(false);
 }
 
 void TForm1::FormCreate() {
@@ -177,74 +133,25 @@ void TForm1::FormCreate() {
     editor.object_frames2.assign(8, -1);
 
     // The tile palette belongs to the window itself; page switching moves it.
-    sg_tiles->set_parent(*this);
-    sg_tiles->set_left(form1_design::palette_left);
-    sg_tiles->set_top(form1_design::palette_top);
-    sg_tiles->set_fixed_cols(0);
-    sg_tiles->set_fixed_rows(0);
-    sg_tiles->set_col_count(3);
-    sg_tiles->set_default_cell_size(32, 32);
-    sg_tiles->set_row_count((editor.tile_count + 2) / 3);
+    sg_tiles.set_parent(*this);
+    sg_tiles.set_left(form1_design::palette_left);
+    sg_tiles.set_top(form1_design::palette_top);
+    kit::cell_grid(sg_tiles, 3, 32, 32, (editor.tile_count + 2) / 3);
 
-    fill_combo(*cb_ttip, terrain_kinds);
-    fill_combo(*cb_timages, {"1", "2", "4", "8"});
-    fill_combo(*cb_oimages, {"1", "2", "4", "8"});
-    fill_combo(*cb_olock, {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
-    fill_combo(*cb_oform, {"round", "square"});
-    fill_combo(*cb_pitem_class, item_classes);
-    fill_combo(*cbprestype, resource_kinds);
+    // Each page's defaults, in the order of the steps they belong to.
+    terrain->start();
+    objects->start();
+    items->start();
+    resources->start();
+    map->start();
+    events->start();
+    triggers->start();
 
-    epresname->set_text("newres");
-    epresvalue->set_text("1");
-    eprespower->set_text("0");
-    epresweight->set_text("0");
-
-    cb_maps->set_item_index(-1);
-
-    editor.res_image_one = -1;
-    editor.res_image_many = -1;
-    editor.cur_resource = -1;
-
-    // The older events page.
-    for (kit::GroupBox* box : {gbtrigparams1, gbtrigparams2, gbtrigparams3}) {
-        box->set_left(8);
-        box->set_top(40);
-        box->hide();
-    }
-    for (kit::ComboBox* box : {cbtrigparam11, cbtrigparam21, cbtrigparam31, cbtrigparam1}) {
-        box->clear();
-        box->add("no");
-        box->add("yes");
-        box->set_item_index(1);
-    }
-    for (kit::Edit* edit : {etrigparam12, etrigparam22, etrigparam23, etrigparam24, etrigparam32})
-        edit->set_text("0");
-    etrigparam25->set_text("-1");
-    etrigparam33->set_text("-1");
-
-    reset_trigger_form();
-    reset_event_form();
-    scripts_refresh();
-
-    tframes->set_popup_menu(framemenu);
-
-    sg_map->set_col_width(0, 22);
-    sg_map->set_row_height(0, 22);
-
-    PC->set_active_page_index(0);
-
-    for (kit::Edit* edit : {e_pitem_name, e_pitem_HP, e_pitem_weight, e_pitem_value, e_pitem_volume, e_pitem_load,
-                            e_pitem_hands, e_pitem_dem1, e_pitem_dem2, e_pitem_dem3, e_pitem_arm1, e_pitem_arm2,
-                            e_pitem_arm3, e_pitem_a, e_pitem_b, e_pitem_c, e_pitem_attak, e_pitem_defence,
-                            e_pitem_block, e_pitem_cover, e_pitem_skov, e_pitem_penalty})
-        edit->set_text("");
-    m_pitem_title->clear();
-
+    PC.set_active_page_index(page::terrain);
     editor.cur_placed_object = -1;
 
-    for (kit::Image* image : {ipres1, ipres2, i_pnpc_i1, i_pnpc_i2}) image->draw(0, 0, editor.blank_bitmap32);
-    ifrac->draw(0, 0, editor.blank_bitmap64);
-
+    npc->start();
+    fractions->start();
     setgrids();
 
     editor.show_hidden = true;
@@ -254,45 +161,10 @@ void TForm1::FormCreate() {
     editor.npc_lhand.index = -1;
     editor.npc_rhand.index = -1;
 
-    cbtriggers->clear();
-    for (const TSvalue& v : trigger_conditions) cbtriggers->add(v.caption);
-    cbtriggers->set_item_index(0);
-    cbevents->clear();
-    for (const TSvalue& v : event_types) cbevents->add(v.caption);
-    cbevents->set_item_index(0);
-
-    cbskills->clear();
-    for (int i = 1; i <= 32; ++i) cbskills->add(skill_names[static_cast<std::size_t>(i)]);
-    cbskills->set_item_index(0);
-    sgcrafts->set_row_height(0, 16);
-    sgcrafts->set_col_width(0, 16);
-
-    // The 32 skill rows of the NPC page, two columns of 16, laid out from the
-    // hidden design label and edit.
-    for (int i = 1; i <= 32; ++i) {
-        kit::Label& label = make<kit::Label>(*gb_pnpc_skills, skill_names[static_cast<std::size_t>(i)]);
-        label.name = "skill_label" + std::to_string(i);
-        kit::Edit& edit = make<kit::Edit>(*gb_pnpc_skills, "0");
-        edit.name = "skill_edit" + std::to_string(i);
-        const bool first = i <= 16;
-        const int row = first ? i - 1 : i - 17;
-        label.set_left(l_pnpc_skill->left() + (first ? 0 : 106));
-        label.set_top(l_pnpc_skill->top() + row * 22);
-        edit.set_bounds(e_pnpc_skill->left() + (first ? 0 : 128), e_pnpc_skill->top() + row * 22,
-                        e_pnpc_skill->width(), e_pnpc_skill->height());
-        label.show();
-        edit.show();
-        editor.skill_controls[static_cast<std::size_t>(i)] = &label;
-        editor.skill_controls[static_cast<std::size_t>(32 + i)] = &edit;
-    }
-
-    fill_combo(*cb_pnpc_phys_attr, phys_attrs);
-    e_pnpc_phys_attr->set_text("0");
-
-    if (const Bitmap* tile = tile_frame(editor.tile_frames, editor.cur_tile)) {
-        selim1->draw(0, 0, *tile);
-        ipitem->draw(0, 0, *tile);
-    }
+    craft->start();
+    paths->start();
+    player->start();
+    tests->start();
 }
 
 void TForm1::FormShow() {
@@ -301,48 +173,47 @@ void TForm1::FormShow() {
     if (editor.Form2) editor.Form2->hide();
 }
 
-// ---- start-up
+void TForm1::PCChange() {
+    const int p = PC.active_page_index();
 
-void create_windows() {
-    editor.Form1 = new TForm1;
-    kit::set_main_window(*editor.Form1);
-    editor.Form2 = new TForm2;
-    editor.Form3 = new TForm3;
-    editor.Form4 = new TForm4;
-    editor.Form5 = new TForm5;
-    editor.Form6 = new TForm6;
-    editor.Form7 = new TForm7;
-    editor.Form8 = new TForm8;
-    editor.Form9 = new TForm9;
-    editor.Form10 = new TForm10;
-    editor.Finv = new TFinv;
+    const PalettePlace place = palette_place(p);
+    sg_tiles.set_default_cell_size(place.cell, place.cell);
+    sg_tiles.set_width(place.width);
+    sg_tiles.set_left(place.left);
+    sg_tiles.set_top(form1_design::palette_top);
+    sg_tiles.set_visible(place.visible);
+
+    switch (p) {
+    case page::terrain: terrain->shown(); break;
+    case page::map: map->shown(); break;
+    case page::objects: objects->shown(); break;
+    case page::items: items->shown(); break;
+    case page::resources: resources->shown(); break;
+    case page::fractions: fractions->shown(); break;
+    case page::npc: npc->shown(); break;
+    case page::events: events->shown(); break;
+    case page::craft: craft->shown(); break;
+    case page::paths: paths->shown(); break;
+    case page::player: player->shown(); break;
+    case page::triggers: triggers->shown(); break;
+    case page::test1:
+    case page::test2: tests->shown(); break;
+    default: break;
+    }
+
+    set_caption(std::to_string(p));
 }
 
-void show_main_window() { editor.Form1->show(); }
-
-void destroy_windows() {
-    delete editor.Finv;
-    delete editor.Form10;
-    delete editor.Form9;
-    delete editor.Form8;
-    delete editor.Form7;
-    delete editor.Form6;
-    delete editor.Form5;
-    delete editor.Form4;
-    delete editor.Form3;
-    delete editor.Form2;
-    delete editor.Form1;
-    editor = EditorState{};
-}
-
-int start_program(int argc, char** argv) {
-    QApplication app(argc, argv);
-    set_program_title(program_title_from(argc > 0 ? argv[0] : "editor"));
-    set_modal(std::make_unique<kit::QtModal>());
-    init_tables();
-    create_windows();
-    const int rc = kit::run(*editor.Form1);
-    destroy_windows();
-    done_tables();
-    return rc;
+void TForm1::setgrids() {
+    const TWorld& w = editor.world;
+    for (kit::StringGrid* g : {&terrain->sg_terrains, &map->sg_terrains_2})
+        g->set_row_count(picture_rows(w.terrains.size()));
+    for (kit::StringGrid* g : {&objects->sg_objects, &map->sg_objects_2})
+        g->set_row_count(picture_rows(w.pmapobjects.size()));
+    for (kit::StringGrid* g : {&items->sg_pitems, &map->sg_pitems_2}) g->set_row_count(picture_rows(w.pitems.size()));
+    for (kit::StringGrid* g : {&resources->sg_presources, &map->sg_pres_2})
+        g->set_row_count(picture_rows(w.presources.size()));
+    fractions->sg_frac.set_row_count(picture_rows(w.fracs.size()));
+    for (kit::StringGrid* g : {&npc->sg_pnpc, &map->sg_pnpc2}) g->set_row_count(picture_rows(w.pnpcs.size()));
+    resources->update_ress_cb();
 }

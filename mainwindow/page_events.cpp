@@ -1,57 +1,75 @@
-// The older events page. Its tab is hidden, so the designer never reaches it,
-// but page numbers still count it.
-#include "mainwindow/design.h"
+#include "mainwindow/page_events.h"
+
 #include "mainwindow/main.h"
+#include "platform/kit/layout.h"
 
-void TForm1::create_events_page() {
-    events_page = &make<kit::TabSheet>(*PC, "events");
-    events_page->name = "events_page";
-    events_page->set_tab_visible(false);
-    kit::TabSheet& p = *events_page;
-
-    PLACE(cbtriggers, p, 8, 8, 160, 22);
-    PLACE(cbtrigparam1, p, 176, 8, 60, 22);
-
-    PLACE(gbtrigparams1, p, 8, 40, 230, 80, "");
-    PLACE(cbtrigparam11, *gbtrigparams1, 8, 18, 60, 22);
-    PLACE(etrigparam12, *gbtrigparams1, 76, 18, 60, 22);
-    PLACE(gbtrigparams2, p, 8, 130, 230, 80, "");
-    PLACE(cbtrigparam21, *gbtrigparams2, 8, 18, 60, 22);
-    PLACE(etrigparam22, *gbtrigparams2, 76, 18, 60, 22);
-    PLACE(etrigparam23, *gbtrigparams2, 144, 18, 60, 22);
-    PLACE(etrigparam24, *gbtrigparams2, 8, 46, 60, 22);
-    PLACE(etrigparam25, *gbtrigparams2, 76, 46, 60, 22);
-    PLACE(gbtrigparams3, p, 8, 220, 230, 80, "");
-    PLACE(cbtrigparam31, *gbtrigparams3, 8, 18, 60, 22);
-    PLACE(etrigparam32, *gbtrigparams3, 76, 18, 60, 22);
-    PLACE(etrigparam33, *gbtrigparams3, 144, 18, 60, 22);
-
-    for (int i = 2; i <= 6; ++i) {
-        const std::string n = std::to_string(i);
-        kit::Label* l = add_label(p, 250, 12 + (i - 2) * 28, "ltrigparam" + n);
-        l->name = "ltrigparam" + n;
-        ltrigparam[static_cast<std::size_t>(i)] = l;
-        if (i >= 3) {
-            kit::Edit& e = make<kit::Edit>(p, "");
-            e.name = "etrigparam" + n;
-            e.set_bounds(330, 8 + (i - 2) * 28, 70, 22);
-            etrigparam[static_cast<std::size_t>(i)] = &e;
-        }
-    }
-
-    PLACE(cbevents, p, 420, 8, 160, 22);
-    for (int i = 1; i <= 6; ++i) {
-        const std::string n = std::to_string(i);
-        kit::Label* l = add_label(p, 420, 44 + (i - 1) * 28, "leventparam" + n);
-        l->name = "leventparam" + n;
-        leventparam[static_cast<std::size_t>(i)] = l;
-        kit::Edit& e = make<kit::Edit>(p, "");
-        e.name = "eeparam" + n;
-        e.set_bounds(510, 40 + (i - 1) * 28, 70, 22);
-        eeparam[static_cast<std::size_t>(i)] = &e;
-    }
-
-    PLACE(events_add, p, 8, 320, 80, 26, "ADD");
-    PLACE(events_save, p, 94, 320, 80, 26, "SAVE");
-    PLACE(lbscripts, p, 8, 354, 572, 240);
+EventsPage::EventsPage(TForm1& form) : form(form), events_page(form.PC, "events") {
+    events_page.name = "events_page";
+    events_page.set_tab_visible(false);
+    form.lay_out({
+        {cbtriggers, "cbtriggers", 8, 8, 160, 22},
+        {cbtrigparam1, "cbtrigparam1", 176, 8, 60, 22},
+        {gbtrigparams1, "gbtrigparams1", 8, 40, 230, 80},
+        {cbtrigparam11, "cbtrigparam11", 8, 18, 60, 22},
+        {etrigparam12, "etrigparam12", 76, 18, 60, 22},
+        {gbtrigparams2, "gbtrigparams2", 8, 130, 230, 80},
+        {cbtrigparam21, "cbtrigparam21", 8, 18, 60, 22},
+        {etrigparam22, "etrigparam22", 76, 18, 60, 22},
+        {etrigparam23, "etrigparam23", 144, 18, 60, 22},
+        {etrigparam24, "etrigparam24", 8, 46, 60, 22},
+        {etrigparam25, "etrigparam25", 76, 46, 60, 22},
+        {gbtrigparams3, "gbtrigparams3", 8, 220, 230, 80},
+        {cbtrigparam31, "cbtrigparam31", 8, 18, 60, 22},
+        {etrigparam32, "etrigparam32", 76, 18, 60, 22},
+        {etrigparam33, "etrigparam33", 144, 18, 60, 22},
+        {ltrigparam2, "ltrigparam2", 250, 12},
+        {ltrigparam3, "ltrigparam3", 250, 40},
+        {etrigparam3, "etrigparam3", 330, 36, 70, 22},
+        {ltrigparam4, "ltrigparam4", 250, 68},
+        {etrigparam4, "etrigparam4", 330, 64, 70, 22},
+        {ltrigparam5, "ltrigparam5", 250, 96},
+        {etrigparam5, "etrigparam5", 330, 92, 70, 22},
+        {ltrigparam6, "ltrigparam6", 250, 124},
+        {etrigparam6, "etrigparam6", 330, 120, 70, 22},
+        {cbevents, "cbevents", 420, 8, 160, 22},
+        {leventparam1, "leventparam1", 420, 44},
+        {eeparam1, "eeparam1", 510, 40, 70, 22},
+        {leventparam2, "leventparam2", 420, 72},
+        {eeparam2, "eeparam2", 510, 68, 70, 22},
+        {leventparam3, "leventparam3", 420, 100},
+        {eeparam3, "eeparam3", 510, 96, 70, 22},
+        {leventparam4, "leventparam4", 420, 128},
+        {eeparam4, "eeparam4", 510, 124, 70, 22},
+        {leventparam5, "leventparam5", 420, 156},
+        {eeparam5, "eeparam5", 510, 152, 70, 22},
+        {leventparam6, "leventparam6", 420, 184},
+        {eeparam6, "eeparam6", 510, 180, 70, 22},
+        {events_add, "events_add", 8, 320, 80, 26},
+        {events_save, "events_save", 94, 320, 80, 26},
+        {lbscripts, "lbscripts", 8, 354, 572, 240},
+    });
 }
+
+void EventsPage::start() {
+    for (kit::GroupBox* box : {&gbtrigparams1, &gbtrigparams2, &gbtrigparams3}) {
+        box->set_left(8);
+        box->set_top(40);
+        box->hide();
+    }
+    for (kit::ComboBox* box : {&cbtrigparam11, &cbtrigparam21, &cbtrigparam31, &cbtrigparam1}) {
+        kit::fill(*box, {"no", "yes"});
+        box->set_item_index(1);
+    }
+    for (kit::Edit* edit : {&etrigparam12, &etrigparam22, &etrigparam23, &etrigparam24, &etrigparam32})
+        edit->set_text("0");
+    etrigparam25.set_text("-1");
+    etrigparam33.set_text("-1");
+
+    TStrings conditions, types;
+    for (const TSvalue& v : trigger_conditions) conditions.push_back(v.caption);
+    for (const TSvalue& v : event_types) types.push_back(v.caption);
+    kit::fill(cbtriggers, conditions);
+    kit::fill(cbevents, types);
+}
+
+void EventsPage::shown() {}

@@ -1,89 +1,67 @@
-// The items page: the item catalogue, the numbers of one item template and its
-// allowed ammunition.
-#include "mainwindow/design.h"
+#include "mainwindow/page_items.h"
+
 #include "mainwindow/main.h"
+#include "platform/kit/layout.h"
 
-void TForm1::create_items_page() {
-    items = &make<kit::TabSheet>(*PC, "items");
-    items->name = "items";
-    kit::TabSheet& p = *items;
-
-    PLACE(ipitem, p, 8, 8, 32, 32);
-    add_label(p, 52, 4, "class");
-    PLACE(cb_pitem_class, p, 52, 20, 170, 22);
-    add_label(p, 8, 50, "name");
-    PLACE(e_pitem_name, p, 52, 46, 170, 22);
-
-    // Two columns of numbers.
-    const std::pair<kit::Edit**, const char*> left[] = {{&e_pitem_HP, "HP"},       {&e_pitem_weight, "weight"},
-                                                        {&e_pitem_volume, "volume"}, {&e_pitem_load, "load"},
-                                                        {&e_pitem_value, "value"},   {&e_pitem_hands, "hands"}};
-    const char* lnames[] = {"e_pitem_HP", "e_pitem_weight", "e_pitem_volume", "e_pitem_load", "e_pitem_value",
-                            "e_pitem_hands"};
-    for (int i = 0; i < 6; ++i) {
-        add_label(p, 8, 80 + i * 26, left[i].second);
-        *left[i].first = add<kit::Edit>(lnames[i], p, 60, 76 + i * 26, 60, 22);
-    }
-    const std::pair<kit::Edit**, const char*> right[] = {{&e_pitem_dem1, "dem1"}, {&e_pitem_dem2, "dem2"},
-                                                         {&e_pitem_dem3, "dem3"}, {&e_pitem_arm1, "arm1"},
-                                                         {&e_pitem_arm2, "arm2"}, {&e_pitem_arm3, "arm3"}};
-    const char* rnames[] = {"e_pitem_dem1", "e_pitem_dem2", "e_pitem_dem3", "e_pitem_arm1", "e_pitem_arm2",
-                            "e_pitem_arm3"};
-    for (int i = 0; i < 6; ++i) {
-        add_label(p, 132, 80 + i * 26, right[i].second);
-        *right[i].first = add<kit::Edit>(rnames[i], p, 170, 76 + i * 26, 52, 22);
-    }
-
-    // The groups "bow", "fight" and "armour", three numbers each.
-    struct Group {
-        const char* caption;
-        kit::Edit** edits[3];
-        const char* names[3];
-        const char* labels[3];
-    };
-    const Group groups[] = {
-        {"bow", {&e_pitem_a, &e_pitem_b, &e_pitem_c}, {"e_pitem_a", "e_pitem_b", "e_pitem_c"}, {"a", "b", "c"}},
-        {"fight",
-         {&e_pitem_attak, &e_pitem_defence, &e_pitem_block},
-         {"e_pitem_attak", "e_pitem_defence", "e_pitem_block"},
-         {"attak", "defence", "block"}},
-        {"armour",
-         {&e_pitem_cover, &e_pitem_skov, &e_pitem_penalty},
-         {"e_pitem_cover", "e_pitem_skov", "e_pitem_penalty"},
-         {"cover", "skov", "penalty"}},
-    };
-    for (int g = 0; g < 3; ++g) {
-        kit::GroupBox& box = make<kit::GroupBox>(p, groups[g].caption);
-        box.name = std::string("gb_pitem_") + groups[g].caption;
-        box.set_bounds(240 + g * 134, 4, 128, 100);
-        for (int i = 0; i < 3; ++i) {
-            add_label(box, 8, 22 + i * 25, groups[g].labels[i]);
-            *groups[g].edits[i] = add<kit::Edit>(groups[g].names[i], box, 62, 18 + i * 25, 56, 22);
-        }
-    }
-    kit::Label* note = add_label(
-        p, 240, 110, "bow: a - min str, b - quality (0-1000), c- max str. result power of shot = str^(b/1000)");
-    note->set_auto_size(false);
-    note->set_word_wrap(true);
-    note->set_bounds(240, 110, 396, 34);
-
-    add_label(p, 240, 150, "descr");
-    PLACE(m_pitem_title, p, 240, 166, 396, 70);
-
-    add_label(p, 8, 246, "AMMO");
-    PLACE(cbexpress2, p, 8, 262, 214, 36);
-    cbexpress2->set_item_height(32);
-    cbexpress2->set_drop_down_count(16);
-    PLACE(Button18, p, 230, 266, 200, 26, "<--    ADD resources for ammo");
-    PLACE(lb_pitem_children, p, 8, 306, 214, 150);
-    PLACE(Button19, p, 230, 306, 120, 26, "DELL resource");
-
-    PLACE(Button10, p, 8, 470, 80, 26, "ADD");
-    PLACE(Button11, p, 94, 470, 80, 26, "<- EDIT");
-    PLACE(Button12, p, 180, 470, 80, 26, "DELETE");
-    Button12->set_hint("not available now");
-    PLACE(Button24, p, 266, 470, 90, 26, "EDIT INV");
-
-    PLACE(sg_pitems, p, 660, 8, design::grid_width(3, 32), 620);
-    design::picture_grid(*sg_pitems, 3, 32, 32);
+ItemsPage::ItemsPage(TForm1& form) : form(form), items(form.PC, "items") {
+    items.name = "items";
+    form.lay_out({
+        {ipitem, "ipitem", 8, 8, 32, 32},
+        {cb_pitem_class, "cb_pitem_class", 52, 20, 170, 22, "class", 52, 4},
+        {e_pitem_name, "e_pitem_name", 52, 46, 170, 22, "name", 8, 50},
+        {e_pitem_HP, "e_pitem_HP", 60, 76, 60, 22, "HP", 8, 80},
+        {e_pitem_weight, "e_pitem_weight", 60, 102, 60, 22, "weight", 8, 106},
+        {e_pitem_volume, "e_pitem_volume", 60, 128, 60, 22, "volume", 8, 132},
+        {e_pitem_load, "e_pitem_load", 60, 154, 60, 22, "load", 8, 158},
+        {e_pitem_value, "e_pitem_value", 60, 180, 60, 22, "value", 8, 184},
+        {e_pitem_hands, "e_pitem_hands", 60, 206, 60, 22, "hands", 8, 210},
+        {e_pitem_dem1, "e_pitem_dem1", 170, 76, 52, 22, "dem1", 132, 80},
+        {e_pitem_dem2, "e_pitem_dem2", 170, 102, 52, 22, "dem2", 132, 106},
+        {e_pitem_dem3, "e_pitem_dem3", 170, 128, 52, 22, "dem3", 132, 132},
+        {e_pitem_arm1, "e_pitem_arm1", 170, 154, 52, 22, "arm1", 132, 158},
+        {e_pitem_arm2, "e_pitem_arm2", 170, 180, 52, 22, "arm2", 132, 184},
+        {e_pitem_arm3, "e_pitem_arm3", 170, 206, 52, 22, "arm3", 132, 210},
+        {gb_pitem_bow, "gb_pitem_bow", 240, 4, 128, 100},
+        {e_pitem_a, "e_pitem_a", 62, 18, 56, 22, "a", 8, 22},
+        {e_pitem_b, "e_pitem_b", 62, 43, 56, 22, "b", 8, 47},
+        {e_pitem_c, "e_pitem_c", 62, 68, 56, 22, "c", 8, 72},
+        {gb_pitem_fight, "gb_pitem_fight", 374, 4, 128, 100},
+        {e_pitem_attak, "e_pitem_attak", 62, 18, 56, 22, "attak", 8, 22},
+        {e_pitem_defence, "e_pitem_defence", 62, 43, 56, 22, "defence", 8, 47},
+        {e_pitem_block, "e_pitem_block", 62, 68, 56, 22, "block", 8, 72},
+        {gb_pitem_armour, "gb_pitem_armour", 508, 4, 128, 100},
+        {e_pitem_cover, "e_pitem_cover", 62, 18, 56, 22, "cover", 8, 22},
+        {e_pitem_skov, "e_pitem_skov", 62, 43, 56, 22, "skov", 8, 47},
+        {e_pitem_penalty, "e_pitem_penalty", 62, 68, 56, 22, "penalty", 8, 72},
+        {m_pitem_title, "m_pitem_title", 240, 166, 396, 70, "descr", 240, 150},
+        {cbexpress2, "cbexpress2", 8, 262, 214, 36, "AMMO", 8, 246},
+        {Button18, "Button18", 230, 266, 200, 26},
+        {lb_pitem_children, "lb_pitem_children", 8, 306, 214, 150},
+        {Button19, "Button19", 230, 306, 120, 26},
+        {Button10, "Button10", 8, 470, 80, 26},
+        {Button11, "Button11", 94, 470, 80, 26},
+        {Button12, "Button12", 180, 470, 80, 26},
+        {Button24, "Button24", 266, 470, 90, 26},
+        {sg_pitems, "sg_pitems", 660, 8, kit::cell_grid_width(3, 32), 620},
+    });
+    kit::note(form, items, "bow: a - min str, b - quality (0-1000), c- max str. result power of shot = str^(b/1000)",
+              {240, 110, 396, 34});
+    cbexpress2.set_item_height(32);
+    cbexpress2.set_drop_down_count(16);
+    Button12.set_hint("not available now");
+    kit::cell_grid(sg_pitems, 3, 32, 32);
 }
+
+void ItemsPage::start() {
+    kit::fill(cb_pitem_class, item_classes);
+    for (kit::Edit* edit :
+         {&e_pitem_name,  &e_pitem_HP,    &e_pitem_weight, &e_pitem_value,  &e_pitem_volume, &e_pitem_load,
+          &e_pitem_hands, &e_pitem_dem1,  &e_pitem_dem2,   &e_pitem_dem3,   &e_pitem_arm1,   &e_pitem_arm2,
+          &e_pitem_arm3,  &e_pitem_a,     &e_pitem_b,      &e_pitem_c,      &e_pitem_attak,  &e_pitem_defence,
+          &e_pitem_block, &e_pitem_cover, &e_pitem_skov,   &e_pitem_penalty})
+        edit->set_text("");
+    m_pitem_title.clear();
+    if (const Bitmap* tile = tile_frame(editor.tile_frames, editor.cur_tile)) ipitem.draw(0, 0, *tile);
+}
+
+void ItemsPage::shown() {}

@@ -1,71 +1,79 @@
-// The NPC templates page: the template catalogue, names, pictures,
-// characteristics, the 32 skill rows (made at start-up inside "SKILLS") and the
-// physiological attributes.
-#include "mainwindow/design.h"
+#include "mainwindow/page_npc.h"
+
 #include "mainwindow/main.h"
+#include "platform/kit/layout.h"
 
-void TForm1::create_npc_page() {
-    npc_page = &make<kit::TabSheet>(*PC, "npc");
-    npc_page->name = "npc_page";
-    kit::TabSheet& p = *npc_page;
+NpcPage::NpcPage(TForm1& form) : form(form), npc_page(form.PC, "npc") {
+    npc_page.name = "npc_page";
+    form.lay_out({
+        {e_pnpc_name, "e_pnpc_name", 8, 22, 150, 22, "name", 8, 6},
+        {e_pnpc_selfname, "e_pnpc_selfname", 8, 66, 150, 22, "self name", 8, 50},
+        {i_pnpc_i1, "i_pnpc_i1", 170, 22, 32, 64, "figure", 170, 6},
+        {i_pnpc_i2, "i_pnpc_i2", 214, 22, 64, 64, "portrait", 214, 6},
+        {gb_pnpc_prim, "gb_pnpc_prim", 8, 96, 270, 128},
+        {e_pnpc_str, "e_pnpc_str", 48, 22, 70, 22, "STR", 8, 26},
+        {e_pnpc_agi, "e_pnpc_agi", 48, 47, 70, 22, "AGI", 8, 51},
+        {e_pnpc_dex, "e_pnpc_dex", 48, 72, 70, 22, "DEX", 8, 76},
+        {e_pnpc_con, "e_pnpc_con", 48, 97, 70, 22, "CON", 8, 101},
+        {e_pnpc_acu, "e_pnpc_acu", 178, 22, 70, 22, "ACU", 138, 26},
+        {e_pnpc_int, "e_pnpc_int", 178, 47, 70, 22, "INT", 138, 51},
+        {e_pnpc_wis, "e_pnpc_wis", 178, 72, 70, 22, "WIS", 138, 76},
+        {e_pnpc_per, "e_pnpc_per", 178, 97, 70, 22, "PER", 138, 101},
+        {epnpchp, "epnpchp", 48, 232, 70, 22, "HP", 8, 236},
+        {epnpcmp, "epnpcmp", 186, 232, 70, 22, "MP", 146, 236},
+        {epnpcsp, "epnpcsp", 48, 258, 70, 22, "SP", 8, 262},
+        {epnpcsize, "epnpcsize", 186, 258, 70, 22, "SIZE", 146, 262},
+        {cb_pnpc_frac, "cb_pnpc_frac", 70, 286, 208, 22, "fraction", 8, 290},
+        {m_pnpc_descr, "m_pnpc_descr", 8, 316, 270, 90},
+        {gb_pnpc_phys, "gb_pnpc_phys", 8, 414, 270, 150},
+        {cb_pnpc_phys_attr, "cb_pnpc_phys_attr", 8, 20, 110, 22},
+        {e_pnpc_phys_attr, "e_pnpc_phys_attr", 124, 20, 50, 22},
+        {Button34, "Button34", 180, 18, 80, 26},
+        {lb_pnpc_phys_attrs, "lb_pnpc_phys_attrs", 8, 50, 166, 90},
+        {Button47, "Button47", 180, 50, 80, 26},
+        {Button22, "Button22", 8, 574, 80, 26},
+        {Button35, "Button35", 94, 574, 80, 26},
+        {Button23, "Button23", 180, 574, 80, 26},
+        {gb_pnpc_skills, "gb_pnpc_skills", 282, 4, 240, 384},
+        {l_pnpc_skill, "l_pnpc_skill", 12, 26},
+        {e_pnpc_skill, "e_pnpc_skill", 64, 24, 41, 21},
+        {sg_pnpc, "sg_pnpc", 525, 8, kit::cell_grid_width(3, 32), 620},
+    });
+    cb_pnpc_frac.set_text("cb_pnpc_frac");
+    l_pnpc_skill.hide();
+    e_pnpc_skill.hide();
+    kit::cell_grid(sg_pnpc, 3, 32, 64);
+}
 
-    add_label(p, 8, 6, "name");
-    PLACE(e_pnpc_name, p, 8, 22, 150, 22);
-    add_label(p, 8, 50, "self name");
-    PLACE(e_pnpc_selfname, p, 8, 66, 150, 22);
-    add_label(p, 170, 6, "figure");
-    PLACE(i_pnpc_i1, p, 170, 22, 32, 64);
-    add_label(p, 214, 6, "portrait");
-    PLACE(i_pnpc_i2, p, 214, 22, 64, 64);
+void NpcPage::start() {
+    for (kit::Image* image : {&i_pnpc_i1, &i_pnpc_i2}) image->draw(0, 0, editor.blank_bitmap32);
 
-    kit::GroupBox& prim = make<kit::GroupBox>(p, "PRIM CHARACTERISTICS");
-    prim.name = "gb_pnpc_prim";
-    prim.set_bounds(8, 96, 270, 128);
-    const std::pair<kit::Edit**, const char*> chars[] = {
-        {&e_pnpc_str, "STR"}, {&e_pnpc_agi, "AGI"}, {&e_pnpc_dex, "DEX"}, {&e_pnpc_con, "CON"},
-        {&e_pnpc_acu, "ACU"}, {&e_pnpc_int, "INT"}, {&e_pnpc_wis, "WIS"}, {&e_pnpc_per, "PER"}};
-    const char* char_names[] = {"e_pnpc_str", "e_pnpc_agi", "e_pnpc_dex", "e_pnpc_con",
-                                "e_pnpc_acu", "e_pnpc_int", "e_pnpc_wis", "e_pnpc_per"};
-    for (int i = 0; i < 8; ++i) {
-        const int x = 8 + (i / 4) * 130, y = 22 + (i % 4) * 25;
-        add_label(prim, x, y + 4, chars[i].second);
-        *chars[i].first = add<kit::Edit>(char_names[i], prim, x + 40, y, 70, 22, "1000");
+    // The 32 skill rows, two columns of 16, laid out from the hidden design label and edit.
+    for (int i = 1; i <= 32; ++i) {
+        kit::Label& label = form.make<kit::Label>(gb_pnpc_skills, skill_names[static_cast<std::size_t>(i)]);
+        label.name = "skill_label" + std::to_string(i);
+        kit::Edit& edit = form.make<kit::Edit>(gb_pnpc_skills, "0");
+        edit.name = "skill_edit" + std::to_string(i);
+        const bool first = i <= 16;
+        const int row = first ? i - 1 : i - 17;
+        label.set_left(l_pnpc_skill.left() + (first ? 0 : 106));
+        label.set_top(l_pnpc_skill.top() + row * 22);
+        edit.set_bounds(e_pnpc_skill.left() + (first ? 0 : 128), e_pnpc_skill.top() + row * 22, e_pnpc_skill.width(),
+                        e_pnpc_skill.height());
+        label.show();
+        edit.show();
+        editor.skill_controls[static_cast<std::size_t>(i)] = &label;
+        editor.skill_controls[static_cast<std::size_t>(32 + i)] = &edit;
     }
 
-    const std::pair<kit::Edit**, const char*> points[] = {
-        {&epnpchp, "HP"}, {&epnpcmp, "MP"}, {&epnpcsp, "SP"}, {&epnpcsize, "SIZE"}};
-    const char* point_names[] = {"epnpchp", "epnpcmp", "epnpcsp", "epnpcsize"};
-    for (int i = 0; i < 4; ++i) {
-        const int x = 8 + (i % 2) * 138, y = 232 + (i / 2) * 26;
-        add_label(p, x, y + 4, points[i].second);
-        *points[i].first = add<kit::Edit>(point_names[i], p, x + 40, y, 70, 22, i == 3 ? "8" : "1000");
-    }
+    kit::fill(cb_pnpc_phys_attr, phys_attrs);
+    e_pnpc_phys_attr.set_text("0");
+}
 
-    add_label(p, 8, 290, "fraction");
-    PLACE(cb_pnpc_frac, p, 70, 286, 208, 22);
-    cb_pnpc_frac->set_text("cb_pnpc_frac");
-    PLACE(m_pnpc_descr, p, 8, 316, 270, 90);
+void NpcPage::shown() {}
 
-    kit::GroupBox& phys = make<kit::GroupBox>(p, "PHYSIOLOGICAL ATTRIBUTES");
-    phys.name = "gb_pnpc_phys";
-    phys.set_bounds(8, 414, 270, 150);
-    PLACE(cb_pnpc_phys_attr, phys, 8, 20, 110, 22);
-    PLACE(e_pnpc_phys_attr, phys, 124, 20, 50, 22);
-    PLACE(Button34, phys, 180, 18, 80, 26, "ADD");
-    PLACE(lb_pnpc_phys_attrs, phys, 8, 50, 166, 90);
-    PLACE(Button47, phys, 180, 50, 80, 26, "REMOVE");
-
-    PLACE(Button22, p, 8, 574, 80, 26, "ADD");
-    PLACE(Button35, p, 94, 574, 80, 26, "<- EDIT");
-    PLACE(Button23, p, 180, 574, 80, 26, "INV");
-
-    // Two columns of 16 rows 22 pixels apart, laid out from these two at start-up.
-    PLACE(gb_pnpc_skills, p, 282, 4, 240, 384, "SKILLS");
-    l_pnpc_skill = add_label(*gb_pnpc_skills, 12, 26, "SKILL", "l_pnpc_skill");
-    l_pnpc_skill->hide();
-    PLACE(e_pnpc_skill, *gb_pnpc_skills, 64, 24, 41, 21);
-    e_pnpc_skill->hide();
-
-    PLACE(sg_pnpc, p, 525, 8, design::grid_width(3, 32), 620);
-    design::picture_grid(*sg_pnpc, 3, 32, 64);
+void NpcPage::fill_fractions() {
+    TStrings names;
+    for (const Tfrac& f : editor.world.fracs) names.push_back(f.name);
+    kit::fill(cb_pnpc_frac, names);
 }

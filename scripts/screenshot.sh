@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes a screenshot of the main window on the sample tiles, under Xvfb, into
-# docs/main-window.png. Usage: scripts/screenshot.sh [BUILD_DIR]  (default build/run)
+# docs/main-window.png, or into OUT. Usage: scripts/screenshot.sh [BUILD_DIR [OUT]]
+# (default build/run)
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build/run}"
@@ -12,8 +13,8 @@ fi
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 "$build/make_tiles" "$work/tiles"
-out="$root/docs/main-window.png"
-mkdir -p "$root/docs"
+out="${2:-$root/docs/main-window.png}"
+mkdir -p "$(dirname "$out")"
 # The ImageMagick tools, not the stand-ins a PATH may hold.
 import_tool=/usr/bin/import
 convert_tool=/usr/bin/convert

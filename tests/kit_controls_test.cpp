@@ -1,7 +1,8 @@
 // Which events the standard controls fire for user input and for code.
 #include "platform/errors.h"
 #include "platform/kit/kit.h"
-#include "platform/kit/testing.h"
+#include "platform/kit/layout.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
 #include <QLabel>
@@ -308,6 +309,57 @@ TEST_F(ControlsFixture, ButtonsAndErrorsInHandlers) {
     button.set_enabled(false);
     user::click(button);
     EXPECT_EQ(modal->errors.size(), 1u);
+}
+
+// Rows name and place their controls; a caption becomes a label on the
+// control's parent, owned by the window; a box without a size only moves.
+TEST_F(ControlsFixture, RowsNameAndPlaceControlsAndTheirCaptions) {
+    GroupBox box(w, "group");
+    Edit edit(box, "32");
+    Label label(w, "a caption of its own size");
+    const int label_width = label.width();
+    w.lay_out({
+        {box, "box", 10, 20, 200, 100},
+        {edit, "edit", 8, 30, 44, 22, "width", 8, 12},
+        {label, "label", 300, 40},
+    });
+    EXPECT_EQ(box.name, "box");
+    EXPECT_EQ(box.bounds(), (Rect{10, 20, 200, 100}));
+    EXPECT_EQ(edit.bounds(), (Rect{8, 30, 44, 22}));
+    EXPECT_EQ(label.bounds(), (Rect{300, 40, label_width, label.height()}));
+    EXPECT_EQ(label.name, "label");
+    const auto captions = box.widget()->findChildren<QLabel*>();
+    ASSERT_EQ(captions.size(), 1);
+    EXPECT_EQ(captions[0]->text().toStdString(), "width");
+    EXPECT_EQ(captions[0]->pos(), QPoint(8, 12));
+    // Stacked below the controls, so a caption reaching into a box takes none of its clicks.
+    const QObjectList stack = box.container()->children();
+    EXPECT_LT(stack.indexOf(captions[0]), stack.indexOf(edit.widget()));
+}
+
+TEST_F(ControlsFixture, NoteTableAndFill) {
+    Label& note = kit::note(w, w, "a long text that wraps inside its box", Rect{4, 6, 60, 50});
+    EXPECT_EQ(note.bounds(), (Rect{4, 6, 60, 50}));
+    EXPECT_TRUE(static_cast<QLabel*>(note.widget())->wordWrap());
+
+    StringGrid table(w);
+    table_grid(table, 9, 2);
+    EXPECT_EQ(table.col_count(), 9);
+    EXPECT_EQ(table.row_count(), 2);
+    EXPECT_EQ(table.fixed_cols(), 1);
+    EXPECT_EQ(table.fixed_rows(), 1);
+    table.set_row_count(5);
+    table.set_cell_position(3, 3);
+    EXPECT_EQ(table.selection(), (GridRect{1, 3, 8, 3}));
+
+    ComboBox combo(w);
+    combo.add("old");
+    fill(combo, {"round", "square"});
+    EXPECT_EQ(combo.items(), (std::vector<std::string>{"round", "square"}));
+    EXPECT_EQ(combo.item_index(), 0);
+    fill(combo, {});
+    EXPECT_EQ(combo.count(), 0);
+    EXPECT_EQ(combo.item_index(), -1);
 }
 
 }  // namespace

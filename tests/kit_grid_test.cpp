@@ -1,6 +1,6 @@
 // The string grid's event rules, driven through real mouse and key input.
 #include "platform/kit/kit.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -161,7 +161,7 @@ TEST_F(GridFixture, DrawOrderFixedCornerRowsColumnsThenDataRowByRow) {
 
 TEST_F(GridFixture, GeometryAndCounts) {
     // Cells are 30 x 20 with 1-pixel lines.
-    EXPECT_EQ(g.cell_rect(2, 1), (Rect{62, 21, 92, 41}));
+    EXPECT_EQ(g.cell_rect(2, 1), (Rect{62, 21, 30, 20}));
     EXPECT_EQ(g.mouse_to_cell(5, 5), (GridCoord{0, 0}));  // a fixed cell counts
     EXPECT_EQ(g.mouse_to_cell(63, 22), (GridCoord{2, 1}));
     g.set_col_count(3);
@@ -178,6 +178,11 @@ TEST_F(GridFixture, GeometryAndCounts) {
     EXPECT_EQ(g.fixed_cols(), 0);  // the fixed count follows down
     g.set_col_count(3);
     EXPECT_EQ(g.cell(2, 2), "");  // cells outside a shrunk grid are gone
+    g.set_cell(1, 1, "a");
+    g.set_cell(2, 0, "b");
+    g.clear_cells();
+    EXPECT_EQ(g.cell(1, 1), "");
+    EXPECT_EQ(g.cell(2, 0), "");
     g.set_fixed_rows(5);
     EXPECT_EQ(g.fixed_rows(), 5);
     g.set_fixed_rows(50);
@@ -211,11 +216,11 @@ TEST_F(GridFixture, SelectingAPartlyVisibleCellScrollsItIntoView) {
     g.set_width(g.width() - g.client_width() + 31 * 6 + 15);  // column 6 is cut in half
     const int cut = g.left_col() + g.visible_col_count();
     EXPECT_EQ(cut, 6);
-    ASSERT_GT(g.cell_rect(cut, 1).width(), 0);
-    ASSERT_GT(g.cell_rect(cut, 1).right, g.client_width());
+    ASSERT_GT(g.cell_rect(cut, 1).width, 0);
+    ASSERT_GT(g.cell_rect(cut, 1).right(), g.client_width());
     user::press_cell(g, cut, 1);
     EXPECT_EQ(g.left_col(), 2);
-    EXPECT_LE(g.cell_rect(cut, 1).right, g.client_width());
+    EXPECT_LE(g.cell_rect(cut, 1).right(), g.client_width());
     EXPECT_EQ(log.back(), "down left");
     EXPECT_NE(std::find(log.begin(), log.end(), "top-left 2,1"), log.end());
 }

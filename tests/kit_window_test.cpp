@@ -2,7 +2,7 @@
 #include "platform/errors.h"
 #include "platform/kit/kit.h"
 #include "platform/kit/qt_modal.h"
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
 #include <QThread>
@@ -85,6 +85,23 @@ TEST(KitWindow, DisabledWindowTakesNoInputAndStaysUngreyed) {
     user::click(b);
     EXPECT_EQ(clicks, 1);
     w.hide();
+}
+
+// A close from code runs the close handler as the close button does: an error
+// in it is shown and the window closes all the same.
+TEST(KitWindow, CloseRunsItsHandlerThroughTheDispatchPoint) {
+    ScriptedModalGuard modal;
+    Window w("w");
+    bool in = false;
+    w.on_close = [&] {
+        in = in_handler();
+        throw EditorError("close failed");
+    };
+    w.show();
+    w.close();
+    EXPECT_TRUE(in);
+    EXPECT_FALSE(w.visible());
+    EXPECT_EQ(modal->errors, (std::vector<std::string>{"close failed."}));
 }
 
 TEST(KitWindow, ClosingTheMainWindowEndsTheProgram) {

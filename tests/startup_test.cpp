@@ -1,71 +1,41 @@
 // The editor's start-up run in-process: the eleven windows are created and the
 // main window shown, without the message loop, in a folder whose tiles the
 // test writes; then the state right after start-up is checked.
-#include "dialogs/ground.h"
-#include "dialogs/inv_edit.h"
-#include "dialogs/item_edit_form.h"
-#include "dialogs/npc_edit.h"
-#include "dialogs/npc_inv.h"
-#include "dialogs/pitem_inv_edit.h"
-#include "dialogs/pnpc_inv.h"
-#include "dialogs/pres_inv_edit.h"
-#include "dialogs/res_edit_form.h"
-#include "dialogs/sec.h"
-#include "mainwindow/main.h"
-#include "platform/kit/testing.h"
-#include "tests/support/test_support.h"
+#include "mainwindow/page_craft.h"
+#include "mainwindow/page_events.h"
+#include "mainwindow/page_fractions.h"
+#include "mainwindow/page_items.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_npc.h"
+#include "mainwindow/page_objects.h"
+#include "mainwindow/page_resources.h"
+#include "mainwindow/page_terrain.h"
+#include "mainwindow/page_triggers.h"
+#include "tests/support/editor_fixture.h"
 
 #include <QDir>
-#include <gtest/gtest.h>
 
 namespace {
 
-TColor frame_color(int k) { return make_color(30 + 20 * k, 200 - 15 * k, 90 + 9 * k); }
-
-// Writes tiles/<name> holding `frames` 32 x 32 frames in one row, frame k in frame_color(first + k).
-void write_strip(const std::string& folder, const std::string& name, int frames, int first = 0) {
-    QDir().mkpath(QString::fromStdString(folder));
-    Bitmap b(32 * frames, 32);
-    for (int k = 0; k < frames; ++k) {
-        b.canvas().brush_color = frame_color(first + k);
-        b.canvas().fill_rect(32 * k, 0, 32 * k + 32, 32);
-    }
-    b.save_to_file(folder + "/" + name);
-}
-
-// Runs the start-up in a folder of its own and takes the windows down again.
-class StartUp : public ::testing::Test {
+// Runs the start-up in a folder of its own, on tiles each test writes.
+class StartUp : public EditorFixture {
 protected:
-    void SetUp() override {
-        previous_ = QDir::currentPath();
-        ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dir_.path())));
+    StartUp() { start_at_set_up = false; }
+    // Writes tiles/<name> holding frames 32 x 32 frames, frame k in frame_color(first + k).
+    void write_tiles(const std::string& name, int frames, int first = 0) {
+        write_strip(tiles(), name, frames, 32, first);
     }
-    void TearDown() override {
-        if (editor.Form1) destroy_windows();
-        QDir::setCurrent(previous_);
-    }
-    std::string tiles() const { return dir_.path() + "/tiles"; }
-    void start() {
-        create_windows();
-        show_main_window();
-        kit::user::process_events();
-    }
-    TForm1& form() { return *editor.Form1; }
-
-    ScriptedModalGuard modal_;
-    TempDir dir_;
-    QString previous_;
 };
 
 TEST_F(StartUp, PaletteHasOneRowPerThreeFrames) {
     const std::pair<int, int> cases[] = {{1, 1}, {2, 1}, {3, 1}, {4, 2}, {7, 3}};
     for (const auto& [frames, rows] : cases) {
         SCOPED_TRACE(std::to_string(frames) + " frames");
-        write_strip(tiles(), "t_32x32.bmp", frames);
+        write_tiles("t_32x32.bmp", frames);
         start();
         EXPECT_EQ(editor.tile_count, frames);
-        EXPECT_EQ(form().sg_tiles->row_count(), rows);
-        EXPECT_EQ(form().sg_tiles->col_count(), 3);
+        EXPECT_EQ(form().sg_tiles.row_count(), rows);
+        EXPECT_EQ(form().sg_tiles.col_count(), 3);
         EXPECT_EQ(form().caption(), "1");
         destroy_windows();
     }
@@ -80,46 +50,46 @@ TEST_F(StartUp, WithoutTilesOnlyTheMessageAppearsAndNothingCanAct) {
         start();
         EXPECT_EQ(modal_->transcript, std::vector<std::string>{"message: Need a tiles to work."});
         EXPECT_EQ(form().caption(), "The velmo World Editor");
-        EXPECT_FALSE(form().PC->enabled());
-        EXPECT_FALSE(form().Save1->enabled());
-        EXPECT_FALSE(form().OPen1->enabled());
+        EXPECT_FALSE(form().PC.enabled());
+        EXPECT_FALSE(form().Save1.enabled());
+        EXPECT_FALSE(form().OPen1.enabled());
         EXPECT_FALSE(message_handler);  // the world was never reset
         EXPECT_EQ(editor.world.player.npc, 0);
-        EXPECT_EQ(form().cb_ttip->count(), 0);  // nothing configured
+        EXPECT_EQ(terrain().cb_ttip.count(), 0);  // nothing configured
         EXPECT_TRUE(form().visible());
         destroy_windows();
     }
 }
 
 TEST_F(StartUp, ALoaderErrorIsShownAndLeavesTheWindowAsWithoutTiles) {
-    write_strip(tiles(), "a_32x32.bmp", 2);
-    write_strip(tiles(), "plain.bmp", 1);
+    write_tiles("a_32x32.bmp", 2);
+    write_tiles("plain.bmp", 1);
     start();
     EXPECT_EQ(modal_->transcript, std::vector<std::string>{"error: List index out of bounds (1)"});
     EXPECT_EQ(editor.tile_count, 0);
     EXPECT_TRUE(editor.tile_frames.empty());
     EXPECT_EQ(form().caption(), "The velmo World Editor");
-    EXPECT_FALSE(form().PC->enabled());
+    EXPECT_FALSE(form().PC.enabled());
 }
 
 TEST_F(StartUp, StateRightAfterStartUp) {
-    write_strip(tiles(), "a_32x32.bmp", 4);
-    write_strip(tiles(), "B_32x32.bmp", 1, 4);
+    write_tiles("a_32x32.bmp", 4);
+    write_tiles("B_32x32.bmp", 1, 4);
     start();
     TForm1& f = form();
     EXPECT_TRUE(modal_->transcript.empty());
     EXPECT_EQ(f.caption(), "1");
-    EXPECT_TRUE(f.PC->enabled());
+    EXPECT_TRUE(f.PC.enabled());
 
     // The pages, the "terr" page open, the older events page's tab hidden.
     const char* captions[] = {"terr", "map", "objects", "items", "resources", "fractions", "npc",
                               "events", "Craft", "Paths", "Player", "Triggers", "Test 1", "Test 2"};
-    ASSERT_EQ(f.PC->page_count(), 14);
+    ASSERT_EQ(f.PC.page_count(), 14);
     for (int i = 0; i < 14; ++i) {
-        EXPECT_EQ(f.PC->page(i)->caption(), captions[i]);
-        EXPECT_EQ(f.PC->page(i)->tab_visible(), i != 7) << i;
+        EXPECT_EQ(f.PC.page(i)->caption(), captions[i]);
+        EXPECT_EQ(f.PC.page(i)->tab_visible(), i != 7) << i;
     }
-    EXPECT_EQ(f.PC->active_page_index(), 0);
+    EXPECT_EQ(f.PC.active_page_index(), 0);
 
     // Only the main window is on screen.
     EXPECT_TRUE(f.visible());
@@ -129,9 +99,9 @@ TEST_F(StartUp, StateRightAfterStartUp) {
         EXPECT_FALSE(w->visible()) << w->name;
 
     // Options: animation off (its timer too), Show hidden on.
-    EXPECT_FALSE(f.animation1->checked());
-    EXPECT_FALSE(f.Timer2->enabled());
-    EXPECT_TRUE(f.Showhidden1->checked());
+    EXPECT_FALSE(f.animation1.checked());
+    EXPECT_FALSE(f.Timer2.enabled());
+    EXPECT_TRUE(f.Showhidden1.checked());
     EXPECT_TRUE(editor.show_hidden);
 
     // The world is reset and the selections hold their start values.
@@ -160,103 +130,103 @@ TEST_F(StartUp, StateRightAfterStartUp) {
     EXPECT_EQ(editor.blank_bitmap64.height(), 64);
 
     // The tile palette is the window's own, at its place, showing the frames.
-    EXPECT_EQ(f.sg_tiles->parent(), static_cast<kit::Control*>(&f));
-    EXPECT_EQ(f.sg_tiles->left(), 792);
-    EXPECT_EQ(f.sg_tiles->top(), 24);
-    EXPECT_EQ(f.sg_tiles->fixed_cols(), 0);
-    EXPECT_EQ(f.sg_tiles->fixed_rows(), 0);
-    EXPECT_EQ(f.sg_tiles->default_col_width(), 32);
-    EXPECT_EQ(f.sg_tiles->row_count(), 2);
+    EXPECT_EQ(f.sg_tiles.parent(), static_cast<kit::Control*>(&f));
+    EXPECT_EQ(f.sg_tiles.left(), 792);
+    EXPECT_EQ(f.sg_tiles.top(), 24);
+    EXPECT_EQ(f.sg_tiles.fixed_cols(), 0);
+    EXPECT_EQ(f.sg_tiles.fixed_rows(), 0);
+    EXPECT_EQ(f.sg_tiles.default_col_width(), 32);
+    EXPECT_EQ(f.sg_tiles.row_count(), 2);
     for (int n = 0; n < 5; ++n) {
-        const kit::Rect r = f.sg_tiles->cell_rect(n % 3, n / 3);
-        EXPECT_EQ(f.sg_tiles->canvas().pixel(r.left + 5, r.top + 5), frame_color(n)) << "frame " << n;
+        const kit::Rect r = f.sg_tiles.cell_rect(n % 3, n / 3);
+        EXPECT_EQ(f.sg_tiles.canvas().pixel(r.left + 5, r.top + 5), frame_color(n)) << "frame " << n;
     }
-    EXPECT_EQ(f.selim1->picture().pixel(5, 5), frame_color(0));
-    EXPECT_EQ(f.ipitem->picture().pixel(5, 5), frame_color(0));
+    EXPECT_EQ(terrain().selim1.picture().pixel(5, 5), frame_color(0));
+    EXPECT_EQ(items().ipitem.picture().pixel(5, 5), frame_color(0));
 
     // Combo boxes of the catalogue pages: filled, first entry chosen.
-    const std::pair<kit::ComboBox*, int> combos[] = {{f.cb_ttip, 11},      {f.cb_timages, 4}, {f.cb_oimages, 4},
-                                                     {f.cb_olock, 11},     {f.cb_oform, 2},   {f.cb_pitem_class, 22},
-                                                     {f.cbprestype, 15},   {f.cbskills, 32},  {f.cb_pnpc_phys_attr, 3},
-                                                     {f.cbtriggers, 4},    {f.cbevents, 11},  {f.cb_trig_type, 8},
-                                                     {f.cb_event_type, 22}};
+    const std::pair<kit::ComboBox*, int> combos[] = {{&terrain().cb_ttip, 11},      {&terrain().cb_timages, 4}, {&objects().cb_oimages, 4},
+                                                     {&objects().cb_olock, 11},     {&objects().cb_oform, 2},   {&items().cb_pitem_class, 22},
+                                                     {&resources().cbprestype, 15},   {&craft().cbskills, 32},  {&npc().cb_pnpc_phys_attr, 3},
+                                                     {&events().cbtriggers, 4},    {&events().cbevents, 11},  {&triggers().cb_trig_type, 8},
+                                                     {&triggers().cb_event_type, 22}};
     for (const auto& [combo, count] : combos) {
         EXPECT_EQ(combo->count(), count) << combo->name;
         EXPECT_EQ(combo->item_index(), 0) << combo->name;
     }
-    EXPECT_EQ(f.cb_ttip->item(0), "void");
-    EXPECT_EQ(f.cb_timages->items(), (std::vector<std::string>{"1", "2", "4", "8"}));
-    EXPECT_EQ(f.cb_olock->item(10), "10");
-    EXPECT_EQ(f.cb_oform->items(), (std::vector<std::string>{"round", "square"}));
-    EXPECT_EQ(f.cbskills->item(2), "swords");
-    EXPECT_EQ(f.cbskills->item(31), "");
-    EXPECT_EQ(f.cb_event_type->item(0), "show message");
-    EXPECT_EQ(f.cb_event_type->item(21), "set trigger visible");
-    EXPECT_EQ(f.cb_maps->item_index(), -1);
-    EXPECT_EQ(f.cb_maps->text(), "no maps");
-    EXPECT_EQ(f.cb_trig_map->text(), "no maps");
-    EXPECT_EQ(f.cb_event_map->item_index(), -1);
-    EXPECT_EQ(f.cb_pnpc_frac->count(), 0);
-    EXPECT_EQ(f.cb_pnpc_frac->text(), "cb_pnpc_frac");
+    EXPECT_EQ(terrain().cb_ttip.item(0), "void");
+    EXPECT_EQ(terrain().cb_timages.items(), (std::vector<std::string>{"1", "2", "4", "8"}));
+    EXPECT_EQ(objects().cb_olock.item(10), "10");
+    EXPECT_EQ(objects().cb_oform.items(), (std::vector<std::string>{"round", "square"}));
+    EXPECT_EQ(craft().cbskills.item(2), "swords");
+    EXPECT_EQ(craft().cbskills.item(31), "");
+    EXPECT_EQ(triggers().cb_event_type.item(0), "show message");
+    EXPECT_EQ(triggers().cb_event_type.item(21), "set trigger visible");
+    EXPECT_EQ(map().cb_maps.item_index(), -1);
+    EXPECT_EQ(map().cb_maps.text(), "no maps");
+    EXPECT_EQ(triggers().cb_trig_map.text(), "no maps");
+    EXPECT_EQ(triggers().cb_event_map.item_index(), -1);
+    EXPECT_EQ(npc().cb_pnpc_frac.count(), 0);
+    EXPECT_EQ(npc().cb_pnpc_frac.text(), "cb_pnpc_frac");
 
     // Item fields empty, resource defaults, trigger and event forms reset.
-    for (kit::Edit* e : {f.e_pitem_name, f.e_pitem_HP, f.e_pitem_weight, f.e_pitem_value, f.e_pitem_volume,
-                         f.e_pitem_load, f.e_pitem_hands, f.e_pitem_dem1, f.e_pitem_dem2, f.e_pitem_dem3,
-                         f.e_pitem_arm1, f.e_pitem_arm2, f.e_pitem_arm3, f.e_pitem_a, f.e_pitem_b, f.e_pitem_c,
-                         f.e_pitem_attak, f.e_pitem_defence, f.e_pitem_block, f.e_pitem_cover, f.e_pitem_skov,
-                         f.e_pitem_penalty})
+    for (kit::Edit* e : {&items().e_pitem_name, &items().e_pitem_HP, &items().e_pitem_weight, &items().e_pitem_value, &items().e_pitem_volume,
+                         &items().e_pitem_load, &items().e_pitem_hands, &items().e_pitem_dem1, &items().e_pitem_dem2, &items().e_pitem_dem3,
+                         &items().e_pitem_arm1, &items().e_pitem_arm2, &items().e_pitem_arm3, &items().e_pitem_a, &items().e_pitem_b, &items().e_pitem_c,
+                         &items().e_pitem_attak, &items().e_pitem_defence, &items().e_pitem_block, &items().e_pitem_cover, &items().e_pitem_skov,
+                         &items().e_pitem_penalty})
         EXPECT_EQ(e->text(), "") << e->name;
-    EXPECT_EQ(f.m_pitem_title->text(), "");
-    EXPECT_EQ(f.epresname->text(), "newres");
-    EXPECT_EQ(f.epresvalue->text(), "1");
-    EXPECT_EQ(f.eprespower->text(), "0");
-    EXPECT_EQ(f.epresweight->text(), "0");
-    EXPECT_EQ(f.e_trig_map_object_id->text(), "-1");
-    EXPECT_EQ(f.e_trig_size->text(), "1");
-    EXPECT_EQ(f.e_event_value->text(), "0");
-    EXPECT_EQ(f.e_pnpc_phys_attr->text(), "0");
+    EXPECT_EQ(items().m_pitem_title.text(), "");
+    EXPECT_EQ(resources().epresname.text(), "newres");
+    EXPECT_EQ(resources().epresvalue.text(), "1");
+    EXPECT_EQ(resources().eprespower.text(), "0");
+    EXPECT_EQ(resources().epresweight.text(), "0");
+    EXPECT_EQ(items().Button12.hint(), "not available now");
+    EXPECT_EQ(triggers().e_trig_map_object_id.text(), "-1");
+    EXPECT_EQ(triggers().e_trig_size.text(), "1");
+    EXPECT_EQ(triggers().e_event_value.text(), "0");
+    EXPECT_EQ(npc().e_pnpc_phys_attr.text(), "0");
 
     // The older events page.
-    for (kit::GroupBox* g : {f.gbtrigparams1, f.gbtrigparams2, f.gbtrigparams3}) {
+    for (kit::GroupBox* g : {&events().gbtrigparams1, &events().gbtrigparams2, &events().gbtrigparams3}) {
         EXPECT_FALSE(g->visible());
         EXPECT_EQ(g->left(), 8);
         EXPECT_EQ(g->top(), 40);
     }
-    for (kit::ComboBox* c : {f.cbtrigparam11, f.cbtrigparam21, f.cbtrigparam31, f.cbtrigparam1}) {
+    for (kit::ComboBox* c : {&events().cbtrigparam11, &events().cbtrigparam21, &events().cbtrigparam31, &events().cbtrigparam1}) {
         EXPECT_EQ(c->items(), (std::vector<std::string>{"no", "yes"}));
         EXPECT_EQ(c->item_index(), 1);
     }
-    EXPECT_EQ(f.etrigparam25->text(), "-1");
-    EXPECT_EQ(f.etrigparam33->text(), "-1");
-    EXPECT_EQ(f.etrigparam22->text(), "0");
+    EXPECT_EQ(events().etrigparam25.text(), "-1");
+    EXPECT_EQ(events().etrigparam33.text(), "-1");
+    EXPECT_EQ(events().etrigparam22.text(), "0");
 
     // Grids sized by the start-up.
-    EXPECT_EQ(f.sg_map->col_width(0), 22);
-    EXPECT_EQ(f.sg_map->row_height(0), 22);
-    EXPECT_EQ(f.sgcrafts->row_height(0), 16);
-    EXPECT_EQ(f.sgcrafts->col_width(0), 16);
-    for (kit::StringGrid* g : {f.sg_terrains, f.sg_terrains_2, f.sg_objects, f.sg_pitems, f.sg_presources,
-                               f.sg_frac, f.sg_pnpc, f.sg_pnpc2})
+    EXPECT_EQ(map().sg_map.col_width(0), 22);
+    EXPECT_EQ(map().sg_map.row_height(0), 22);
+    EXPECT_EQ(craft().sgcrafts.row_height(0), 16);
+    EXPECT_EQ(craft().sgcrafts.col_width(0), 16);
+    for (kit::StringGrid* g : {&terrain().sg_terrains, &map().sg_terrains_2, &objects().sg_objects, &items().sg_pitems, &resources().sg_presources,
+                               &fractions().sg_frac, &npc().sg_pnpc, &map().sg_pnpc2})
         EXPECT_EQ(g->row_count(), 1) << g->name;
-    EXPECT_EQ(f.tframes->popup_menu(), f.framemenu);
-    EXPECT_EQ(f.cbexpress3->items(), std::vector<std::string>{"empty"});
-    EXPECT_EQ(f.cbexpress3->item_index(), 0);
+    EXPECT_EQ(terrain().tframes.popup_menu(), &f.framemenu);
+    EXPECT_EQ(resources().cbexpress3.items(), std::vector<std::string>{"empty"});
+    EXPECT_EQ(resources().cbexpress3.item_index(), 0);
 }
 
 TEST_F(StartUp, ThirtyTwoSkillRowsInTwoColumnsOfSixteen) {
-    write_strip(tiles(), "a_32x32.bmp", 1);
+    write_tiles("a_32x32.bmp", 1);
     start();
-    TForm1& f = form();
-    EXPECT_FALSE(f.l_pnpc_skill->visible());
-    EXPECT_FALSE(f.e_pnpc_skill->visible());
+    EXPECT_FALSE(npc().l_pnpc_skill.visible());
+    EXPECT_FALSE(npc().e_pnpc_skill.visible());
     for (int i = 1; i <= 32; ++i) {
         SCOPED_TRACE("skill " + std::to_string(i));
         auto* label = dynamic_cast<kit::Label*>(editor.skill_controls[static_cast<std::size_t>(i)]);
         auto* edit = dynamic_cast<kit::Edit*>(editor.skill_controls[static_cast<std::size_t>(32 + i)]);
         ASSERT_NE(label, nullptr);
         ASSERT_NE(edit, nullptr);
-        EXPECT_EQ(label->parent(), static_cast<kit::Control*>(f.gb_pnpc_skills));
-        EXPECT_EQ(edit->parent(), static_cast<kit::Control*>(f.gb_pnpc_skills));
+        EXPECT_EQ(label->parent(), static_cast<kit::Control*>(&npc().gb_pnpc_skills));
+        EXPECT_EQ(edit->parent(), static_cast<kit::Control*>(&npc().gb_pnpc_skills));
         EXPECT_TRUE(label->visible() && edit->visible());
         EXPECT_EQ(label->caption(), skill_names[static_cast<std::size_t>(i)]);
         EXPECT_EQ(edit->text(), "0");

@@ -109,8 +109,6 @@ void Label::set_auto_size(bool auto_size) {
 
 void Label::set_word_wrap(bool wrap) { as<QLabel>(widget_)->setWordWrap(wrap); }
 
-void Label::set_transparent(bool transparent) { widget_->setAutoFillBackground(!transparent); }
-
 void Label::fit() {
     if (auto_size_ && widget_) widget_->resize(widget_->sizeHint());
 }
@@ -126,10 +124,6 @@ Edit::Edit(Control& parent, const std::string& text) : Control(&parent, new QLin
 
 std::string Edit::text() const { return model(as<QLineEdit>(widget_)->text()); }
 void Edit::set_text(const std::string& text) { as<QLineEdit>(widget_)->setText(qt(text)); }
-void Edit::set_read_only(bool read_only) { as<QLineEdit>(widget_)->setReadOnly(read_only); }
-void Edit::set_max_length(int length) {
-    as<QLineEdit>(widget_)->setMaxLength(length > 0 ? length : 32767);
-}
 
 // ---------------------------------------------------------------- Memo
 
@@ -185,18 +179,8 @@ void Memo::set_lines(const std::vector<std::string>& lines) {
     m->setting = false;
 }
 
-void Memo::add_line(const std::string& line) {
-    auto l = lines();
-    l.push_back(line);
-    set_lines(l);
-}
-
 int Memo::line_count() const { return static_cast<int>(lines().size()); }
 void Memo::clear() { set_lines({}); }
-void Memo::set_read_only(bool read_only) { as<MemoWidget>(widget_)->setReadOnly(read_only); }
-void Memo::set_word_wrap(bool wrap) {
-    as<MemoWidget>(widget_)->setLineWrapMode(wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-}
 
 // ---------------------------------------------------------------- Button
 
@@ -436,11 +420,6 @@ std::string ListBox::item(int index) const {
     return model(as<ListWidget>(widget_)->item(index)->text());
 }
 
-void ListBox::set_item(int index, const std::string& line) {
-    if (index < 0 || index >= count()) return;
-    as<ListWidget>(widget_)->item(index)->setText(qt(line));
-}
-
 std::vector<std::string> ListBox::items() const {
     std::vector<std::string> out;
     for (int i = 0; i < count(); ++i) out.push_back(item(i));
@@ -539,11 +518,6 @@ int ComboBox::item_data(int index) const {
     return v.isValid() ? v.toInt() : -1;
 }
 
-void ComboBox::set_items(const std::vector<std::string>& items) {
-    clear();
-    for (const auto& i : items) add(i);
-}
-
 int ComboBox::item_index() const {
     auto* c = as<ComboWidget>(widget_);
     const int i = c->currentIndex();
@@ -629,7 +603,6 @@ TabSheet* PageControl::page(int index) const {
 
 int PageControl::active_page_index() const { return as<TabWidget>(widget_)->currentIndex(); }
 
-TabSheet* PageControl::active_page() const { return page(active_page_index()); }
 
 void PageControl::set_active_page_index(int index) {
     if (index < 0 || index >= page_count()) return;
@@ -639,7 +612,6 @@ void PageControl::set_active_page_index(int index) {
     t->setting = false;
 }
 
-void PageControl::set_active_page(TabSheet& page) { set_active_page_index(page.page_index()); }
 
 PageControl::~PageControl() {
     for (TabSheet* page : pages_) page->control_ = nullptr;

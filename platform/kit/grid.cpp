@@ -56,11 +56,11 @@ protected:
         if (grid_->buffer_ && !grid_->buffer_->isNull()) p.drawImage(0, 0, *grid_->buffer_);
         if (hasFocus() && !grid_->row_select_) {
             const Rect r = grid_->cell_rect(grid_->col_, grid_->row_);
-            if (r.width() > 0 && r.height() > 0) {
+            if (r.width > 0 && r.height > 0) {
                 QPen pen(Qt::DotLine);
                 pen.setColor(QColor(128, 128, 128));
                 p.setPen(pen);
-                p.drawRect(r.left, r.top, r.width() - 1, r.height() - 1);
+                p.drawRect(r.left, r.top, r.width - 1, r.height - 1);
             }
         }
     }
@@ -75,7 +75,7 @@ protected:
                 for (int col : {c.col, c.col - 1}) {
                     if (col < 0) continue;
                     const Rect r = grid_->cell_rect(col, c.row);
-                    if (r.width() > 0 && std::abs(pos.x() - r.right) <= 3) {
+                    if (r.width > 0 && std::abs(pos.x() - r.right()) <= 3) {
                         grid_->sizing_col_ = col;
                         grid_->sizing_start_x_ = pos.x();
                         grid_->sizing_start_w_ = grid_->col_width(col);
@@ -222,12 +222,6 @@ void StringGrid::set_fixed_rows(int count) {
     clamp_position();
 }
 
-void StringGrid::set_default_col_width(int width) {
-    default_col_width_ = std::max(0, width);
-    col_widths_.clear();
-    clamp_position();
-}
-
 void StringGrid::set_default_row_height(int height) {
     default_row_height_ = std::max(0, height);
     row_heights_.clear();
@@ -271,23 +265,8 @@ void StringGrid::set_grid_line_width(int width) {
     clamp_position();
 }
 
-void StringGrid::set_grid_line_color(TColor color) {
-    line_color_ = color;
-    invalidate();
-}
-
 void StringGrid::set_color(TColor color) {
     color_ = color;
-    invalidate();
-}
-
-void StringGrid::set_fixed_color(TColor color) {
-    fixed_color_ = color;
-    invalidate();
-}
-
-void StringGrid::set_default_drawing(bool on) {
-    default_drawing_ = on;
     invalidate();
 }
 
@@ -367,7 +346,7 @@ int StringGrid::row_y(int row) const {
 Rect StringGrid::cell_rect(int col, int row) const {
     const int x = col_x(col), y = row_y(row);
     if (x < 0 || y < 0) return Rect{};
-    return Rect{x, y, x + col_width(col), y + row_height(row)};
+    return Rect{x, y, col_width(col), row_height(row)};
 }
 
 GridCoord StringGrid::mouse_to_cell(int x, int y) const {
@@ -484,8 +463,6 @@ void StringGrid::clamp_position() {
     after_resize();
 }
 
-void StringGrid::set_col(int col) { set_cell_position(col, row_); }
-void StringGrid::set_row(int row) { set_cell_position(col_, row); }
 
 void StringGrid::set_cell_position(int col, int row) {
     if (col < fixed_cols_ || col >= col_count_ || row < fixed_rows_ || row >= row_count_) return;
@@ -670,7 +647,7 @@ void StringGrid::invalidate_cell(int, int) { invalidate(); }
 
 void StringGrid::paint_cell(int col, int row) {
     const Rect r = cell_rect(col, row);
-    if (r.width() <= 0 && r.height() <= 0) return;
+    if (r.width <= 0 && r.height <= 0) return;
     const bool fixed = col < fixed_cols_ || row < fixed_rows_;
     GridDrawState state;
     state.fixed = fixed;
@@ -680,17 +657,15 @@ void StringGrid::paint_cell(int col, int row) {
     Canvas& c = canvas_;
     if (grid_line_width_ > 0) {
         c.brush_color = fixed ? clBlack : line_color_;
-        c.fill_rect(r.left, r.top, r.right + grid_line_width_, r.bottom + grid_line_width_);
+        c.fill_rect(r.left, r.top, r.right() + grid_line_width_, r.bottom() + grid_line_width_);
     }
     const bool highlighted = state.selected && row_select_;
     c.brush_color = fixed ? fixed_color_ : (highlighted ? highlight_color : color_);
     c.font_color = highlighted ? clWhite : clBlack;
     c.pen_color = clBlack;
-    if (default_drawing_) {
-        c.fill_rect(r.left, r.top, r.right, r.bottom);
-        const auto it = cells_.find(cell_key(col, row));
-        if (it != cells_.end()) c.text_out_transparent(r.left + 2, r.top + 2, it->second);
-    }
+    c.fill_rect(r.left, r.top, r.right(), r.bottom());
+    const auto it = cells_.find(cell_key(col, row));
+    if (it != cells_.end()) c.text_out_transparent(r.left + 2, r.top + 2, it->second);
     ++painted_cells_;
 }
 

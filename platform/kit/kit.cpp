@@ -315,13 +315,7 @@ void Control::set_height(int height) { set_bounds(left(), top(), width(), height
 void Control::set_bounds(int left, int top, int width, int height) {
     if (widget_) widget_->setGeometry(left, top, std::max(0, width), std::max(0, height));
 }
-Rect Control::bounds() const { return Rect{left(), top(), left() + width(), top() + height()}; }
-
-Point Control::client_to_screen(Point p) const {
-    if (!widget_) return p;
-    const QPoint g = widget_->mapToGlobal(QPoint(p.x, p.y));
-    return Point{g.x(), g.y()};
-}
+Rect Control::bounds() const { return Rect{left(), top(), width(), height()}; }
 
 void Control::set_visible(bool visible) {
     visible_ = visible;
@@ -338,25 +332,6 @@ void Control::set_hint(const std::string& hint) {
 }
 std::string Control::hint() const { return widget_ ? model(widget_->toolTip()) : std::string(); }
 
-void Control::set_cursor(Cursor cursor) {
-    cursor_ = cursor;
-    if (!widget_) return;
-    Qt::CursorShape shape = Qt::ArrowCursor;
-    switch (cursor) {
-    case Cursor::normal: shape = Qt::ArrowCursor; break;
-    case Cursor::drag: shape = Qt::DragMoveCursor; break;
-    case Cursor::hand: shape = Qt::PointingHandCursor; break;
-    case Cursor::wait: shape = Qt::WaitCursor; break;
-    case Cursor::cross: shape = Qt::CrossCursor; break;
-    }
-    if (cursor == Cursor::normal)
-        widget_->unsetCursor();
-    else
-        widget_->setCursor(shape);
-    for (QWidget* child : widget_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (control_of(child) == this) child->setCursor(widget_->cursor());
-}
-
 void Control::set_color(TColor color) {
     if (!widget_) return;
     QPalette p = widget_->palette();
@@ -366,22 +341,6 @@ void Control::set_color(TColor color) {
     widget_->setAutoFillBackground(true);
 }
 
-void Control::set_font(const QFont& font) {
-    if (widget_) widget_->setFont(font);
-}
-
-void Control::set_font_color(TColor color) {
-    if (!widget_) return;
-    QPalette p = widget_->palette();
-    p.setColor(QPalette::WindowText, qcolor(color));
-    p.setColor(QPalette::Text, qcolor(color));
-    p.setColor(QPalette::ButtonText, qcolor(color));
-    widget_->setPalette(p);
-}
-
-void Control::set_focus() {
-    if (widget_) widget_->setFocus(Qt::OtherFocusReason);
-}
 bool Control::focused() const { return widget_ && widget_->hasFocus(); }
 
 void Control::refresh() {
@@ -525,7 +484,7 @@ void Window::close() {
         Impl* impl;
         ~Reset() { impl->closing_ = false; }
     } reset{impl_};
-    if (on_close) on_close();  // inside the dispatch that the close came through
+    fire(on_close);
     if (main_win == this) {
         main_closed = true;
         for (Window* w : history())
@@ -552,7 +511,6 @@ QWidget* Window::container() const { return impl_ ? impl_->client_ : nullptr; }
 void set_main_window(Window& window) {
     if (!main_win) main_win = &window;
 }
-Window* main_window() { return main_win; }
 
 int run(Window& main) {
     set_main_window(main);

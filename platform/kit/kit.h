@@ -22,6 +22,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -51,15 +52,15 @@ void post(std::function<void()> handler);
 
 // ---------------------------------------------------------------- basics
 
-struct Point {
-    int x = 0, y = 0;
-};
-
-// Pixel rectangle; right and bottom are exclusive.
+// A box in pixels, given as the window design gives it: left, top, width,
+// height. Every geometry of the kit takes and gives this form (set_bounds,
+// bounds, cell_rect, the rows of lay_out). right() and bottom() are one past
+// the last pixel; Canvas::fill_rect, outside the kit, takes those edges:
+// fill_rect(r.left, r.top, r.right(), r.bottom()).
 struct Rect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    int width() const { return right - left; }
-    int height() const { return bottom - top; }
+    int left = 0, top = 0, width = 0, height = 0;
+    int right() const { return left + width; }
+    int bottom() const { return top + height; }
     bool operator==(const Rect&) const = default;
 };
 
@@ -80,15 +81,14 @@ constexpr int back = 8, tab = 9, enter = 13, shift = 16, control = 17, alt = 18,
               del = 46, f1 = 112;
 }
 
-enum class Cursor { normal, drag, hand, wait, cross };
-
 class Window;
 class PopupMenu;
+struct Row;
 
 // ---------------------------------------------------------------- Control
 
 // What every control has: name, parent, geometry, visibility, enabled state,
-// hint, cursor, colours, font, and the common mouse and key events.
+// hint, colours, and the common mouse and key events.
 class Control {
 public:
     Control(const Control&) = delete;
@@ -112,8 +112,7 @@ public:
     void set_width(int width);
     void set_height(int height);
     void set_bounds(int left, int top, int width, int height);
-    Rect bounds() const;  // left, top, left + width, top + height
-    Point client_to_screen(Point p) const;  // for popups at a control's point
+    Rect bounds() const;
 
     // The control's own visibility flag (a control on a hidden page stays visible).
     bool visible() const { return visible_; }
@@ -126,12 +125,7 @@ public:
 
     void set_hint(const std::string& hint);  // tooltip text
     std::string hint() const;
-    void set_cursor(Cursor cursor);
-    Cursor cursor() const { return cursor_; }
     void set_color(TColor color);  // background colour
-    void set_font(const QFont& font);
-    void set_font_color(TColor color);
-    void set_focus();
     bool focused() const;
 
     // Shown at the mouse pointer on a right click, after on_mouse_down.
@@ -164,7 +158,6 @@ protected:
     Control* parent_ = nullptr;
     bool visible_ = true;
     bool enabled_ = true;
-    Cursor cursor_ = Cursor::normal;
     PopupMenu* popup_menu_ = nullptr;
 };
 
@@ -189,8 +182,9 @@ public:
     void show();
     void hide();
     void set_visible(bool visible) override;
-    // As the close button does: on_close, then the window hides. Closing the
-    // main window ends the program, without a question.
+    // As the close button does: on_close (through dispatch, so an error in it
+    // is shown and the window still closes), then the window hides. Closing
+    // the main window ends the program, without a question.
     void close();
     // Disabling blocks all input (mouse, keys, menus, close button) without
     // greying the window or its controls; enabling lets it through again.
@@ -214,6 +208,11 @@ public:
         return ref;
     }
 
+    // Names and places controls from the window design's table, one row per
+    // control (platform/kit/layout.h); the caption labels of the rows are made
+    // and owned by this window.
+    void lay_out(std::initializer_list<Row> rows);
+
     std::function<void()> on_create;    // by created()
     std::function<void()> on_show;      // the window became visible
     // The window became the active one: by show(), and whenever activation
@@ -232,7 +231,6 @@ private:
 
 // Marks the main window: the first window passed here; closing it ends run().
 void set_main_window(Window& window);
-Window* main_window();
 // Shows the main window and runs the event loop until it closes; the exit code.
 int run(Window& main);
 
@@ -247,7 +245,6 @@ public:
     // With auto size (the default) the label takes the size of its text.
     void set_auto_size(bool auto_size);
     void set_word_wrap(bool wrap);
-    void set_transparent(bool transparent);
 
 private:
     void fit();
@@ -261,8 +258,6 @@ public:
     explicit Edit(Control& parent, const std::string& text = "");
     std::string text() const;
     void set_text(const std::string& text);
-    void set_read_only(bool read_only);
-    void set_max_length(int length);  // 0: no limit
     std::function<void()> on_change;
 };
 
@@ -274,11 +269,8 @@ public:
     void set_text(const std::string& text);
     std::vector<std::string> lines() const;
     void set_lines(const std::vector<std::string>& lines);
-    void add_line(const std::string& line);
     int line_count() const;
     void clear();
-    void set_read_only(bool read_only);
-    void set_word_wrap(bool wrap);
     std::function<void()> on_change;
 };
 
@@ -376,7 +368,6 @@ public:
     void remove(int index);  // out of range: nothing
     int count() const;
     std::string item(int index) const;  // out of range: empty
-    void set_item(int index, const std::string& line);
     std::vector<std::string> items() const;
     // The selected line, -1 when none; setting out of range selects nothing.
     int item_index() const;
@@ -394,7 +385,6 @@ enum class ComboStyle {
 class ComboBox : public Control {
 public:
     explicit ComboBox(Control& parent, ComboStyle style = ComboStyle::drop_down_list);
-    ComboStyle style() const { return style_; }
     void clear();
     void add(const std::string& item);
     // An item with picture image_index of the image list and an integer of its own.
@@ -403,7 +393,6 @@ public:
     std::string item(int index) const;  // out of range: empty
     std::vector<std::string> items() const;
     int item_data(int index) const;     // out of range: -1
-    void set_items(const std::vector<std::string>& items);
     // The selected item, -1 when none (editable: -1 when the text matches no item).
     int item_index() const;
     // Selects an item; out of range selects nothing (index -1).
@@ -439,7 +428,6 @@ public:
     bool tab_visible() const;
     void set_tab_visible(bool visible);
     int page_index() const;  // -1 once its page control is gone
-    PageControl& page_control() const { return *control_; }
     void set_enabled(bool enabled) override;
     QWidget* container() const override;
 
@@ -456,10 +444,8 @@ public:
     int page_count() const;
     TabSheet* page(int index) const;  // nullptr when out of range
     int active_page_index() const;    // -1 when there is no page
-    TabSheet* active_page() const;
     // Opens a page from code (also one whose tab is hidden); fires nothing.
     void set_active_page_index(int index);
-    void set_active_page(TabSheet& page);
     std::function<void()> on_change;
 
 private:
@@ -529,7 +515,6 @@ public:
     // Setting a default size resets every per-index size.
     int default_col_width() const { return default_col_width_; }
     int default_row_height() const { return default_row_height_; }
-    void set_default_col_width(int width);
     void set_default_row_height(int height);
     void set_default_cell_size(int width, int height);
     // Per-index sizes; out of range reads the default and writes nothing.
@@ -538,15 +523,8 @@ public:
     void set_col_width(int col, int width);
     void set_row_height(int row, int height);
 
-    int grid_line_width() const { return grid_line_width_; }
     void set_grid_line_width(int width);
-    void set_grid_line_color(TColor color);
     void set_color(TColor color);        // fill of data cells
-    void set_fixed_color(TColor color);  // fill of fixed cells
-    TColor color() const { return color_; }
-    TColor fixed_color() const { return fixed_color_; }
-    // Default drawing: the fill and the cell's text before on_draw_cell.
-    void set_default_drawing(bool on);
     // Whole-row selection: the selection spans the current row's data cells.
     void set_row_select(bool on);
     // Column widths can be dragged at the fixed row's column borders.
@@ -571,8 +549,6 @@ public:
     // The current cell; set by code without on_select_cell (scrolled into view).
     int col() const { return col_; }
     int row() const { return row_; }
-    void set_col(int col);
-    void set_row(int row);
     void set_cell_position(int col, int row);
     GridRect selection() const;
 
@@ -636,7 +612,6 @@ private:
     TColor line_color_ = 0xC0C0C0;
     TColor color_ = clWhite;
     TColor fixed_color_ = 0xF0F0F0;
-    bool default_drawing_ = true;
     bool row_select_ = false;
     bool col_sizing_ = false;
     ScrollBars scroll_bars_ = ScrollBars::both;
@@ -671,7 +646,6 @@ public:
     ~PopupMenu();
     PopupMenu(const PopupMenu&) = delete;
     PopupMenu& operator=(const PopupMenu&) = delete;
-    std::string name;
     // Shows the menu with its top-left corner at a screen point; returns at once.
     void popup(int screen_x, int screen_y);
     void popup_at_cursor();
@@ -696,7 +670,6 @@ public:
     MenuItem(const MenuItem&) = delete;
     MenuItem& operator=(const MenuItem&) = delete;
 
-    std::string name;
     std::string caption() const;
     void set_caption(const std::string& caption);
     bool checked() const { return checked_; }
@@ -726,7 +699,6 @@ public:
     ~Timer();
     Timer(const Timer&) = delete;
     Timer& operator=(const Timer&) = delete;
-    std::string name;
     int interval() const { return interval_; }
     // A new interval restarts a running timer.
     void set_interval(int interval_ms);

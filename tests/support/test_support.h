@@ -32,3 +32,8 @@ private:
 
 // The path of ImageMagick's convert, which writes BMP files of every kind.
 std::string imagemagick_convert();
+
+// The watchdog of every suite: a modal box or popup menu left open for longer
+// than the limit (3 s unless set) is closed and fails the running test, so no
+// test waits for ever on a box nobody answers.
+void set_watchdog_limit(int milliseconds);

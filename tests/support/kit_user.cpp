@@ -1,5 +1,5 @@
 // Test helpers that drive the kit with real Qt input events.
-#include "platform/kit/testing.h"
+#include "tests/support/kit_user.h"
 
 #include "platform/kit/kit_private.h"
 
@@ -92,9 +92,9 @@ void process_events() {
 
 void press_cell(StringGrid& grid, int col, int row, MouseButton button, ShiftState shift) {
     const Rect r = grid.cell_rect(col, row);
-    if (r.width() <= 0 || r.height() <= 0) throw std::logic_error("press_cell: the cell is not visible");
-    const int x = std::min(r.left + r.width() / 2, grid.client_width() - 1);
-    const int y = std::min(r.top + r.height() / 2, grid.client_height() - 1);
+    if (r.width <= 0 || r.height <= 0) throw std::logic_error("press_cell: the cell is not visible");
+    const int x = std::min(r.left + r.width / 2, grid.client_width() - 1);
+    const int y = std::min(r.top + r.height / 2, grid.client_height() - 1);
     mouse_click(grid_view(grid), QPoint(x, y), qt_button(button), modifiers(shift));
 }
 

@@ -1,0 +1,20 @@
+#include "dialogs/dialog.h"
+
+Dialog::Dialog(const std::string& dialog_name, const std::string& caption, int client_width, int client_height)
+    : kit::Window(caption) {
+    name = dialog_name;
+    set_client_size(client_width, client_height);
+    on_close = [this] {
+        struct GiveBack {
+            const Dialog& dialog;
+            ~GiveBack() {
+                if (kit::Window* w = dialog.opener()) w->set_enabled(true);
+            }
+        } give_back{*this};
+        FormClose();
+    };
+}
+
+kit::Window* Dialog::opener() const { return editor.Form1; }
+
+kit::Window* Dialog::or_main_window(kit::Window* w) const { return w && w != this ? w : editor.Form1; }

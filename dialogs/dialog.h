@@ -1,0 +1,37 @@
+#pragma once
+// What every secondary window shares. A dialog is a kit::Window subclass in its
+// own header and source, with its controls as value members laid out by rows
+// (kit::lay_out) and its handlers named as in the window's design:
+//
+//   class TForm8 : public Dialog {
+//   public:
+//       TForm8();
+//       kit::StringGrid sg_ground{*this};
+//   };
+//   TForm8::TForm8() : Dialog("Form8", "Form8", 380, 260) {
+//       lay_out({{sg_ground, "sg_ground", 8, 8, 200, 200}});
+//       created();
+//   }
+//
+// It reaches the main window only through the editor state (mainwindow/state.h).
+#include "mainwindow/state.h"
+
+#include <string>
+
+class Dialog : public kit::Window {
+protected:
+    // A hidden window named name, captioned caption, of the given client size.
+    // The subclass lays out its controls and calls created() at the end of its
+    // constructor.
+    Dialog(const std::string& name, const std::string& caption, int client_width, int client_height);
+
+    // The window's own close handler. Whatever it does, and even when it fails,
+    // the opener gets its input back afterwards.
+    virtual void FormClose() {}
+    // The window that opened this one and is enabled again when it closes: the
+    // main window, unless a subclass knows better.
+    virtual kit::Window* opener() const;
+    // w, or the main window when w is none or this window itself: whoever
+    // opened a window, closing it never leaves the editor without input.
+    kit::Window* or_main_window(kit::Window* w) const;
+};

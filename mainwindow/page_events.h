@@ -1,0 +1,56 @@
+#pragma once
+// The older events page. Its tab is hidden, so the designer never reaches it,
+// but page numbers still count it.
+#include "platform/kit/kit.h"
+
+class TForm1;
+
+class EventsPage {
+public:
+    explicit EventsPage(TForm1& form);
+    void start();
+    void shown();
+
+    TForm1& form;
+    kit::TabSheet events_page;
+    kit::ComboBox cbtriggers{events_page};
+    kit::ComboBox cbtrigparam1{events_page};
+    kit::GroupBox gbtrigparams1{events_page};
+    kit::ComboBox cbtrigparam11{gbtrigparams1};
+    kit::Edit etrigparam12{gbtrigparams1};
+    kit::GroupBox gbtrigparams2{events_page};
+    kit::ComboBox cbtrigparam21{gbtrigparams2};
+    kit::Edit etrigparam22{gbtrigparams2};
+    kit::Edit etrigparam23{gbtrigparams2};
+    kit::Edit etrigparam24{gbtrigparams2};
+    kit::Edit etrigparam25{gbtrigparams2};
+    kit::GroupBox gbtrigparams3{events_page};
+    kit::ComboBox cbtrigparam31{gbtrigparams3};
+    kit::Edit etrigparam32{gbtrigparams3};
+    kit::Edit etrigparam33{gbtrigparams3};
+    kit::Label ltrigparam2{events_page, "ltrigparam2"};
+    kit::Label ltrigparam3{events_page, "ltrigparam3"};
+    kit::Edit etrigparam3{events_page};
+    kit::Label ltrigparam4{events_page, "ltrigparam4"};
+    kit::Edit etrigparam4{events_page};
+    kit::Label ltrigparam5{events_page, "ltrigparam5"};
+    kit::Edit etrigparam5{events_page};
+    kit::Label ltrigparam6{events_page, "ltrigparam6"};
+    kit::Edit etrigparam6{events_page};
+    kit::ComboBox cbevents{events_page};
+    kit::Label leventparam1{events_page, "leventparam1"};
+    kit::Edit eeparam1{events_page};
+    kit::Label leventparam2{events_page, "leventparam2"};
+    kit::Edit eeparam2{events_page};
+    kit::Label leventparam3{events_page, "leventparam3"};
+    kit::Edit eeparam3{events_page};
+    kit::Label leventparam4{events_page, "leventparam4"};
+    kit::Edit eeparam4{events_page};
+    kit::Label leventparam5{events_page, "leventparam5"};
+    kit::Edit eeparam5{events_page};
+    kit::Label leventparam6{events_page, "leventparam6"};
+    kit::Edit eeparam6{events_page};
+    kit::Button events_add{events_page, "ADD"};
+    kit::Button events_save{events_page, "SAVE"};
+    kit::ListBox lbscripts{events_page};
+};

@@ -1,0 +1,54 @@
+#pragma once
+// The map page: the map list and map ADD, the map grid with its coordinate
+// headers and the map view rendered onto it, the five map palettes; and the
+// handlers of the window's two display timers and of the Options menu.
+#include "platform/kit/kit.h"
+
+class TForm1;
+
+// The palette pages of PC2, by index.
+namespace palette {
+constexpr int terrains = 0, objects = 1, items = 2, resources = 3, npcs = 4;
+}
+
+class MapPage {
+public:
+    explicit MapPage(TForm1& form);
+    void start();
+    void shown();
+
+    // Refills the map lists of the map and Triggers pages, first map selected.
+    void fillcbmaps();
+    void Button5Click();  // map ADD
+    // Sizes the map grid to the selected map and repaints it.
+    void cb_mapsChange();
+    // Renders the 16 x 16 cells from the grid's top-left visible cell and
+    // copies them onto the grid right of and below its headers.
+    void map_refresh(bool show_hidden);
+    void sg_mapDrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State);
+    void sg_mapTopLeftChanged();
+    void Timer2Timer();  // animation step
+    void Timer3Timer();  // the one render after a scroll
+    void animation1Click();
+    void Showhidden1Click();
+
+    TForm1& form;
+    kit::TabSheet map_page;
+    kit::Edit e_map_w{map_page, "32"};
+    kit::Edit e_map_h{map_page, "32"};
+    kit::Edit e_map_name{map_page, "new map"};
+    kit::Button Button5{map_page, "ADD"};
+    kit::ComboBox cb_maps{map_page};
+    kit::StringGrid sg_map{map_page};
+    kit::PageControl PC2{map_page};
+    kit::TabSheet PC2_terra{PC2, "terra"};
+    kit::TabSheet PC2_objects{PC2, "objects"};
+    kit::TabSheet PC2_items{PC2, "items"};
+    kit::TabSheet PC2_resources{PC2, "resources"};
+    kit::TabSheet PC2_npc{PC2, "NPC"};
+    kit::StringGrid sg_terrains_2{PC2_terra};
+    kit::StringGrid sg_objects_2{PC2_objects};
+    kit::StringGrid sg_pitems_2{PC2_items};
+    kit::StringGrid sg_pres_2{PC2_resources};
+    kit::StringGrid sg_pnpc2{PC2_npc};
+};

@@ -1,0 +1,47 @@
+#pragma once
+// The objects page: the object catalogue, its two frames sets, the preview and
+// the form of one object template.
+#include "platform/kit/kit.h"
+
+class TForm1;
+
+class ObjectsPage {
+public:
+    explicit ObjectsPage(TForm1& form);
+    void start();
+    void shown();
+
+    TForm1& form;
+    kit::TabSheet objects;
+    kit::StringGrid sg_object_tiles{objects};
+    kit::StringGrid sg_object_tiles2{objects};
+    kit::Image Image2{objects};
+    // Left column: name, frames, lock, form, sizes.
+    kit::Edit eoname{objects};
+    kit::ComboBox cb_oimages{objects};
+    kit::ComboBox cb_olock{objects};
+    kit::ComboBox cb_oform{objects};
+    kit::Edit eosize{objects, "4"};
+    kit::Edit eoheight{objects, "4"};
+    kit::Edit eohp{objects, "1000"};
+    kit::Edit eo_arm1{objects, "0"};
+    kit::Edit eo_arm2{objects, "0"};
+    kit::Edit eo_arm3{objects, "0"};
+    kit::Memo m_otitle{objects};
+    // Middle column: the flags.
+    kit::CheckBox chb_ofloating{objects, "is floating"};
+    kit::CheckBox chb_ochest{objects, "is chest"};
+    kit::CheckBox chb_odoor{objects, "is door"};
+    kit::CheckBox chb_olocked{objects, "is locked"};
+    kit::CheckBox chb_oclosed{objects, "is closed", true};
+    kit::CheckBox chb_opass{objects, "is passing"};
+    kit::CheckBox chb_ovis{objects, "visible", true};
+    kit::CheckBox chb_otrans{objects, "transmitter"};
+    kit::CheckBox chb_oreciv{objects, "reciver"};
+    kit::CheckBox chb_otransp{objects, "transparent"};
+    kit::Button Button4{objects, "ADD"};
+    kit::Button Button6{objects, "<- EDIT"};
+    kit::Button Button7{objects, "Del"};
+    kit::Button Button42{objects, "Parts"};
+    kit::StringGrid sg_objects{objects};
+};

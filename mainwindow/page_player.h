@@ -1,0 +1,27 @@
+#pragma once
+// The Player page: the summary of the player NPC, the free points, the
+// change-name flag and the pictures and portraits the player may choose from.
+#include "platform/kit/kit.h"
+
+class TForm1;
+
+class PlayerPage {
+public:
+    explicit PlayerPage(TForm1& form);
+    void start();
+    // Shows the player NPC as the world holds it now.
+    void shown();
+
+    TForm1& form;
+    kit::TabSheet player_page;
+    kit::Image Image5{player_page};
+    kit::Image Image6{player_page};
+    kit::Label Label87{player_page, "lbplayerstats"};
+    kit::Label Label93{player_page, "Label93"};
+    kit::Edit efreepts{player_page, "0"};
+    kit::Edit efreeskillspts{player_page, "0"};
+    kit::CheckBox cbchangename{player_page, "Change Name ta start"};
+    kit::Button Button33{player_page, "SAVE"};
+    kit::StringGrid sgplayerimages{player_page};
+    kit::StringGrid sgplayerportraits{player_page};
+};

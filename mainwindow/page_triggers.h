@@ -1,0 +1,68 @@
+#pragma once
+// The Triggers page: the form of one trigger, the trigger and event lists with
+// their buttons, and the form of one event.
+#include "platform/kit/kit.h"
+
+class TForm1;
+
+class TriggersPage {
+public:
+    explicit TriggersPage(TForm1& form);
+    void start();
+    void shown();
+
+    void reset_trigger_form();
+    void reset_event_form();
+    // Lists the world's triggers, then the selected trigger's events.
+    void scripts_refresh();
+    void events_refresh();
+
+    TForm1& form;
+    kit::TabSheet triggers_page;
+    // ---- the trigger form
+    kit::GroupBox gb_trigger{triggers_page, "Trigger"};
+    kit::ComboBox cb_trig_type{gb_trigger};
+    kit::Edit e_trig_name{gb_trigger};
+    kit::CheckBox ch_trig_vis{gb_trigger, "visible", true};
+    kit::CheckBox ch_trig_once{gb_trigger, "player only"};
+    kit::CheckBox ch_trig_en{gb_trigger, "enabled", true};
+    kit::ComboBox cb_trig_map{gb_trigger};
+    kit::Edit e_trig_x{gb_trigger};
+    kit::Edit e_trig_y{gb_trigger};
+    kit::Edit e_trig_map_object_id{gb_trigger};
+    kit::Edit e_trig_size{gb_trigger};
+    kit::Edit e_trig_interval{gb_trigger};
+    kit::Memo m_trig_descr{gb_trigger};
+    kit::Memo m_trig_suc{gb_trigger};
+    kit::Memo m_trig_false{gb_trigger};
+    // ---- the lists
+    kit::Label cur_trig{triggers_page, "-1"};
+    kit::ListBox lb_triggers{triggers_page};
+    kit::Button Button36{triggers_page, "Create"};
+    kit::Button Button37{triggers_page, "Update"};
+    kit::Button Button38{triggers_page, "Delete"};
+    kit::Button Button43{triggers_page, "^"};
+    kit::Button Button44{triggers_page, "v"};
+    kit::ListBox lb_events{triggers_page};
+    kit::Button Button39{triggers_page, "Create"};
+    kit::Button Button40{triggers_page, "Update"};
+    kit::Button Button41{triggers_page, "Delete"};
+    kit::Button Button45{triggers_page, "^"};
+    kit::Button Button46{triggers_page, "v"};
+    // ---- the event form
+    kit::GroupBox gb_event{triggers_page, "Event"};
+    kit::ComboBox cb_event_type{gb_event};
+    kit::Edit e_event_target_id{gb_event};
+    kit::Label l_event_target_name{gb_event, "Target name"};
+    kit::Edit e_event_target_name{gb_event};
+    kit::CheckBox cb_event_turn_off_self{gb_event, "turn off self"};
+    kit::CheckBox cb_event_turn_off_trig{gb_event, "turn off trigger"};
+    kit::GroupBox gb_event_location{gb_event, "Location (optional)"};
+    kit::ComboBox cb_event_map{gb_event_location};
+    kit::Edit e_event_x{gb_event_location};
+    kit::Edit e_event_y{gb_event_location};
+    kit::CheckBox cb_event_search{gb_event, "search (optional for respawn)"};
+    kit::CheckBox cb_event_continue{gb_event, "continue (for set actions)", true};
+    kit::Edit e_event_value{gb_event};
+    kit::Memo m_event_text{gb_event};
+};

@@ -1,0 +1,31 @@
+#include "mainwindow/picture_grid.h"
+
+#include "mainwindow/state.h"
+
+int picture_entry(int col, int row, std::size_t count) {
+    if (col < 0 || col > 2 || row < 0) return -1;
+    const int64_t e = int64_t{col} + 3 * int64_t{row};
+    return e < static_cast<int64_t>(count) ? static_cast<int>(e) : -1;
+}
+
+int picture_rows(std::size_t count) { return static_cast<int>(count / 3) + 1; }
+
+int64_t first_frame(const tintarray& frames) { return frames.empty() ? -1 : frames.front(); }
+
+void bind_pictures(kit::StringGrid& grid, std::function<std::size_t()> count,
+                   std::function<int64_t(std::size_t)> picture, std::function<void(int)> select) {
+    grid.on_draw_cell = [&grid, count, picture](int col, int row, kit::Rect rect, kit::GridDrawState) {
+        const int e = picture_entry(col, row, count());
+        if (e < 0) return;
+        if (const Bitmap* frame = tile_frame(editor.tile_frames, picture(static_cast<std::size_t>(e))))
+            grid.canvas().draw(rect.left, rect.top, *frame);
+    };
+    if (!select) {
+        grid.on_select_cell = nullptr;
+        return;
+    }
+    grid.on_select_cell = [count, select](int col, int row, bool&) {
+        const int e = picture_entry(col, row, count());
+        if (e >= 0) select(e);
+    };
+}

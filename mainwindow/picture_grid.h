@@ -1,0 +1,40 @@
+#pragma once
+// The catalogue picture grid: a grid three cells wide whose cell (c, r) stands
+// for entry c + 3 x r of a list, showing each entry's picture and selecting the
+// entry a click names. Used by the map palettes, the catalogue pages and the
+// dialogs that pick from a catalogue:
+//
+//   bind_pictures(sg_terrains_2, editor.world.terrains,
+//                 [](const Tterrain& t) { return first_frame(t.frames); },
+//                 [](int e) { editor.cur_terrain = e; });
+#include "platform/kit/kit.h"
+#include "tiles/utils.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+// The entry cell (col, row) stands for in a list of count entries, -1 for none.
+int picture_entry(int col, int row, std::size_t count);
+// The rows a grid of a list of count entries gets: Trunc(count / 3) + 1.
+int picture_rows(std::size_t count);
+// The first frame of a frame set, -1 when the set is empty.
+int64_t first_frame(const tintarray& frames);
+
+// Binds a grid to a list: count() its length, picture(e) the tile frame of
+// entry e (drawn through the checked lookup, unscaled at the cell's top-left
+// corner; a frame that does not exist draws nothing) and select(e) what picking
+// entry e does (may be empty). A cell past the list draws nothing and selects
+// nothing; the grid's own selection moves all the same.
+void bind_pictures(kit::StringGrid& grid, std::function<std::size_t()> count,
+                   std::function<int64_t(std::size_t)> picture, std::function<void(int)> select);
+
+// The same for a catalogue list, which lives as long as the editor state.
+template <typename T, typename Picture>
+void bind_pictures(kit::StringGrid& grid, const std::vector<T>& list, Picture picture,
+                   std::function<void(int)> select) {
+    bind_pictures(
+        grid, [&list] { return list.size(); }, [&list, picture](std::size_t e) { return int64_t{picture(list[e])}; },
+        std::move(select));
+}

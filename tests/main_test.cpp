@@ -1,0 +1,172 @@
+// The main window's frame. Opening pages by their tabs: the caption shows the
+// page number, the tile palette moves and resizes for the page, and the
+// fractions and Player pages show the world as it is when they are opened.
+#include "mainwindow/page_fractions.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_player.h"
+#include "tests/support/editor_fixture.h"
+
+namespace {
+
+using kit::user::pick_page;
+
+class PageSwitch : public EditorFixture {};
+
+TEST_F(PageSwitch, CaptionAndTilePalettePerPage) {
+    struct Place {
+        bool visible;
+        int cell, width, left;
+    };
+    const Place table[14] = {{true, 32, 120, 792},  {false, 32, 120, 792}, {true, 64, 216, 674},
+                             {true, 32, 120, 792},  {true, 32, 120, 792},  {true, 64, 216, 648},
+                             {true, 64, 216, 648},  {false, 32, 120, 792}, {false, 32, 120, 792},
+                             {false, 32, 120, 792}, {true, 32, 120, 792},  {false, 32, 120, 792},
+                             {false, 32, 120, 792}, {false, 32, 120, 792}};
+    const int rows = form().sg_tiles.row_count();
+    // Every page from every other kind of page, so each row of the table is set
+    // from a different one.
+    const int order[] = {2, 1, 5, 0, 6, 13, 3, 11, 4, 12, 10, 9, 8, 2, 6, 0};
+    for (int page : order) {
+        SCOPED_TRACE("page " + std::to_string(page));
+        pick_page(form().PC, page);
+        ASSERT_EQ(form().PC.active_page_index(), page);
+        const Place& want = table[page];
+        kit::StringGrid& tiles = form().sg_tiles;
+        EXPECT_EQ(form().caption(), std::to_string(page));
+        EXPECT_EQ(tiles.visible(), want.visible);
+        EXPECT_EQ(tiles.default_col_width(), want.cell);
+        EXPECT_EQ(tiles.default_row_height(), want.cell);
+        EXPECT_EQ(tiles.width(), want.width);
+        EXPECT_EQ(tiles.left(), want.left);
+        EXPECT_EQ(tiles.top(), 24);
+        EXPECT_EQ(tiles.row_count(), rows);
+        EXPECT_EQ(tiles.col_count(), 3);
+        EXPECT_EQ(tiles.parent(), static_cast<kit::Control*>(&form()));
+        if (want.visible) {
+            // All three columns show beside the scroll bar, each its own frame.
+            EXPECT_GE(tiles.visible_col_count(), 3);
+            tiles.refresh();
+            for (int n : {0, 2, 4}) {
+                const kit::Rect r = tiles.cell_rect(n % 3, n / 3);
+                EXPECT_EQ(tiles.canvas().pixel(r.left + 3, r.top + 3), frame_color(n));
+            }
+        }
+    }
+    // The older events page cannot be opened by its tab; opened from code it
+    // hides the palette like the other pages without one.
+    pick_page(form().PC, 7);
+    EXPECT_EQ(form().PC.active_page_index(), 0);
+    EXPECT_EQ(form().caption(), "0");
+    form().PC.set_active_page_index(7);
+    form().PCChange();
+    EXPECT_EQ(form().caption(), "7");
+    EXPECT_FALSE(form().sg_tiles.visible());
+}
+
+TEST_F(PageSwitch, OpeningTheMapPageChangesNothingElse) {
+    pick_page(form().PC, 1);
+    kit::user::click(map().Button5);
+    const int cols = map().sg_map.col_count();
+    pick_page(form().PC, 3);
+    pick_page(form().PC, 1);
+    EXPECT_EQ(form().caption(), "1");
+    EXPECT_FALSE(form().sg_tiles.visible());
+    EXPECT_EQ(map().sg_map.col_count(), cols);
+    EXPECT_EQ(map().cb_maps.item_index(), 0);
+    EXPECT_TRUE(modal_->transcript.empty());
+}
+
+TEST_F(PageSwitch, FractionsPageListsTheFractions) {
+    pick_page(form().PC, 5);
+    EXPECT_EQ(fractions().cbfrac1.count(), 0);
+    EXPECT_EQ(fractions().cbfrac2.count(), 0);
+    EXPECT_EQ(fractions().efracrel.text(), "0");
+
+    TWorld& w = editor.world;
+    for (const auto& [name, image] : {std::pair{"elves", 3}, std::pair{"orcs", 5}}) {
+        Tfrac fr;
+        fr.name = name;
+        fr.image = image;
+        w.fracs.push_back(fr);
+    }
+    w.fracrel = {{-5, 7}, {2, 0}};
+    fractions().efracrel.set_text("99");
+    pick_page(form().PC, 0);
+    pick_page(form().PC, 5);
+    for (kit::ComboBox* c : {&fractions().cbfrac1, &fractions().cbfrac2}) {
+        EXPECT_EQ(c->items(), (std::vector<std::string>{"elves", "orcs"}));
+        EXPECT_EQ(c->item_index(), 0);
+    }
+    EXPECT_EQ(fractions().efracrel.text(), "-5");
+    EXPECT_EQ(fractions().ifrac1.picture().pixel(4, 4), frame_color(3));
+    EXPECT_EQ(fractions().ifrac2.picture().pixel(4, 4), frame_color(3));
+
+    // A picture naming no tile frame draws nothing; a world without relations shows "0".
+    w.fracs[0].image = 500;
+    w.fracrel.clear();
+    pick_page(form().PC, 0);
+    pick_page(form().PC, 5);
+    EXPECT_EQ(fractions().efracrel.text(), "0");
+    EXPECT_EQ(fractions().ifrac1.picture().pixel(4, 4), frame_color(3));
+}
+
+TEST_F(PageSwitch, PlayerPageShowsThePlayerNpc) {
+        // Before a player is chosen: blank pictures, an empty summary.
+    player().Image5.draw(0, 0, editor.tile_frames[1]);
+    player().efreepts.set_text("kept");
+    pick_page(form().PC, 10);
+    EXPECT_EQ(player().Image5.picture().pixel(4, 4), clWhite);
+    EXPECT_EQ(player().Image6.picture().pixel(4, 4), clWhite);
+    EXPECT_EQ(player().Label87.caption(), "");
+    EXPECT_EQ(player().efreepts.text(), "kept");
+
+    TWorld& w = editor.world;
+    Tmap map;
+    map.name = "cave";
+    w.maps.push_back(map);
+    Tchar c;
+    c.name = "guard";
+    c.self_name = "Bob";
+    c.STR = 1, c.AGI = 2, c.DEX = 3, c.ACU = 44, c.CON = 5, c.INT = 6, c.WIS = 7, c.PER = 8;
+    c.figure = 2;
+    c.portrait = 6;
+    make_place(0, 4, 9, c.place);
+    for (int i = 0; i < 32; ++i) c.skills[static_cast<std::size_t>(i)] = 100 + i;
+    w.npcs.push_back(Tchar{});
+    w.npcs.push_back(c);
+    w.player.npc = 1;
+    w.player.free_points = 12;
+    w.player.free_skill_points = -3;
+    w.player.change_name = true;
+    pick_page(form().PC, 0);
+    pick_page(form().PC, 10);
+    EXPECT_EQ(form().caption(), "10");
+    EXPECT_EQ(player().Image5.picture().pixel(4, 4), frame_color(2));
+    EXPECT_EQ(player().Image6.picture().pixel(4, 4), frame_color(6));
+    EXPECT_EQ(player().Label87.caption(),
+              "object: guard\rName: Bob\rSTR: 1\rAGI: 2\rCON: 5\rDEX: 3\rINT: 6\rWIS: 7\rPER: 8\r\r"
+              "MAP:cave\rX:  4\rY:  9\r");
+    std::string skills;
+    for (int i = 1; i <= 32; ++i)
+        skills += skill_names[static_cast<std::size_t>(i)] + ":\t" + std::to_string(99 + i) + "\r";
+    EXPECT_EQ(player().Label93.caption(), skills);
+    EXPECT_EQ(skills.substr(skills.rfind('\r', skills.size() - 2) + 1), ":\t131\r");  // the unnamed 32nd skill
+    EXPECT_EQ(player().efreepts.text(), "12");
+    EXPECT_EQ(player().efreeskillspts.text(), "-3");
+    EXPECT_TRUE(player().cbchangename.checked());
+
+    // A player whose NPC and map are gone (after a deletion or Open).
+    w.npcs[1].place.map = 7;
+    w.npcs[1].figure = -1;
+    pick_page(form().PC, 0);
+    pick_page(form().PC, 10);
+    EXPECT_NE(player().Label87.caption().find("MAP:\rX:  4"), std::string::npos);
+    EXPECT_EQ(player().Image5.picture().pixel(4, 4), clWhite);
+    w.player.npc = 2;
+    pick_page(form().PC, 0);
+    pick_page(form().PC, 10);
+    EXPECT_EQ(player().Label87.caption(), "");
+    EXPECT_EQ(player().efreepts.text(), "12");
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include "tests/support/editor_fixture.h"
+
+#include "mainwindow/page_craft.h"
+#include "mainwindow/page_events.h"
+#include "mainwindow/page_fractions.h"
+#include "mainwindow/page_items.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_npc.h"
+#include "mainwindow/page_objects.h"
+#include "mainwindow/page_paths.h"
+#include "mainwindow/page_player.h"
+#include "mainwindow/page_resources.h"
+#include "mainwindow/page_terrain.h"
+#include "mainwindow/page_tests.h"
+#include "mainwindow/page_triggers.h"
+
+#include <QDir>
+#include <QFile>
+
+TColor EditorFixture::frame_color(int k) { return make_color(40 + 5 * k, 220 - 5 * k, 60 + 4 * k); }
+
+void EditorFixture::write_strip(const std::string& folder, const std::string& name, int count, int size, int first) {
+    QDir().mkpath(QString::fromStdString(folder));
+    Bitmap b(size * count, size);
+    for (int k = 0; k < count; ++k) {
+        b.canvas().brush_color = frame_color(first + k);
+        b.canvas().fill_rect(size * k, 0, size * k + size, size);
+    }
+    b.save_to_file(folder + "/" + name);
+}
+
+std::string EditorFixture::read_file(const std::string& path) {
+    QFile f(QString::fromStdString(path));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return f.readAll().toStdString();
+}
+
+void EditorFixture::SetUp() {
+    previous_ = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dir_.path())));
+    if (!start_at_set_up) return;
+    write_strip(tiles(), "a_32x32.bmp", frames32);
+    write_strip(tiles(), "b_64x64.bmp", frames64, 64, frames32);
+    start();
+}
+
+void EditorFixture::TearDown() {
+    if (editor.Form1) destroy_windows();
+    QDir::setCurrent(previous_);
+}
+
+void EditorFixture::start() {
+    create_windows();
+    show_main_window();
+    kit::user::process_events();
+}
+
+void EditorFixture::save_as(const std::string& path) {
+    modal_->save_answers.push_back(path);
+    kit::user::choose(form().Save1);
+}
+
+void EditorFixture::open(const std::string& path) {
+    modal_->open_answers.push_back(path);
+    kit::user::choose(form().OPen1);
+}
+
+TerrainPage& EditorFixture::terrain() { return *form().terrain; }
+MapPage& EditorFixture::map() { return *form().map; }
+ObjectsPage& EditorFixture::objects() { return *form().objects; }
+ItemsPage& EditorFixture::items() { return *form().items; }
+ResourcesPage& EditorFixture::resources() { return *form().resources; }
+FractionsPage& EditorFixture::fractions() { return *form().fractions; }
+NpcPage& EditorFixture::npc() { return *form().npc; }
+EventsPage& EditorFixture::events() { return *form().events; }
+CraftPage& EditorFixture::craft() { return *form().craft; }
+PathsPage& EditorFixture::paths() { return *form().paths; }
+PlayerPage& EditorFixture::player() { return *form().player; }
+TriggersPage& EditorFixture::triggers() { return *form().triggers; }
+TestPages& EditorFixture::test_pages() { return *form().tests; }
