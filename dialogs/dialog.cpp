@@ -18,3 +18,5 @@ Dialog::Dialog(const std::string& dialog_name, const std::string& caption, int c
 kit::Window* Dialog::opener() const { return editor.Form1; }
 
 kit::Window* Dialog::or_main_window(kit::Window* w) const { return w && w != this ? w : editor.Form1; }
+
+Dialog* opener_dialog(uint16_t code) { return dynamic_cast<Dialog*>(opener_window(code)); }

@@ -19,6 +19,12 @@
 #include <string>
 
 class Dialog : public kit::Window {
+public:
+    // What the item and resource editors call on the window that opened them
+    // after they changed what it shows: the window re-runs its activation and
+    // repaints its grid. A window that opens no editor does nothing.
+    virtual void refresh_for_editor() {}
+
 protected:
     // A hidden window named name, captioned caption, of the given client size.
     // The subclass lays out its controls and calls created() at the end of its
@@ -35,3 +41,7 @@ protected:
     // opened a window, closing it never leaves the editor without input.
     kit::Window* or_main_window(kit::Window* w) const;
 };
+
+// The secondary window an opener code names (object dialog, item editor, NPC
+// inventory, ground dialog), or nullptr for a code that names none.
+Dialog* opener_dialog(uint16_t code);

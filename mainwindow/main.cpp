@@ -81,7 +81,7 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
     bind_pictures(
         sg_tiles,
         [] { return std::min(static_cast<std::size_t>(std::max(editor.tile_count, 0)), editor.tile_frames.size()); },
-        [](std::size_t e) { return static_cast<int64_t>(e); }, nullptr);
+        [](std::size_t e) { return static_cast<int64_t>(e); }, [this](int n) { terrain->sg_tilesSelectCell(n); });
 
     editor.current_map = [this] { return map->cb_maps.item_index(); };
     editor.repaint_map = [this] { map->sg_map.refresh(); };

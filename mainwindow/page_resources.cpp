@@ -76,9 +76,9 @@ void ResourcesPage::update_ress_cb() {
         const Tpres& res = catalogue[r];
         const int row = static_cast<int>(r);
         const int k = res.kind;
-        if (k == 7 || k == 8 || k == 9) ammo.add_item(res.name, form.il2.add(picture(res.image_one)), row);
-        if (k == 7) cbexpress.add_item(res.name, form.il1.add(picture(res.image_one)), row);
-        if (k == 12 || k == 14) cbexpress3.add_item(res.name, form.il3.add(picture(res.image_one)), row);
+        if (k == resource_kind::ammo || k == resource_kind::clip || k == resource_kind::cell) ammo.add_item(res.name, form.il2.add(picture(res.image_one)), row);
+        if (k == resource_kind::ammo) cbexpress.add_item(res.name, form.il1.add(picture(res.image_one)), row);
+        if (k == resource_kind::liquid || k == resource_kind::mixture) cbexpress3.add_item(res.name, form.il3.add(picture(res.image_one)), row);
     }
     for (const auto& [combo, list] : pickers) {
         combo->set_images(list);

@@ -1,6 +1,7 @@
 #include "mainwindow/page_terrain.h"
 
 #include "mainwindow/main.h"
+#include "mainwindow/page_items.h"
 #include "platform/kit/layout.h"
 
 TerrainPage::TerrainPage(TForm1& form) : form(form), terr(form.PC, "terr") {
@@ -31,3 +32,27 @@ void TerrainPage::start() {
 }
 
 void TerrainPage::shown() {}
+
+void TerrainPage::sg_tilesSelectCell(int n) {
+    const Bitmap* tile = tile_frame(editor.tile_frames, n);
+    if (!tile) return;
+    selim1.draw(0, 0, *tile);
+    form.items->ipitem.draw(0, 0, *tile);
+    editor.cur_tile = n;
+    showinfo();
+}
+
+void TerrainPage::showinfo() {
+    // cur_tile may name no tile (an item's picture becomes the current tile):
+    // its size then reads 0.
+    const Bitmap* tile = tile_frame(editor.tile_frames, editor.cur_tile);
+    const std::string cr = "\r";
+    std::string text = "w:" + std::to_string(tile ? tile->width() : 0) + cr + "h:" +
+                       std::to_string(tile ? tile->height() : 0) + cr + "cti:" + std::to_string(editor.cur_tile) + cr +
+                       "cte:" + std::to_string(editor.cur_terrain) + cr + "cf:" + std::to_string(editor.cur_frame_cell);
+    for (std::size_t i = 0; i < 8; ++i) {
+        const int32_t slot = i < editor.terrain_frames.size() ? editor.terrain_frames[i] : -1;
+        text += cr + std::to_string(i) + std::to_string(slot);
+    }
+    Label94.set_caption(text);
+}

@@ -11,6 +11,13 @@ public:
     void start();  // its share of the window's creation
     void shown();  // opened by its tab
 
+    // The tile palette's pick: tile n becomes the current tile, shown in
+    // selim1 and in the items page's picture. Called only for a tile that exists.
+    void sg_tilesSelectCell(int n);
+    // Rewrites Label94: the current tile's size and number, the current
+    // terrain, the frame slot clicked last and the eight slots.
+    void showinfo();
+
     TForm1& form;
     kit::TabSheet terr;
     kit::Label Label95{terr, "frames set"};
