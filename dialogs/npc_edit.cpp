@@ -1,5 +1,6 @@
 #include "dialogs/npc_edit.h"
 
+#include "dialogs/npc_inv.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 
@@ -102,15 +103,9 @@ void TForm10::FormCreate() {
     }
 }
 
-Tchar* TForm10::npc() const {
-    const int n = editor.cur_placed_npc;
-    if (n < 0 || static_cast<std::size_t>(n) >= editor.world.npcs.size()) return nullptr;
-    return &editor.world.npcs[static_cast<std::size_t>(n)];
-}
-
 void TForm10::FormActivate() {
     // An NPC that does not exist (after an Open, say) shows empty controls.
-    const Tchar* n = npc();
+    const Tchar* n = current_placed_npc();
     const auto number = [n](int32_t value) { return n ? std::to_string(value) : std::string(); };
     set_caption("NPC #" + std::to_string(editor.cur_placed_npc) + " " + (n ? n->name : std::string()));
 
@@ -139,7 +134,7 @@ void TForm10::FormActivate() {
 }
 
 void TForm10::Button1Click() {
-    Tchar* n = npc();
+    Tchar* n = current_placed_npc();
     if (!n) return;
     // Every number is converted before anything is written: a text that is
     // not a number leaves the NPC as it was.
@@ -163,7 +158,7 @@ void TForm10::Button1Click() {
 
 void TForm10::refresh_phys_attrs_list() {
     lb_pnpc_phys_attrs.clear();
-    Tchar* n = npc();
+    Tchar* n = current_placed_npc();
     if (!n) return;
     Tskills& attrs = n->phys_attrs;
     for (std::size_t k = 0; k < attrs.size();) {
@@ -178,7 +173,7 @@ void TForm10::refresh_phys_attrs_list() {
 }
 
 void TForm10::Button34Click() {
-    Tchar* n = npc();
+    Tchar* n = current_placed_npc();
     const int chosen = cb_pnpc_phys_attr.item_index();
     if (!n || chosen < 0) return;
     const int32_t value = convert_to_int(e_pnpc_phys_attr.text());
@@ -191,7 +186,7 @@ void TForm10::Button34Click() {
 }
 
 void TForm10::Button47Click() {
-    Tchar* n = npc();
+    Tchar* n = current_placed_npc();
     const int line = lb_pnpc_phys_attrs.item_index();
     if (!n || line < 0 || static_cast<std::size_t>(line) >= n->phys_attrs.size()) return;
     n->phys_attrs[static_cast<std::size_t>(line)].value = 0;

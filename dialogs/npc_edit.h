@@ -64,8 +64,4 @@ public:
     // Entry i (1..32): the name and the value edit of skill i; entry 0 unused.
     std::array<kit::Label*, 33> skill_labels{};
     std::array<kit::Edit*, 33> skill_edits{};
-
-private:
-    // The placed NPC the dialog edits, or nullptr when cur_placed_npc names none.
-    Tchar* npc() const;
 };

@@ -1,6 +1,7 @@
 #include "dialogs/npc_inv.h"
 
 #include "mainwindow/picture_grid.h"
+#include "model/links.h"
 #include "model/render.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
@@ -12,19 +13,22 @@ constexpr int grid_width = kit::cell_grid_width(3, 32);
 
 // Whether a slot or list entry names an existing placed item or resource.
 bool names_placed_thing(const Tinvitem& thing) {
-    const TWorld& w = editor.world;
-    if (thing.index < 0) return false;
-    const auto i = static_cast<std::size_t>(thing.index);
-    return (thing.kind == thing::item && i < w.items.size()) || (thing.kind == thing::resource && i < w.resources.size());
+    return (thing.kind == thing::item && links::item_ok(thing.index, editor.world)) ||
+           (thing.kind == thing::resource && links::resource_ok(thing.index, editor.world));
 }
 
 // The picture of the placed item index, or nullptr when it names none.
 const Bitmap* placed_item_picture(int32_t index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= editor.world.items.size()) return nullptr;
+    if (!links::item_ok(index, editor.world)) return nullptr;
     return tile_frame(editor.tile_frames, editor.world.items[static_cast<std::size_t>(index)].image);
 }
 
 }  // namespace
+
+Tchar* current_placed_npc() {
+    const int n = editor.cur_placed_npc;
+    return links::npc_ok(n, editor.world) ? &editor.world.npcs[static_cast<std::size_t>(n)] : nullptr;
+}
 
 TForm5::TForm5() : Dialog("Form5", "Form5", 412, 360) {
     lay_out({
@@ -77,22 +81,13 @@ TForm5::TForm5() : Dialog("Form5", "Form5", 412, 360) {
     delete1.on_click = [this] { delete1Click(); };
     delete2.on_click = [this] { delete2Click(); };
     on_activate = [this] { FormActivate(); };
-
-    for (kit::Image* slot : {&i_npc_head, &i_npc_lhand, &i_npc_rhand, &i_npc_body})
-        slot->draw(0, 0, editor.blank_bitmap32);
     created();
-}
-
-Tchar* TForm5::npc() const {
-    const int n = editor.cur_placed_npc;
-    if (n < 0 || static_cast<std::size_t>(n) >= editor.world.npcs.size()) return nullptr;
-    return &editor.world.npcs[static_cast<std::size_t>(n)];
 }
 
 // ---- activation and drawing
 
 void TForm5::FormActivate() {
-    const Tchar* n = npc();
+    const Tchar* n = current_placed_npc();
     set_caption("NPC #" + std::to_string(editor.cur_placed_npc) + " " + (n ? n->name : std::string()));
     reset_doll();
     setgrids();
@@ -110,7 +105,7 @@ bool TForm5::draw_into_scratch(const Tinvitem& thing, uint8_t count_mode) {
 }
 
 void TForm5::reset_doll() {
-    const Tchar* n = npc();
+    const Tchar* n = current_placed_npc();
     i_npc_head.draw(0, 0, editor.blank_bitmap32);
     i_npc_body.draw(0, 0, editor.blank_bitmap32);
     if (n) {
@@ -128,7 +123,7 @@ void TForm5::reset_doll() {
 }
 
 void TForm5::setgrids() {
-    const Tchar* n = npc();
+    const Tchar* n = current_placed_npc();
     sg_npc_inv.set_row_count(picture_rows(n ? n->inventory.size() : 0));
     sg_npc_parts.set_row_count(picture_rows(n ? n->parts.size() : 0));
     sg_npc_items.set_row_count(picture_rows(editor.world.pitems.size()));
@@ -136,7 +131,7 @@ void TForm5::setgrids() {
 }
 
 void TForm5::sg_npc_invDrawCell(int ACol, int ARow, kit::Rect Rect) {
-    const Tchar* n = npc();
+    const Tchar* n = current_placed_npc();
     if (!n) return;
     const int e = picture_entry(ACol, ARow, n->inventory.size());
     if (e < 0) return;
@@ -145,13 +140,13 @@ void TForm5::sg_npc_invDrawCell(int ACol, int ARow, kit::Rect Rect) {
 }
 
 void TForm5::sg_npc_partsDrawCell(int ACol, int ARow, kit::Rect Rect) {
-    const Tchar* n = npc();
+    const Tchar* n = current_placed_npc();
     if (!n) return;
     const int e = picture_entry(ACol, ARow, n->parts.size());
     if (e < 0) return;
     // A parts entry names a resource catalogue row; one naming no row shows nothing.
     const Tinvitem& part = n->parts[static_cast<std::size_t>(e)];
-    if (part.index < 0 || static_cast<std::size_t>(part.index) >= editor.world.presources.size()) return;
+    if (!links::in_range(part.index, editor.world.presources)) return;
     Canvas& canvas = sg_npc_parts.canvas();
     const Tpres& row = editor.world.presources[static_cast<std::size_t>(part.index)];
     if (const Bitmap* picture = tile_frame(editor.tile_frames, row.image_one)) canvas.draw(Rect.left, Rect.top, *picture);
@@ -164,9 +159,9 @@ void TForm5::put_in(int32_t item_slot, int32_t resource_link) {
     TWorld& w = editor.world;
     const int32_t n = editor.cur_placed_npc;
     if (PageControl2.active_page_index() == 0) {
-        if (sel_item_row >= 0 && static_cast<std::size_t>(sel_item_row) < w.pitems.size())
+        if (links::in_range(sel_item_row, w.pitems))
             create_item(sel_item_row, n, -1, w, no_place, item_slot);
-    } else if (sel_res_row >= 0 && static_cast<std::size_t>(sel_res_row) < w.presources.size()) {
+    } else if (links::in_range(sel_res_row, w.presources)) {
         const int amount = modal().ask_quant();
         create_resource(w, {.row = sel_res_row, .amount = amount, .npc = n, .link = resource_link});
     }
@@ -185,7 +180,7 @@ void TForm5::thing_menu(const Tinvitem& thing) {
 
 void TForm5::hand_mouse_down(kit::MouseButton Button, Tinvitem Tchar::*hand, int32_t item_slot,
                              int32_t resource_link) {
-    Tchar* n = npc();
+    Tchar* n = current_placed_npc();
     if (!n) return;
     if (Button == kit::MouseButton::right) {
         thing_menu(n->*hand);
@@ -203,31 +198,24 @@ void TForm5::i_npc_rhandMouseDown(kit::MouseButton Button) {
     hand_mouse_down(Button, &Tchar::right_hand, slot::right_hand, links::right_hand);
 }
 
-void TForm5::i_npc_headMouseDown(kit::MouseButton Button) {
-    Tchar* n = npc();
+void TForm5::worn_mouse_down(kit::MouseButton Button, int32_t Tchar::*worn, int32_t item_slot) {
+    Tchar* n = current_placed_npc();
     if (!n) return;
     if (Button == kit::MouseButton::right) {
-        thing_menu({thing::item, n->head, 1});
+        thing_menu({thing::item, n->*worn, 1});
     } else if (Button == kit::MouseButton::left) {
-        // Only items go on the head, and only those the world model lets wear there.
-        if (n->head < 0 && PageControl2.active_page_index() == 0) put_in(slot::head, -1);
+        // Only items are worn, and only those the world model lets wear there.
+        if (n->*worn < 0 && PageControl2.active_page_index() == 0) put_in(item_slot, -1);
         reset_doll();
     }
 }
 
-void TForm5::i_npc_bodyMouseDown(kit::MouseButton Button) {
-    Tchar* n = npc();
-    if (!n) return;
-    if (Button == kit::MouseButton::right) {
-        thing_menu({thing::item, n->body, 1});
-    } else if (Button == kit::MouseButton::left) {
-        if (n->body < 0 && PageControl2.active_page_index() == 0) put_in(slot::body, -1);
-        reset_doll();
-    }
-}
+void TForm5::i_npc_headMouseDown(kit::MouseButton Button) { worn_mouse_down(Button, &Tchar::head, slot::head); }
+
+void TForm5::i_npc_bodyMouseDown(kit::MouseButton Button) { worn_mouse_down(Button, &Tchar::body, slot::body); }
 
 void TForm5::sg_npc_invMouseDown(kit::MouseButton Button, int X, int Y) {
-    Tchar* n = npc();
+    Tchar* n = current_placed_npc();
     if (!n) return;
     if (Button == kit::MouseButton::right) {
         const kit::GridCoord cell = sg_npc_inv.mouse_to_cell(X, Y);
@@ -242,13 +230,11 @@ void TForm5::sg_npc_invMouseDown(kit::MouseButton Button, int X, int Y) {
 }
 
 void TForm5::sg_npc_partsMouseDown(kit::MouseButton Button, int X, int Y) {
-    Tchar* n = npc();
+    Tchar* n = current_placed_npc();
     if (!n) return;
     if (Button == kit::MouseButton::left) {
         // The picked resource row joins the parts, its amount added to an entry of that row.
-        if (PageControl2.active_page_index() != 1 || sel_res_row < 0 ||
-            static_cast<std::size_t>(sel_res_row) >= editor.world.presources.size())
-            return;
+        if (PageControl2.active_page_index() != 1 || !links::in_range(sel_res_row, editor.world.presources)) return;
         const int amount = modal().ask_quant();
         inv_add(thing::resource, sel_res_row, amount, n->parts);
     } else if (Button == kit::MouseButton::right) {

@@ -4,6 +4,10 @@
 // catalogues beside them. Every change goes into the world at once.
 #include "dialogs/dialog.h"
 
+// The placed NPC cur_placed_npc names, or nullptr when it names none (after
+// an Open, say): what the NPC inventory and NPC settings dialogs show.
+Tchar* current_placed_npc();
+
 class TForm5 : public Dialog {
 public:
     TForm5();
@@ -59,14 +63,14 @@ public:
     int sel_res_row = 0;
 
 private:
-    // The placed NPC the dialog shows, or nullptr when cur_placed_npc names none.
-    Tchar* npc() const;
     // Puts the picked catalogue entry into the NPC with create_item (slot) or
     // create_resource (link, after asking the amount), by the page showing on
     // the right; a page whose picked row does not exist puts in nothing.
     void put_in(int32_t item_slot, int32_t resource_link);
     // A mouse button on a hand: the NPC's hand field, its item slot and resource link.
     void hand_mouse_down(kit::MouseButton Button, Tinvitem Tchar::*hand, int32_t item_slot, int32_t resource_link);
+    // A mouse button on the head or the body: the NPC's field and the item slot.
+    void worn_mouse_down(kit::MouseButton Button, int32_t Tchar::*worn, int32_t item_slot);
     // Opens the menu for a placed thing a slot or entry names; one naming no
     // placed thing opens none.
     void thing_menu(const Tinvitem& thing);

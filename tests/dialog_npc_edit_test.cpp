@@ -160,7 +160,8 @@ TEST_F(NpcSettings, SaveWritesNothingWhenAFieldIsNoNumber) {
     type_text(d.ename, "Bob");
     type_text(d.estr, "12");
     const std::pair<kit::Edit*, const char*> bad[] = {
-        {&d.enpcsp, "x"}, {&d.eper, ""}, {d.skill_edits[32], "3.5"}, {&d.enpc_last_seen_enemy_y, "y1"}};
+        {&d.enpcsp, "x"}, {&d.eper, ""}, {d.skill_edits[32], "3.5"}, {&d.enpc_last_seen_enemy_y, "y1"},
+        {&d.enpchp, "2147483648"}};  // beyond 32 bits: refused, not wrapped
     const Tchar before = rec(4);
     for (const auto& [edit, text] : bad) {
         SCOPED_TRACE(edit->name);
