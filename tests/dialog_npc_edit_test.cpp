@@ -189,10 +189,15 @@ TEST_F(NpcSettings, AttributesAddAndRemove) {
     TForm10& d = settings();
     kit::user::pick_page(d.pc_npc_edit, 1);
     // "fur" 3 then "fur" 5: one line; "claws" 0 and a text that is no number add nothing.
+    rec(4).phys_attrs = {{2, 9, 0}};
+    d.refresh_phys_attrs_list();
     pick(d.cb_pnpc_phys_attr, 1);
+    type_text(d.e_pnpc_phys_attr, "3");
+    click(d.Button34);
+    EXPECT_EQ(d.lb_pnpc_phys_attrs.items(), (std::vector<std::string>{"fists 9", "fur 3"}));
     type_text(d.e_pnpc_phys_attr, "5");
     click(d.Button34);
-    EXPECT_EQ(d.lb_pnpc_phys_attrs.items(), (std::vector<std::string>{"fur 5", "fists 9"}));
+    EXPECT_EQ(d.lb_pnpc_phys_attrs.items(), (std::vector<std::string>{"fists 9", "fur 5"}));
     pick(d.cb_pnpc_phys_attr, 0);
     type_text(d.e_pnpc_phys_attr, "0");
     click(d.Button34);
@@ -201,18 +206,18 @@ TEST_F(NpcSettings, AttributesAddAndRemove) {
     type_text(d.e_pnpc_phys_attr, "z");
     click(d.Button34);
     EXPECT_EQ(modal_->errors, std::vector<std::string>{"'z' is not a valid integer value."});
-    EXPECT_EQ(rec(4).phys_attrs, (Tskills{{1, 5, 0}, {2, 9, 0}}));
+    EXPECT_EQ(rec(4).phys_attrs, (Tskills{{2, 9, 0}, {1, 5, 0}}));
     type_text(d.e_pnpc_phys_attr, "4");
     click(d.Button34);
-    EXPECT_EQ(d.lb_pnpc_phys_attrs.items(), (std::vector<std::string>{"fur 5", "fists 9", "claws 4"}));
+    EXPECT_EQ(d.lb_pnpc_phys_attrs.items(), (std::vector<std::string>{"fists 9", "fur 5", "claws 4"}));
 
     // REMOVE of the second line: the third moves up. Without a line, nothing.
     click(d.Button47);
     EXPECT_EQ(rec(4).phys_attrs.size(), 3u);
     pick(d.lb_pnpc_phys_attrs, 1);
     click(d.Button47);
-    EXPECT_EQ(d.lb_pnpc_phys_attrs.items(), (std::vector<std::string>{"fur 5", "claws 4"}));
-    EXPECT_EQ(rec(4).phys_attrs, (Tskills{{1, 5, 0}, {0, 4, 0}}));
+    EXPECT_EQ(d.lb_pnpc_phys_attrs.items(), (std::vector<std::string>{"fists 9", "claws 4"}));
+    EXPECT_EQ(rec(4).phys_attrs, (Tskills{{2, 9, 0}, {0, 4, 0}}));
 
     // An attribute number from a file that names no attribute shows no name.
     rec(4).phys_attrs.push_back({7, 2, 0});
