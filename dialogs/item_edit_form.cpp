@@ -314,8 +314,9 @@ void TForm3::Button4Click() {
     if (!i) return;
     // Every field is read and checked before anything is written.
     const bool revolver = i->item_class == item_class::revolver;
-    const int32_t load = within(e_item_load, convert_to_int(e_item_load.text()), std::numeric_limits<int32_t>::min(),
-                                revolver ? max_chambers : std::numeric_limits<int32_t>::max());
+    int32_t load = convert_to_int(e_item_load.text());
+    // A revolver's load is its number of chambers.
+    if (revolver) load = within(e_item_load, load, 0, max_chambers);
     const int32_t hp = convert_to_int(e_item_curhp.text());
     int32_t values[std::size(number_fields)];
     for (std::size_t k = 0; k < std::size(number_fields); ++k)
