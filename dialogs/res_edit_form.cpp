@@ -87,10 +87,9 @@ void TForm9::FormActivate() {
         Label2.set_caption("");
         return;
     }
-    if (!vial) {
-        const Tinvitem& f = r->filling;
-        Edit2.set_text(f.kind != -1 && f.index != -1 && f.count > 0 ? std::to_string(f.count) : "0");
-    }
+    // The filling's amount, for a vial too: never a text left from another resource.
+    const Tinvitem& f = r->filling;
+    Edit2.set_text(f.kind != -1 && f.index != -1 && f.count > 0 ? std::to_string(f.count) : "0");
     Edit1.set_text(std::to_string(r->amount));
     Label2.set_caption("title:\t" + r->title);
 }
