@@ -52,7 +52,7 @@ TForm2::TForm2() : Dialog("Form2", "Object", 420, 360) {
         {sg_o_items, "sg_o_items", 8, 8, grid_width, 136},
         {Button2, "Button2", 138, 40, 40, 28},
         {Button3, "Button3", 138, 80, 40, 28},
-        {pc_itres, "pc_itres", 188, 4, 222, 318},
+        {pc_itres, "pc_itres", 188, 4, 150, 318},
         {sg_pitems, "sg_pitems", 4, 4, grid_width, 276},
         {sg_pres, "sg_pres", 4, 4, grid_width, 276},
     });

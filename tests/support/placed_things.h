@@ -59,27 +59,22 @@ protected:
     // disabled), sets the thing, disables itself, shows the editor and stores
     // its code.
     void open_item_editor(int32_t item, uint16_t code) {
-        kit::Window& opener = show_opener(code);
-        editor.cur_placed_item = item;
-        opener.set_enabled(false);
-        editor.Form3->show();
-        editor.item_dlg_opener = code;
+        open_editor(*editor.Form3, editor.cur_placed_item, editor.item_dlg_opener, item, code);
     }
     void open_resource_editor(int32_t resource, uint16_t code) {
-        kit::Window& opener = show_opener(code);
-        editor.cur_placed_res = resource;
-        opener.set_enabled(false);
-        editor.Form9->show();
-        editor.res_dlg_opener = code;
+        open_editor(*editor.Form9, editor.cur_placed_res, editor.res_dlg_opener, resource, code);
     }
 
 private:
-    kit::Window& show_opener(uint16_t code) {
+    void open_editor(kit::Window& window, int32_t& current, uint16_t& stored_code, int32_t thing, uint16_t code) {
         kit::Window& opener = *opener_window(code);
         if (!opener.visible()) {
             form().set_enabled(false);
             opener.show();
         }
-        return opener;
+        current = thing;
+        opener.set_enabled(false);
+        window.show();
+        stored_code = code;
     }
 };
