@@ -208,9 +208,11 @@ void TForm9::sg_res_itemsSelectCell(int ACol, int ARow) {
     // A cell that holds no child has nothing to delete and asks nothing.
     if (e < 0 || r->contents[static_cast<std::size_t>(e)] == -1) return;
     if (!modal().ask_delete()) return;
-    const int32_t child = resource()->contents[static_cast<std::size_t>(e)];
+    Tpres* asked = resource();
+    if (!asked || static_cast<std::size_t>(e) >= asked->contents.size()) return;
+    const int32_t child = asked->contents[static_cast<std::size_t>(e)];
     if (links::resource_ok(child, editor.world) && child != editor.cur_placed_res) delete_keeping_current(child);
-    else int_array_delete(e, resource()->contents);  // an entry naming nothing goes alone
+    else int_array_delete(e, asked->contents);  // an entry naming nothing goes alone
     const Tpres* now = resource();
     sg_res_items.set_row_count(picture_rows(now ? now->contents.size() : 0));
     sg_res_items.repaint();

@@ -153,6 +153,16 @@ TEST_F(ResourceEditor, AClipsChildrenAreAddedAndDeleted) {
     const kit::Rect cell = d.sg_res_items.cell_rect(2, 0);
     EXPECT_EQ(d.sg_res_items.canvas().pixel(cell.left + 4, cell.top + 4), frame_color(one_picture(row::bullet)));
     EXPECT_TRUE(links_hold(editor.world));
+
+    // An entry that names no resource shows nothing and is taken out alone.
+    res(clip).contents.push_back(99);
+    d.FormActivate();
+    d.sg_res_items.refresh();
+    const kit::Rect stale = d.sg_res_items.cell_rect(0, 1);
+    EXPECT_EQ(d.sg_res_items.canvas().pixel(stale.left + 4, stale.top + 4), clWhite);
+    press_cell(d.sg_res_items, 0, 1);
+    EXPECT_EQ(res(clip).contents.size(), 3u);
+    EXPECT_EQ(editor.world.resources.size(), 4u);
 }
 
 // Deleting a child that comes before the clip in the world's list moves the
