@@ -179,16 +179,8 @@ void TForm3::FormActivate() {
 }
 
 void TForm3::sg_i_invDrawCell(int ACol, int ARow, kit::Rect Rect) {
-    const Tpitem* i = item();
-    if (!i) return;
-    const int e = picture_entry(ACol, ARow, i->contents.size());
-    if (e < 0) return;
     // An empty chamber holds -1 and shows nothing.
-    const int32_t r = i->contents[static_cast<std::size_t>(e)];
-    if (!links::resource_ok(r, editor.world)) return;
-    if (const Bitmap* frame =
-            tile_frame(editor.tile_frames, editor.world.resources[static_cast<std::size_t>(r)].image_one))
-        sg_i_inv.canvas().draw(Rect.left, Rect.top, *frame);
+    if (const Tpitem* i = item()) draw_placed_resource(sg_i_inv, i->contents, ACol, ARow, Rect);
 }
 
 void TForm3::i_i_clipMouseDown(kit::MouseButton Button) {

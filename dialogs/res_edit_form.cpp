@@ -190,15 +190,7 @@ void TForm9::delete_keeping_current(int32_t r) {
 }
 
 void TForm9::sg_res_itemsDrawCell(int ACol, int ARow, kit::Rect Rect) {
-    const Tpres* r = resource();
-    if (!r) return;
-    const int e = picture_entry(ACol, ARow, r->contents.size());
-    if (e < 0) return;
-    const int32_t child = r->contents[static_cast<std::size_t>(e)];
-    if (!links::resource_ok(child, editor.world)) return;
-    if (const Bitmap* frame =
-            tile_frame(editor.tile_frames, editor.world.resources[static_cast<std::size_t>(child)].image_one))
-        sg_res_items.canvas().draw(Rect.left, Rect.top, *frame);
+    if (const Tpres* r = resource()) draw_placed_resource(sg_res_items, r->contents, ACol, ARow, Rect);
 }
 
 void TForm9::sg_res_itemsSelectCell(int ACol, int ARow) {

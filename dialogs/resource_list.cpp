@@ -1,5 +1,6 @@
 #include "dialogs/resource_list.h"
 
+#include "mainwindow/picture_grid.h"
 #include "mainwindow/state.h"
 
 tintarray resource_rows(const std::function<bool(int32_t row, const Tpres& entry)>& takes) {
@@ -29,4 +30,14 @@ void fill_resource_list(kit::ComboBox& list, kit::ImageList& pictures, const tin
 int32_t chosen_row(const kit::ComboBox& list) {
     const int i = list.item_index();
     return i >= 0 ? list.item_data(i) : -1;
+}
+
+void draw_placed_resource(kit::StringGrid& grid, const tintarray& list, int col, int row, kit::Rect rect) {
+    const int e = picture_entry(col, row, list.size());
+    if (e < 0) return;
+    const int32_t r = list[static_cast<std::size_t>(e)];
+    const std::vector<Tpres>& placed = editor.world.resources;
+    if (r < 0 || static_cast<std::size_t>(r) >= placed.size()) return;
+    if (const Bitmap* frame = tile_frame(editor.tile_frames, placed[static_cast<std::size_t>(r)].image_one))
+        grid.canvas().draw(rect.left, rect.top, *frame);
 }

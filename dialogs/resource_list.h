@@ -1,7 +1,8 @@
 #pragma once
 // Combo boxes that list resource catalogue rows with their one-piece pictures:
 // the resource editor's allowed children and vial fillings, the item editor's
-// ammunition rows. Each entry carries the row it stands for.
+// ammunition rows. Each entry carries the row it stands for. And the grids of
+// the placed resources inside an item or a resource.
 #include "platform/kit/kit.h"
 #include "tiles/utils.h"
 
@@ -26,3 +27,8 @@ void fill_resource_list(kit::ComboBox& list, kit::ImageList& pictures, const tin
 int32_t chosen_row(const kit::ComboBox& list);
 // True when row is a row of the resource catalogue.
 bool resource_row(int32_t row);
+
+// Draws the one-piece picture of the placed resource that entry col + 3 x row
+// of list names into that cell of grid; nothing for a cell past the list, an
+// empty place (-1) or an index that names no placed resource.
+void draw_placed_resource(kit::StringGrid& grid, const tintarray& list, int col, int row, kit::Rect rect);
