@@ -1,3 +1,258 @@
 #include "dialogs/sec.h"
 
-TForm2::TForm2() : Dialog("Form2", "Object", 420, 360) { created(); }
+#include "mainwindow/picture_grid.h"
+#include "model/tools.h"
+#include "platform/kit/layout.h"
+#include "platform/modal.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace {
+
+// An object's size is 0..32 pixels: SAVE brings a typed size into that range.
+constexpr int32_t max_size = 32;
+
+// How many things an object of this size holds: one per 4 pixels.
+int64_t capacity(int32_t size) { return size / 4; }
+
+// Rows of the contents grid for an object's size: one per 12 pixels, and one more.
+int rows_for_size(int32_t size) { return std::clamp(size, 0, max_size) / 12 + 1; }
+
+bool names_a_thing(const Tinvitem& e) {
+    const TWorld& w = editor.world;
+    if (e.kind == thing::item) return e.index >= 0 && static_cast<std::size_t>(e.index) < w.items.size();
+    if (e.kind == thing::resource) return e.index >= 0 && static_cast<std::size_t>(e.index) < w.resources.size();
+    return false;
+}
+
+}  // namespace
+
+TForm2::TForm2() : Dialog("Form2", "Object", 420, 360) {
+    const int grid_width = kit::cell_grid_width(3, 32);
+    lay_out({
+        {mo, "mo", 0, 0, 420, 360},
+        {mo_name, "mo_name", 60, 8, 150, 22, "name", 8, 11},
+        {mo_size, "mo_size", 60, 36, 60, 22, "size", 8, 39},
+        {mo_height, "mo_height", 60, 64, 60, 22, "height", 8, 67},
+        {mo_form, "mo_form", 60, 92, 100, 22, "form", 8, 95},
+        {mo_hp, "mo_hp", 60, 120, 60, 22, "HP", 8, 123},
+        {otitle, "otitle", 8, 152, 210, 124},
+        {mo_floating, "mo_floating", 240, 8, 150, 20},
+        {mo_chest, "mo_chest", 240, 32, 150, 20},
+        {mo_door, "mo_door", 240, 56, 150, 20},
+        {mo_locked, "mo_locked", 240, 80, 150, 20},
+        {mo_closed, "mo_closed", 240, 104, 150, 20},
+        {mo_pass, "mo_pass", 240, 128, 150, 20},
+        {mo_vis, "mo_vis", 240, 152, 150, 20},
+        {mo_trans, "mo_trans", 240, 176, 150, 20},
+        {mo_reciv, "mo_reciv", 240, 200, 150, 20},
+        {mo_transp, "mo_transp", 240, 224, 150, 20},
+        {Button1, "Button1", 240, 284, 80, 28},
+        {sg_o_items, "sg_o_items", 8, 8, grid_width, 136},
+        {Button2, "Button2", 138, 40, 40, 28},
+        {Button3, "Button3", 138, 80, 40, 28},
+        {pc_itres, "pc_itres", 188, 4, 150, 318},
+        {sg_pitems, "sg_pitems", 4, 4, grid_width, 276},
+        {sg_pres, "sg_pres", 4, 4, grid_width, 276},
+    });
+    mo_p1.name = "mo_p1";
+    mo_p2.name = "mo_p2";
+    pc_itres_items.name = "pc_itres_items";
+    pc_itres_res.name = "pc_itres_res";
+
+    kit::cell_grid(sg_o_items, 3, 32, 32);
+    kit::cell_grid(sg_pitems, 3, 32, 32);
+    kit::cell_grid(sg_pres, 3, 32, 32);
+    const TWorld& w = editor.world;
+    bind_pictures(sg_pitems, w.pitems, [](const Tpitem& i) { return i.image; }, [this](int e) {
+        sel_item_row = e;
+        sel_res_row = -1;
+    });
+    bind_pictures(sg_pres, w.presources, [](const Tpres& r) { return r.image_one; }, [this](int e) {
+        sel_res_row = e;
+        sel_item_row = -1;
+    });
+    sg_o_items.on_draw_cell = [this](int c, int r, kit::Rect rect, kit::GridDrawState) { sg_o_itemsDrawCell(c, r, rect); };
+    sg_o_items.on_select_cell = [this](int c, int r, bool&) { sg_o_itemsSelectCell(c, r); };
+    sg_o_items.on_mouse_down = [this](kit::MouseButton b, kit::ShiftState, int x, int y) { sg_o_itemsMouseDown(b, x, y); };
+
+    Button1.on_click = [this] { Button1Click(); };
+    Button2.on_click = [this] { Button2Click(); };
+    Button3.on_click = [this] { Button3Click(); };
+    on_create = [this] { FormCreate(); };
+    on_activate = [this] { FormActivate(); };
+    created();
+}
+
+void TForm2::FormCreate() {
+    kit::fill(mo_form, {"round", "square"});
+    sel_item_row = -1;
+    sel_entry = -1;
+}
+
+Tmapobject* TForm2::object() const {
+    std::vector<Tmapobject>& objects = editor.world.mapobjects;
+    const int o = editor.cur_placed_object;
+    return o >= 0 && static_cast<std::size_t>(o) < objects.size() ? &objects[static_cast<std::size_t>(o)] : nullptr;
+}
+
+void TForm2::refresh_for_editor() {
+    FormActivate();
+    sg_o_items.repaint();
+}
+
+void TForm2::size_contents_grid() {
+    const Tmapobject* o = object();
+    const int by_size = o ? rows_for_size(o->size) : 1;
+    const int by_entries = o ? static_cast<int>((o->contents.size() + 2) / 3) : 1;
+    sg_o_items.set_row_count(std::max(by_size, by_entries));
+}
+
+void TForm2::FormActivate() {
+    // A pick made on another object, or before things inside moved, names
+    // nothing the designer sees now.
+    sel_entry = -1;
+    sg_pitems.set_row_count(picture_rows(editor.world.pitems.size()));
+    sg_pres.set_row_count(picture_rows(editor.world.presources.size()));
+    size_contents_grid();
+    const Tmapobject* o = object();
+    const std::pair<kit::CheckBox*, bool> flags[] = {
+        {&mo_floating, o && o->floating}, {&mo_chest, o && o->chest},           {&mo_door, o && o->door},
+        {&mo_locked, o && o->locked},     {&mo_closed, o && o->closed},         {&mo_pass, o && o->passing},
+        {&mo_vis, o && o->visible},       {&mo_trans, o && o->transmitter},     {&mo_reciv, o && o->receiver},
+        {&mo_transp, o && o->transparent},
+    };
+    for (const auto& [box, on] : flags) box->set_checked(on);
+    mo_name.set_text(o ? o->name : "");
+    mo_size.set_text(o ? std::to_string(o->size) : "");
+    mo_height.set_text(o ? std::to_string(o->height) : "");
+    mo_form.set_item_index(o ? o->form : -1);
+    otitle.set_text(o ? o->title : "");
+    mo_hp.set_text(o ? std::to_string(o->hp) : "");
+    // Only a chest shows what lies inside it.
+    const bool chest = mo_chest.checked();
+    mo_p2.set_tab_visible(chest);
+    mo_p2.set_enabled(chest);
+    if (!chest && mo.active_page_index() == 1) mo.set_active_page_index(0);
+    sg_o_items.invalidate();
+}
+
+void TForm2::Button1Click() {
+    Tmapobject* o = object();
+    if (!o) return;
+    // Every number is read before anything is written.
+    const int32_t typed_size = convert_to_int(mo_size.text());
+    const int32_t height = convert_to_int(mo_height.text());
+    const int32_t hp = convert_to_int(mo_hp.text());
+    const int32_t size = std::clamp(typed_size, 0, max_size);
+    if (size != typed_size) mo_size.set_text(std::to_string(size));
+    o->size = size;
+    o->name = mo_name.text();
+    o->height = height;
+    // The form is always one of the list's; with none shown the stored one stays.
+    if (mo_form.item_index() >= 0) o->form = mo_form.item_index();
+    o->floating = mo_floating.checked();
+    o->chest = mo_chest.checked();
+    o->door = mo_door.checked();
+    o->locked = mo_locked.checked();
+    o->closed = mo_closed.checked();
+    o->passing = mo_pass.checked();
+    o->title = otitle.text();
+    o->visible = mo_vis.checked();
+    o->transmitter = mo_trans.checked();
+    o->receiver = mo_reciv.checked();
+    o->transparent = mo_transp.checked();
+    o->hp = hp;
+    size_contents_grid();
+}
+
+void TForm2::Button2Click() {
+    const Tmapobject* o = object();
+    if (!o || static_cast<int64_t>(o->contents.size()) >= capacity(o->size)) return;
+    TWorld& w = editor.world;
+    const Tplace place = o->place;
+    if (pc_itres.active_page_index() == 0) {
+        if (sel_item_row < 0 || static_cast<std::size_t>(sel_item_row) >= w.pitems.size()) return;
+        create_item(sel_item_row, -1, editor.cur_placed_object, w, place, slot::inventory);
+    } else {
+        if (sel_res_row < 0 || static_cast<std::size_t>(sel_res_row) >= w.presources.size()) return;
+        const int amount = modal().ask_quant();
+        create_resource(w, {.row = sel_res_row,
+                            .amount = amount,
+                            .object = editor.cur_placed_object,
+                            .place = place,
+                            .link = links::inventory});
+    }
+    size_contents_grid();
+    sg_o_items.repaint();
+}
+
+void TForm2::Button3Click() {
+    Tmapobject* o = object();
+    if (!o || sel_entry < 0 || static_cast<std::size_t>(sel_entry) >= o->contents.size()) return;
+    const Tinvitem e = o->contents[static_cast<std::size_t>(sel_entry)];
+    // Deleting the thing takes every entry naming it out of the lists; an
+    // entry naming no thing is taken out on its own.
+    if (names_a_thing(e)) delete_thing(e.kind, e.index, editor.world);
+    else delete_invitem(sel_entry, o->contents);
+    sel_entry = o->contents.empty() ? -1 : 0;
+    size_contents_grid();
+    sg_o_items.repaint();
+}
+
+void TForm2::sg_o_itemsDrawCell(int ACol, int ARow, kit::Rect Rect) {
+    const Tmapobject* o = object();
+    if (!o) return;
+    const int e = picture_entry(ACol, ARow, o->contents.size());
+    if (e < 0) return;
+    const Tinvitem& t = o->contents[static_cast<std::size_t>(e)];
+    if (!names_a_thing(t)) return;
+    Canvas& canvas = sg_o_items.canvas();
+    const tiarray& frames = editor.tile_frames;
+    if (t.kind == thing::item) {
+        if (const Bitmap* frame = tile_frame(frames, editor.world.items[static_cast<std::size_t>(t.index)].image))
+            canvas.draw(Rect.left, Rect.top, *frame);
+        return;
+    }
+    // A stack shows its one-piece picture at 1, its many-pieces picture above,
+    // always at the one-piece picture's size, and its amount.
+    const Tpres& r = editor.world.resources[static_cast<std::size_t>(t.index)];
+    const Bitmap* one = tile_frame(frames, r.image_one);
+    const Bitmap* picture = r.amount == 1 ? one : r.amount > 1 ? tile_frame(frames, r.image_many) : nullptr;
+    if (picture && canvas.image()) {
+        const Bitmap& size = one ? *one : *picture;
+        bit_blt(*canvas.image(), Rect.left, Rect.top, size.width(), size.height(), picture->image(), 0, 0);
+    }
+    canvas.brush_color = clWhite;
+    canvas.font_color = clBlack;
+    canvas.text_out(Rect.left + 10, Rect.top + 10, std::to_string(r.amount));
+}
+
+void TForm2::sg_o_itemsSelectCell(int ACol, int ARow) {
+    const Tmapobject* o = object();
+    const int e = o ? picture_entry(ACol, ARow, o->contents.size()) : -1;
+    if (e >= 0) sel_entry = e;
+}
+
+void TForm2::sg_o_itemsMouseDown(kit::MouseButton Button, int X, int Y) {
+    if (Button != kit::MouseButton::right) return;
+    const Tmapobject* o = object();
+    if (!o) return;
+    const kit::GridCoord cell = sg_o_items.mouse_to_cell(X, Y);
+    const int e = picture_entry(cell.col, cell.row, o->contents.size());
+    if (e < 0) return;
+    const Tinvitem t = o->contents[static_cast<std::size_t>(e)];
+    if (!names_a_thing(t)) return;
+    if (t.kind == thing::item) {
+        editor.cur_placed_item = t.index;
+        set_enabled(false);
+        editor.Form3->show();
+        editor.item_dlg_opener = opener::object_dialog;
+    } else {
+        editor.cur_placed_res = t.index;
+        set_enabled(false);
+        editor.Form9->show();
+        editor.res_dlg_opener = opener::object_dialog;
+    }
+}

@@ -258,6 +258,24 @@ TEST_F(ControlsFixture, HiddenTabKeepsPageIndexes) {
     EXPECT_EQ(p3.caption(), "Craft");
 }
 
+// A read-only edit keeps what code wrote into it, whatever the user types.
+TEST_F(ControlsFixture, ReadOnlyEditTakesNoTyping) {
+    Edit edit(w, "25");
+    edit.set_bounds(0, 0, 80, 24);
+    edit.on_change = count();
+    edit.set_read_only(true);
+    shown();
+    user::type_text(edit, "999");
+    EXPECT_EQ(edit.text(), "25");
+    EXPECT_EQ(events, 0);
+    edit.set_text("30");
+    EXPECT_EQ(edit.text(), "30");
+    edit.set_read_only(false);
+    user::type_text(edit, "7");
+    EXPECT_EQ(edit.text(), "7");
+    EXPECT_EQ(events, 1);
+}
+
 TEST_F(ControlsFixture, LabelAndMemoLineBreaks) {
     Label label(w, "a\rb\nc\r\nd\te");
     auto* q = static_cast<QLabel*>(label.widget());

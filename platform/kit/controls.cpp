@@ -124,6 +124,7 @@ Edit::Edit(Control& parent, const std::string& text) : Control(&parent, new QLin
 
 std::string Edit::text() const { return model(as<QLineEdit>(widget_)->text()); }
 void Edit::set_text(const std::string& text) { as<QLineEdit>(widget_)->setText(qt(text)); }
+void Edit::set_read_only(bool read_only) { as<QLineEdit>(widget_)->setReadOnly(read_only); }
 
 // ---------------------------------------------------------------- Memo
 

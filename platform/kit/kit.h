@@ -258,6 +258,8 @@ public:
     explicit Edit(Control& parent, const std::string& text = "");
     std::string text() const;
     void set_text(const std::string& text);
+    // A read-only edit shows its text and takes no typing (code may still set it).
+    void set_read_only(bool read_only);
     std::function<void()> on_change;
 };
 
