@@ -1,7 +1,12 @@
 #pragma once
 // The resources page: the resource catalogue, the form of one resource
-// template, its pictures, its allowed children and its filling.
+// template, its pictures, its allowed children and its filling; and the
+// resource pickers of the items and resources pages.
+#include "model/init.h"
 #include "platform/kit/kit.h"
+
+#include <string>
+#include <vector>
 
 class TForm1;
 
@@ -11,8 +16,31 @@ public:
     void start();
     void shown();
 
+    // A click on the picture for one piece / for many pieces: the current tile
+    // becomes that picture.
+    void ipres1Click();
+    void ipres2Click();
+    // Picking catalogue entry e loads its fields and pictures into the form.
+    void sg_presourcesSelectCell(int e);
+    void Button13Click();  // ADD
+    void Button15Click();  // "<- EDIT"
+    void Button25Click();  // "INV": the default contents dialog
+    void Button20Click();  // AMMO "ADD"
+    void Button21Click();  // AMMO "DELETE"
+    // Lists the names of the allowed children (res_children).
+    void update_rchildren_list();
     // Refills the resource pickers of the items and resources pages.
     void update_ress_cb();
+
+    // The catalogue row the chosen entry of a resource picker stands for, -1
+    // when nothing is chosen, the entry is "empty" or the row names no template.
+    static int picked_row(const kit::ComboBox& picker);
+    // Fills a list box with the names of resource rows, one line each; a row
+    // that names no template gives an empty line.
+    static void list_names(kit::ListBox& list, const tintarray& rows);
+    // The rows of a buffer that still name a template: a buffer kept across an
+    // Open may hold rows the world no longer has, which no record may take.
+    static tintarray existing_rows(const tintarray& rows);
 
     TForm1& form;
     kit::TabSheet resources_page;
@@ -34,4 +62,28 @@ public:
     kit::Button Button21{resources_page, "DELETE"};
     kit::ComboBox cbexpress3{resources_page};
     kit::StringGrid sg_presources{resources_page};
+
+private:
+    // The form's values, converted and checked before anything is written.
+    struct Fields {
+        std::string name, title;
+        int32_t kind, weight, value, power;
+    };
+    Fields read_fields() const;
+    // Both pictures name tiles; otherwise says so and gives false.
+    bool pictures_picked() const;
+    // A vial gets no contents and the filling chosen in cbexpress3, when that
+    // is a liquid or a mixture; other kinds keep theirs.
+    void fill_vial(Tpres& res) const;
+    void draw_pictures();
+
+    // What the pickers were last filled from, row by row: a refill that finds
+    // only new rows at the end appends them instead of refilling everything.
+    struct PickerSource {
+        int32_t kind, image;
+        std::string name;
+        bool operator==(const PickerSource&) const = default;
+    };
+    std::vector<PickerSource> picker_source_;
+    void add_to_pickers(int row, const PickerSource& source);
 };
