@@ -23,11 +23,11 @@ void show_picture(kit::Image& image, int64_t frame) {
 ResourcesPage::ResourcesPage(TForm1& form) : form(form), resources_page(form.PC, "resources") {
     resources_page.name = "resources_page";
     form.lay_out({
-        {epresname, "epresname", 100, 8, 150, 22, "name", 8, 12},
-        {cbprestype, "cbprestype", 100, 36, 150, 22, "type", 8, 40},
-        {epresvalue, "epresvalue", 100, 64, 70, 22, "value", 8, 68},
-        {epresweight, "epresweight", 100, 92, 70, 22, "weight", 8, 96},
-        {eprespower, "eprespower", 100, 120, 70, 22, "power/volume", 8, 124},
+        {epresname, "epresname", 108, 8, 142, 22, "name", 8, 12},
+        {cbprestype, "cbprestype", 108, 36, 142, 22, "type", 8, 40},
+        {epresvalue, "epresvalue", 108, 64, 70, 22, "value", 8, 68},
+        {epresweight, "epresweight", 108, 92, 70, 22, "weight", 8, 96},
+        {eprespower, "eprespower", 108, 120, 70, 22, "power/volume", 8, 124},
         {mprestitle, "mprestitle", 8, 168, 242, 80, "title", 8, 152},
         {ipres1, "ipres1", 270, 24, 32, 32, "one", 270, 8},
         {ipres2, "ipres2", 320, 24, 32, 32, "many", 320, 8},
@@ -315,4 +315,8 @@ void ResourcesPage::update_ress_cb() {
     picker_source_ = std::move(source);
     for (const auto& [combo, list] : pickers)
         if (combo->count() > 0) combo->set_item_index(0);
+    // The allowed lists name resources too: after an Open or a rename they show
+    // the names the catalogue has now.
+    update_rchildren_list();
+    form.items->update_ichildren_list();
 }

@@ -29,7 +29,8 @@ public:
     void Button21Click();  // AMMO "DELETE"
     // Lists the names of the allowed children (res_children).
     void update_rchildren_list();
-    // Refills the resource pickers of the items and resources pages.
+    // Refills the resource pickers of the items and resources pages and the
+    // names in their allowed lists.
     void update_ress_cb();
 
     // The catalogue row the chosen entry of a resource picker stands for, -1

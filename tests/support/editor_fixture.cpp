@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 
 TColor EditorFixture::frame_color(int k) { return make_color(40 + 5 * k, 220 - 5 * k, 60 + 4 * k); }
 
@@ -33,6 +34,24 @@ std::string EditorFixture::read_file(const std::string& path) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll().toStdString();
+}
+
+std::vector<std::string> EditorFixture::overlaps(const kit::Control& container) {
+    std::vector<QWidget*> shown;
+    for (QObject* child : container.container()->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) shown.push_back(w);
+    const auto name = [](QWidget* w) {
+        if (auto* label = qobject_cast<QLabel*>(w)) return "\"" + label->text().toStdString() + "\"";
+        const QRect r = w->geometry();
+        return std::string(w->metaObject()->className()) + " at " + std::to_string(r.x()) + ", " +
+               std::to_string(r.y());
+    };
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        for (std::size_t j = i + 1; j < shown.size(); ++j)
+            if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                out.push_back(name(shown[i]) + " / " + name(shown[j]));
+    return out;
 }
 
 void EditorFixture::SetUp() {

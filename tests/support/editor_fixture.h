@@ -18,6 +18,7 @@
 #include <QString>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 class EditorFixture : public ::testing::Test {
 public:
@@ -31,6 +32,11 @@ public:
     static void write_strip(const std::string& folder, const std::string& name, int count, int size = 32,
                             int first = 0);
     static std::string read_file(const std::string& path);
+    // The pairs of visible controls and captions placed directly on container
+    // whose boxes overlap (a caption covered by a field is cut off), as
+    // "<first> / <second>" (a caption by its text, a control by its kind and
+    // place); empty when none do.
+    static std::vector<std::string> overlaps(const kit::Control& container);
 
 protected:
     // Enters the folder; unless start_at_set_up is cleared, writes the tiles and starts.
