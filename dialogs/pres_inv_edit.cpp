@@ -26,7 +26,8 @@ bool may_add(int row, const tintarray& children, const tintarray& contents, int3
         modal().message(kind_message);
         return false;
     }
-    const int32_t capacity = str_to_int(capacity_text ? capacity_text() : std::string());
+    // Read as the secondary windows read numbers: an empty text is no number either.
+    const int32_t capacity = convert_to_int(capacity_text ? capacity_text() : std::string());
     if (static_cast<int64_t>(contents.size()) >= capacity) {
         modal().message("overload");
         return false;
