@@ -17,6 +17,18 @@ uint16_t to_u16(const kit::Edit& edit) {
     return static_cast<uint16_t>(v);
 }
 
+// The 32-bit numbers of an item and the fields that show them, in design order.
+const std::pair<kit::Edit ItemsPage::*, int32_t Tpitem::*> number_fields[] = {
+    {&ItemsPage::e_pitem_HP, &Tpitem::hp},        {&ItemsPage::e_pitem_weight, &Tpitem::weight},
+    {&ItemsPage::e_pitem_value, &Tpitem::value},  {&ItemsPage::e_pitem_arm1, &Tpitem::arm1},
+    {&ItemsPage::e_pitem_arm2, &Tpitem::arm2},    {&ItemsPage::e_pitem_arm3, &Tpitem::arm3},
+    {&ItemsPage::e_pitem_dem1, &Tpitem::dem1},    {&ItemsPage::e_pitem_dem2, &Tpitem::dem2},
+    {&ItemsPage::e_pitem_dem3, &Tpitem::dem3},    {&ItemsPage::e_pitem_a, &Tpitem::a},
+    {&ItemsPage::e_pitem_b, &Tpitem::b},          {&ItemsPage::e_pitem_c, &Tpitem::c},
+    {&ItemsPage::e_pitem_attak, &Tpitem::attack}, {&ItemsPage::e_pitem_defence, &Tpitem::defence},
+    {&ItemsPage::e_pitem_block, &Tpitem::block},  {&ItemsPage::e_pitem_cover, &Tpitem::cover},
+    {&ItemsPage::e_pitem_skov, &Tpitem::skov},    {&ItemsPage::e_pitem_penalty, &Tpitem::penalty}};
+
 // Whether a resource row is in the allowed list and still names a template.
 bool allowed(int32_t row) { return int_array_find(row, editor.item_children) >= 0 && resource_template(row); }
 
@@ -104,15 +116,8 @@ void ItemsPage::sg_pitemsSelectCell(int e) {
     cb_pitem_class.set_item_index(item.item_class);  // a class outside the list shows none
     e_pitem_name.set_text(item.name);
     m_pitem_title.set_text(item.title);
-    const std::pair<kit::Edit*, int32_t> numbers[] = {
-        {&e_pitem_HP, item.hp},          {&e_pitem_weight, item.weight},   {&e_pitem_value, item.value},
-        {&e_pitem_arm1, item.arm1},      {&e_pitem_arm2, item.arm2},       {&e_pitem_arm3, item.arm3},
-        {&e_pitem_dem1, item.dem1},      {&e_pitem_dem2, item.dem2},       {&e_pitem_dem3, item.dem3},
-        {&e_pitem_a, item.a},            {&e_pitem_b, item.b},             {&e_pitem_c, item.c},
-        {&e_pitem_attak, item.attack},   {&e_pitem_defence, item.defence}, {&e_pitem_block, item.block},
-        {&e_pitem_cover, item.cover},    {&e_pitem_skov, item.skov},       {&e_pitem_penalty, item.penalty},
-        {&e_pitem_hands, item.hands}};
-    for (const auto& [edit, value] : numbers) edit->set_text(std::to_string(value));
+    for (const auto& [edit, field] : number_fields) (this->*edit).set_text(std::to_string(item.*field));
+    e_pitem_hands.set_text(std::to_string(item.hands));
     // The item's picture becomes the current tile; one that names no tile leaves the picture blank.
     editor.cur_tile = item.image;
     ipitem.draw(0, 0, editor.blank_bitmap32);
@@ -125,14 +130,7 @@ void ItemsPage::read_fields(Tpitem& item) const {
     item.item_class = item_class;
     item.name = e_pitem_name.text();
     item.title = m_pitem_title.text();
-    const std::pair<const kit::Edit*, int32_t*> numbers[] = {
-        {&e_pitem_HP, &item.hp},          {&e_pitem_weight, &item.weight},   {&e_pitem_value, &item.value},
-        {&e_pitem_arm1, &item.arm1},      {&e_pitem_arm2, &item.arm2},       {&e_pitem_arm3, &item.arm3},
-        {&e_pitem_dem1, &item.dem1},      {&e_pitem_dem2, &item.dem2},       {&e_pitem_dem3, &item.dem3},
-        {&e_pitem_a, &item.a},            {&e_pitem_b, &item.b},             {&e_pitem_c, &item.c},
-        {&e_pitem_attak, &item.attack},   {&e_pitem_defence, &item.defence}, {&e_pitem_block, &item.block},
-        {&e_pitem_cover, &item.cover},    {&e_pitem_skov, &item.skov},       {&e_pitem_penalty, &item.penalty}};
-    for (const auto& [edit, field] : numbers) *field = str_to_int(edit->text());
+    for (const auto& [edit, field] : number_fields) item.*field = str_to_int((this->*edit).text());
     item.hands = to_u16(e_pitem_hands);
 }
 
@@ -211,19 +209,11 @@ void ItemsPage::Button18Click() {
         modal().message("ammo clips and cells only");
         return;
     }
-    if (int_array_find(row, editor.item_children) >= 0) {
-        modal().message("already exists");
-        return;
-    }
-    int_array_append(row, editor.item_children);
-    update_ichildren_list();
+    if (ResourcesPage::add_child(row, editor.item_children)) update_ichildren_list();
 }
 
 void ItemsPage::Button19Click() {
-    const int line = lb_pitem_children.item_index();
-    if (line < 0 || line >= static_cast<int>(editor.item_children.size())) return;
-    int_array_delete(line, editor.item_children);
-    update_ichildren_list();
+    if (ResourcesPage::remove_child(lb_pitem_children, editor.item_children)) update_ichildren_list();
 }
 
 void ItemsPage::update_ichildren_list() { ResourcesPage::list_names(lb_pitem_children, editor.item_children); }

@@ -136,18 +136,27 @@ void ResourcesPage::sg_presourcesSelectCell(int e) {
     }
 }
 
-ResourcesPage::Fields ResourcesPage::read_fields() const {
-    Fields f;
-    f.name = epresname.text();
-    f.title = mprestitle.text();
-    f.kind = cbprestype.item_index();
-    f.weight = str_to_int(epresweight.text());
-    f.value = str_to_int(epresvalue.text());
-    f.power = str_to_int(eprespower.text());
-    if (f.kind < 0) throw EditorError("Select the type!");
+void ResourcesPage::write_fields(Tpres& res, int32_t row) const {
+    const int32_t kind = cbprestype.item_index();
+    const int32_t weight = str_to_int(epresweight.text());
+    const int32_t value = str_to_int(epresvalue.text());
+    const int32_t power = str_to_int(eprespower.text());
+    if (kind < 0) throw EditorError("Select the type!");
     // The power is the number of contents a template keeps; below 0 it names no length.
-    if (f.power < 0) throw EditorError("A resource's power/volume must not be negative");
-    return f;
+    if (power < 0) throw EditorError("A resource's power/volume must not be negative");
+    res.row = row;
+    res.image_one = editor.res_image_one;
+    res.image_many = editor.res_image_many;
+    res.name = epresname.text();
+    res.title = mprestitle.text();
+    res.kind = kind;
+    res.weight = weight;
+    res.value = value;
+    res.power = power;
+    res.amount = 1;
+    res.children = existing_rows(editor.res_children);
+    res.holder_item = -1;
+    res.holder_resource = -1;
 }
 
 void ResourcesPage::fill_vial(Tpres& res) const {
@@ -160,34 +169,18 @@ void ResourcesPage::fill_vial(Tpres& res) const {
 
 void ResourcesPage::Button13Click() {
     if (!pictures_picked()) return;
-    const Fields f = read_fields();
+    Tpres res;
+    res.filling.index = -1;
+    write_fields(res, static_cast<int32_t>(editor.world.presources.size()));
 
     // The default contents: only allowed rows, in the order composed, at most
     // "power" of them; without allowed rows none.
-    tintarray contents;
-    const tintarray children = existing_rows(editor.res_children);
-    if (!children.empty()) {
+    if (!res.children.empty()) {
         for (const int32_t v : existing_rows(editor.res_contents))
-            if (int_array_find(v, children) >= 0) contents.push_back(v);
-        if (static_cast<int64_t>(contents.size()) > f.power) contents.resize(static_cast<std::size_t>(f.power));
+            if (int_array_find(v, res.children) >= 0) res.contents.push_back(v);
+        if (static_cast<int64_t>(res.contents.size()) > res.power)
+            res.contents.resize(static_cast<std::size_t>(res.power));
     }
-
-    Tpres res;
-    res.row = static_cast<int32_t>(editor.world.presources.size());
-    res.image_one = editor.res_image_one;
-    res.image_many = editor.res_image_many;
-    res.name = f.name;
-    res.title = f.title;
-    res.kind = f.kind;
-    res.weight = f.weight;
-    res.value = f.value;
-    res.power = f.power;
-    res.amount = 1;
-    res.children = children;
-    res.contents = std::move(contents);
-    res.holder_item = -1;
-    res.holder_resource = -1;
-    res.filling.index = -1;
     fill_vial(res);
     editor.world.presources.push_back(std::move(res));
 
@@ -198,23 +191,12 @@ void ResourcesPage::Button13Click() {
 void ResourcesPage::Button15Click() {
     if (!resource_template(editor.cur_resource)) return;
     if (!pictures_picked()) return;
-    const Fields f = read_fields();
-
     Tpres& res = editor.world.presources[static_cast<std::size_t>(editor.cur_resource)];
-    res.row = editor.cur_resource;
-    res.name = f.name;
-    res.title = f.title;
-    res.kind = f.kind;
-    res.weight = f.weight;
-    res.value = f.value;
-    res.power = f.power;
-    res.amount = 1;
-    res.children = existing_rows(editor.res_children);
-    res.holder_item = -1;
-    res.holder_resource = -1;
-    res.image_one = editor.res_image_one;
-    res.image_many = editor.res_image_many;
-    fill_vial(res);
+    // Its contents stay, but for a vial, which holds only its filling.
+    Tpres edited = res;
+    write_fields(edited, editor.cur_resource);
+    fill_vial(edited);
+    res = std::move(edited);
 
     // The grids and the pickers show the new name, picture and kind at once.
     sg_presources.refresh();
@@ -237,19 +219,27 @@ void ResourcesPage::Button20Click() {
     const int row = picked_row(cbexpress);
     const Tpres* res = resource_template(row);
     if (!res || res->kind != resource_kind::ammo) return;
-    if (int_array_find(row, editor.res_children) >= 0) {
-        modal().message("already exists");
-        return;
-    }
-    int_array_append(row, editor.res_children);
-    update_rchildren_list();
+    if (add_child(row, editor.res_children)) update_rchildren_list();
 }
 
 void ResourcesPage::Button21Click() {
-    const int line = lbpreschidren.item_index();
-    if (line < 0 || line >= static_cast<int>(editor.res_children.size())) return;
-    int_array_delete(line, editor.res_children);
-    update_rchildren_list();
+    if (remove_child(lbpreschidren, editor.res_children)) update_rchildren_list();
+}
+
+bool ResourcesPage::add_child(int row, tintarray& children) {
+    if (int_array_find(row, children) >= 0) {
+        modal().message("already exists");
+        return false;
+    }
+    int_array_append(row, children);
+    return true;
+}
+
+bool ResourcesPage::remove_child(const kit::ListBox& list, tintarray& children) {
+    const int line = list.item_index();
+    if (line < 0 || line >= static_cast<int>(children.size())) return false;
+    int_array_delete(line, children);
+    return true;
 }
 
 void ResourcesPage::update_rchildren_list() { list_names(lbpreschidren, editor.res_children); }

@@ -36,6 +36,11 @@ public:
     // The catalogue row the chosen entry of a resource picker stands for, -1
     // when nothing is chosen, the entry is "empty" or the row names no template.
     static int picked_row(const kit::ComboBox& picker);
+    // The allowed lists of both pages: a row is added once ("already exists"
+    // otherwise); the line chosen in the list box is removed. True when the
+    // list changed.
+    static bool add_child(int row, tintarray& children);
+    static bool remove_child(const kit::ListBox& list, tintarray& children);
     // Fills a list box with the names of resource rows, one line each; a row
     // that names no template gives an empty line.
     static void list_names(kit::ListBox& list, const tintarray& rows);
@@ -65,12 +70,10 @@ public:
     kit::StringGrid sg_presources{resources_page};
 
 private:
-    // The form's values, converted and checked before anything is written.
-    struct Fields {
-        std::string name, title;
-        int32_t kind, weight, value, power;
-    };
-    Fields read_fields() const;
+    // Writes the form's fields, the picked pictures and the allowed children
+    // into res as catalogue row `row`; every field is converted and checked
+    // before anything is written. Contents and filling are not among them.
+    void write_fields(Tpres& res, int32_t row) const;
     // Both pictures name tiles; otherwise says so and gives false.
     bool pictures_picked() const;
     // A vial gets no contents and the filling chosen in cbexpress3, when that

@@ -17,17 +17,6 @@ using kit::user::type_text;
 class PitemInvEdit : public EditorFixture {
 protected:
     TForm6& dialog() { return EditorFixture::dialog<TForm6>(editor.Form6); }
-    // Resource templates of the given kinds, rows 0, 1, ..., picture 10 + row.
-    void put_resources(std::initializer_list<int32_t> kinds) {
-        for (int32_t k : kinds) {
-            Tpres r;
-            r.name = "r" + std::to_string(editor.world.presources.size());
-            r.kind = k;
-            r.image_one = static_cast<int32_t>(10 + editor.world.presources.size());
-            editor.world.presources.push_back(r);
-        }
-        form().setgrids();
-    }
     // Opens the dialog from the items page with load typed in "load".
     void open_with_load(const std::string& load) {
         kit::user::pick_page(form().PC, page::items);

@@ -14,17 +14,6 @@ using kit::user::type_text;
 class PresInvEdit : public EditorFixture {
 protected:
     TForm7& dialog() { return EditorFixture::dialog<TForm7>(editor.Form7); }
-    // Resource templates of the given kinds, rows 0, 1, ..., picture 10 + row.
-    void put_resources(std::initializer_list<int32_t> kinds) {
-        for (int32_t k : kinds) {
-            Tpres r;
-            r.name = "r" + std::to_string(editor.world.presources.size());
-            r.kind = k;
-            r.image_one = static_cast<int32_t>(10 + editor.world.presources.size());
-            editor.world.presources.push_back(r);
-        }
-        form().setgrids();
-    }
     // Opens the dialog from the resources page with power typed in "power/volume".
     void open_with_power(const std::string& power) {
         kit::user::pick_page(form().PC, page::resources);
@@ -32,11 +21,6 @@ protected:
         click(resources().Button25);
         ASSERT_TRUE(dialog().visible());
         ASSERT_FALSE(form().enabled());
-    }
-    TColor cell_colour(kit::StringGrid& grid, int e) {
-        grid.refresh();
-        const kit::Rect r = grid.cell_rect(e % 3, e / 3);
-        return grid.canvas().pixel(r.left + 4, r.top + 4);
     }
 };
 

@@ -2,8 +2,9 @@
 // palette, ADD and "<- EDIT" with every field checked first, the default
 // contents and clip built from the buffers, the allowed ammunition, and
 // buffers kept across an Open of a smaller world.
-#include "dialogs/pitem_inv_edit.h"
 #include "mainwindow/page_items.h"
+
+#include "dialogs/pitem_inv_edit.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_resources.h"
 #include "tests/support/editor_fixture.h"
@@ -24,31 +25,18 @@ protected:
     }
     ItemsPage& page() { return items(); }
 
-    void pick_tile(int n) { press_cell(form().sg_tiles, n % 3, n / 3); }
     void add(const std::string& name, int item_class, const std::string& load) {
         type_text(page().e_pitem_name, name);
         pick(page().cb_pitem_class, item_class);
         type_text(page().e_pitem_load, load);
         click(page().Button10);
     }
-    // Resource templates put straight into the catalogue, the pickers refilled.
-    void put_resources(std::initializer_list<std::pair<const char*, int32_t>> list) {
-        for (const auto& [name, kind] : list) {
-            Tpres r;
-            r.name = name;
-            r.kind = kind;
-            r.image_one = static_cast<int32_t>(10 + editor.world.presources.size());
-            r.filling.index = -1;
-            editor.world.presources.push_back(r);
-        }
-        form().setgrids();
-    }
     TColor picture() { return page().ipitem.picture().pixel(5, 5); }
 };
 
 TEST_F(ItemsPageTest, CaptionsAreNotCoveredByTheirFields) {
     for (kit::Control* c : std::initializer_list<kit::Control*>{&page().items, &page().gb_pitem_bow,
-                                                                 &page().gb_pitem_fight, &page().gb_pitem_armour})
+                                                                &page().gb_pitem_fight, &page().gb_pitem_armour})
         EXPECT_EQ(overlaps(*c), std::vector<std::string>{}) << c->name;
 }
 
@@ -56,12 +44,12 @@ TEST_F(ItemsPageTest, AddTakesEveryFieldAndThePicture) {
     pick_tile(7);
     EXPECT_EQ(picture(), frame_color(7));
     const std::pair<kit::Edit*, const char*> typed[] = {
-        {&page().e_pitem_HP, "1"},      {&page().e_pitem_weight, "2"},   {&page().e_pitem_value, "3"},
-        {&page().e_pitem_arm1, "4"},    {&page().e_pitem_arm2, "5"},     {&page().e_pitem_arm3, "6"},
-        {&page().e_pitem_dem1, "7"},    {&page().e_pitem_dem2, "8"},     {&page().e_pitem_dem3, "9"},
-        {&page().e_pitem_a, "10"},      {&page().e_pitem_b, "11"},       {&page().e_pitem_c, "12"},
-        {&page().e_pitem_attak, "13"},  {&page().e_pitem_defence, "14"}, {&page().e_pitem_block, "15"},
-        {&page().e_pitem_cover, "16"},  {&page().e_pitem_skov, "17"},    {&page().e_pitem_penalty, "18"},
+        {&page().e_pitem_HP, "1"},        {&page().e_pitem_weight, "2"},   {&page().e_pitem_value, "3"},
+        {&page().e_pitem_arm1, "4"},      {&page().e_pitem_arm2, "5"},     {&page().e_pitem_arm3, "6"},
+        {&page().e_pitem_dem1, "7"},      {&page().e_pitem_dem2, "8"},     {&page().e_pitem_dem3, "9"},
+        {&page().e_pitem_a, "10"},        {&page().e_pitem_b, "11"},       {&page().e_pitem_c, "12"},
+        {&page().e_pitem_attak, "13"},    {&page().e_pitem_defence, "14"}, {&page().e_pitem_block, "15"},
+        {&page().e_pitem_cover, "16"},    {&page().e_pitem_skov, "17"},    {&page().e_pitem_penalty, "18"},
         {&page().e_pitem_hands, "65535"}, {&page().e_pitem_volume, "99"}};
     for (const auto& [edit, text] : typed) type_text(*edit, text);
     type_text(page().m_pitem_title, "sharp");
@@ -95,7 +83,7 @@ TEST_F(ItemsPageTest, AddTakesEveryFieldAndThePicture) {
 // The contents of a new item: the composed rows that are allowed, at most
 // "load" of them; a revolver gets one entry per chamber, -1 when empty.
 TEST_F(ItemsPageTest, ContentsAreTheAllowedRowsOnePerChamberForARevolver) {
-    put_resources({{"r0", resource_kind::ammo}, {"r1", resource_kind::ammo}, {"r2", resource_kind::ammo}});
+    put_resources({resource_kind::ammo, resource_kind::ammo, resource_kind::ammo});
     struct Case {
         int item_class;
         const char* load;
@@ -126,7 +114,7 @@ TEST_F(ItemsPageTest, ContentsAreTheAllowedRowsOnePerChamberForARevolver) {
 }
 
 TEST_F(ItemsPageTest, AClipNoLongerAllowedIsDroppedAtAdd) {
-    put_resources({{"bullet", resource_kind::ammo}, {"clip9", resource_kind::clip}});
+    put_resources({resource_kind::ammo, resource_kind::clip});
     editor.item_children = {0, 1};
     editor.item_ammo = 1;
     add("gun", 0, "1");
@@ -248,15 +236,14 @@ TEST_F(ItemsPageTest, SelectingShowsTheItemAndEditKeepsLoadAndLists) {
 
 TEST_F(ItemsPageTest, TheAllowedListTakesAmmunitionClipsAndCellsOnce) {
     click(page().Button18);  // an empty picker
-    put_resources({{"bullet", resource_kind::ammo}, {"gold", 0}, {"clip9", resource_kind::clip},
-                   {"battery", resource_kind::cell}});
+    put_resources({resource_kind::ammo, 0, resource_kind::clip, resource_kind::cell});
     ASSERT_EQ(page().cbexpress2.count(), 3);
     for (int i : {2, 0, 1, 0}) {
         pick(page().cbexpress2, i);
         click(page().Button18);
     }
     EXPECT_EQ(editor.item_children, (tintarray{3, 0, 2}));
-    EXPECT_EQ(page().lb_pitem_children.items(), (std::vector<std::string>{"battery", "bullet", "clip9"}));
+    EXPECT_EQ(page().lb_pitem_children.items(), (std::vector<std::string>{"r3", "r0", "r2"}));
     EXPECT_EQ(modal_->messages, std::vector<std::string>{"already exists"});
     // The picker keeps an entry made another kind until it is refilled.
     editor.world.presources[0].kind = 0;
@@ -270,15 +257,15 @@ TEST_F(ItemsPageTest, TheAllowedListTakesAmmunitionClipsAndCellsOnce) {
 // The allowed list and the contents dialog after an Open of a smaller world.
 TEST_F(ItemsPageTest, RowsBeyondASmallerOpenedWorldShowNothingAndAreNotTaken) {
     const std::string small = dir_.file("small.wld");
-    put_resources({{"bullet", resource_kind::ammo}});
+    put_resources({resource_kind::ammo});
     save_as(small);
-    put_resources({{"shell", resource_kind::ammo}, {"clip9", resource_kind::clip}});
+    put_resources({resource_kind::ammo, resource_kind::clip});
     editor.item_children = {0, 1, 2};
     editor.item_contents = {1, 0};
     editor.item_ammo = 2;
     open(small);
     ASSERT_TRUE(modal_->errors.empty());
-    EXPECT_EQ(page().lb_pitem_children.items(), (std::vector<std::string>{"bullet", "", ""}));
+    EXPECT_EQ(page().lb_pitem_children.items(), (std::vector<std::string>{"r0", "", ""}));
 
     type_text(page().e_pitem_load, "5");
     click(page().Button24);

@@ -2,10 +2,11 @@
 // tile palette, ADD and "<- EDIT" with every field checked first, the allowed
 // children, the filling of a vial, the pickers every page takes resources
 // from, and buffers kept across an Open of a smaller world.
+#include "mainwindow/page_resources.h"
+
 #include "dialogs/pres_inv_edit.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_map.h"
-#include "mainwindow/page_resources.h"
 #include "tests/support/editor_fixture.h"
 #include "worldfile/worldfile.h"
 
@@ -25,7 +26,6 @@ protected:
     }
     ResourcesPage& page() { return resources(); }
 
-    void pick_tile(int n) { press_cell(form().sg_tiles, n % 3, n / 3); }
     void pick_pictures(int one, int many) {
         pick_tile(one);
         click(page().ipres1);
@@ -58,11 +58,6 @@ protected:
         std::vector<std::pair<std::string, int>> out;
         for (int i = 0; i < picker.count(); ++i) out.emplace_back(picker.item(i), picker.item_data(i));
         return out;
-    }
-    TColor cell_colour(kit::StringGrid& grid, int e) {
-        grid.refresh();
-        const kit::Rect r = grid.cell_rect(e % 3, e / 3);
-        return grid.canvas().pixel(r.left + 4, r.top + 4);
     }
 };
 
@@ -143,7 +138,7 @@ TEST_F(ResourcesPageTest, ContentsAreTheAllowedRowsCutToThePower) {
         int32_t filling;
     };
     const Case cases[] = {
-        {{}, {0, 1}, "5", 8, 0, {}, -1},                    // nothing allowed: no contents
+        {{}, {0, 1}, "5", 8, 0, {}, -1},                      // nothing allowed: no contents
         {{0, 2}, {0, 1, 2, 0, 2}, "3", 8, 0, {0, 2, 0}, -1},  // 1 dropped first, then cut to 3
         {{0, 2}, {2, 0}, "5", 8, 0, {2, 0}, -1},
         {{0}, {0, 0}, "0", 8, 0, {}, -1},
@@ -345,8 +340,8 @@ TEST_F(ResourcesPageTest, RowsBeyondASmallerOpenedWorldShowNothingAndAreNotTaken
 // Adding appends to the pickers; any other change refills them; either way
 // they list what a full refill lists.
 TEST_F(ResourcesPageTest, PickersListTheCatalogueByKind) {
-    const int kinds[] = {resource_kind::ammo,   resource_kind::clip, 0, resource_kind::cell,
-                         resource_kind::liquid, resource_kind::vial, resource_kind::mixture};
+    const int kinds[] = {resource_kind::ammo, resource_kind::clip,   0, resource_kind::cell, resource_kind::liquid,
+                         resource_kind::vial, resource_kind::mixture};
     pick_pictures(1, 2);
     for (int k : kinds) add("r" + std::to_string(k), k);
     const Entries ammo{{"r7", 0}, {"r8", 1}, {"r9", 3}};

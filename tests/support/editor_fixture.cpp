@@ -74,6 +74,27 @@ void EditorFixture::start() {
     kit::user::process_events();
 }
 
+void EditorFixture::pick_tile(int n) { kit::user::press_cell(form().sg_tiles, n % 3, n / 3); }
+
+void EditorFixture::put_resources(std::initializer_list<int32_t> kinds) {
+    for (const int32_t k : kinds) {
+        const auto row = static_cast<int32_t>(editor.world.presources.size());
+        Tpres r;
+        r.name = "r" + std::to_string(row);
+        r.kind = k;
+        r.image_one = 10 + row;
+        r.filling.index = -1;
+        editor.world.presources.push_back(r);
+    }
+    form().setgrids();
+}
+
+TColor EditorFixture::cell_colour(kit::StringGrid& grid, int e) {
+    grid.refresh();
+    const kit::Rect r = grid.cell_rect(e % 3, e / 3);
+    return grid.canvas().pixel(r.left + 4, r.top + 4);
+}
+
 void EditorFixture::save_as(const std::string& path) {
     modal_->save_answers.push_back(path);
     kit::user::choose(form().Save1);

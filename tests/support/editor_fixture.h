@@ -17,6 +17,7 @@
 
 #include <QString>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,14 @@ protected:
 
     // Creates the eleven windows and shows the main window, as the program does.
     void start();
+    // Picks tile n in the tile palette, as the designer does before a picture.
+    void pick_tile(int n);
+    // Appends resource templates of these kinds straight to the catalogue,
+    // named "r<row>" with the one-piece picture 10 + row, and runs setgrids.
+    void put_resources(std::initializer_list<int32_t> kinds);
+    // The colour a picture grid shows near the top-left corner of entry e's
+    // cell (column e mod 3, row e / 3), after a repaint.
+    static TColor cell_colour(kit::StringGrid& grid, int e);
     std::string tiles() const { return dir_.path() + "/tiles"; }
 
     TForm1& form() { return static_cast<TForm1&>(*editor.Form1); }
