@@ -21,7 +21,7 @@ TForm6::TForm6() : Dialog("Form6", "PITEM ITEMS", 314, 300) {
     // A press on the slot runs the mouse-down handler first, then, for the left
     // button, the click.
     ipitem_clip.on_mouse_down = [this](kit::MouseButton b, kit::ShiftState, int, int) { ipitem_clipMouseDown(b); };
-    ipitem_clip.on_click = [this] { Button2Click(); };
+    ipitem_clip.on_click = [this] { ipitem_clipClick(); };
     sg_pitem_inv.on_mouse_down = [this](kit::MouseButton b, kit::ShiftState, int x, int y) {
         sg_pitem_invMouseDown(b, x, y);
     };
@@ -63,6 +63,8 @@ void TForm6::Button2Click() {
     editor.item_ammo = sel_res_row;
     draw_clip();
 }
+
+void TForm6::ipitem_clipClick() { Button2Click(); }
 
 void TForm6::ipitem_clipMouseDown(kit::MouseButton button) {
     if (button != kit::MouseButton::right || !modal().ask_delete()) return;

@@ -14,8 +14,9 @@ public:
     void setgrids();
     // Picking an allowed entry (its position e in item_children).
     void sg_pressSelectCell(int e);
-    void Button1Click();  // "<" beside the contents: adds the picked ammunition
-    void Button2Click();  // "<" beside the clip slot, and a left click on it
+    void Button1Click();      // "<" beside the contents: adds the picked ammunition
+    void Button2Click();      // "<" beside the clip slot: the picked clip or cell becomes the clip
+    void ipitem_clipClick();  // a left click on the clip slot: the same
     void sg_pitem_invMouseDown(kit::MouseButton button, int x, int y);
     void ipitem_clipMouseDown(kit::MouseButton button);
 
