@@ -1,3 +1,89 @@
 #include "dialogs/pres_inv_edit.h"
 
-TForm7::TForm7() : Dialog("Form7", "PRES ITEMS", 420, 300) { created(); }
+#include "mainwindow/picture_grid.h"
+#include "platform/kit/layout.h"
+#include "platform/modal.h"
+
+namespace template_contents {
+
+void bind_rows(kit::StringGrid& grid, const tintarray& rows, std::function<void(int)> select) {
+    kit::cell_grid(grid, 3, 32, 32);
+    bind_resource_rows(grid, rows, std::move(select));
+}
+
+void size_grid(kit::StringGrid& grid, const tintarray& rows) { grid.set_row_count(picture_rows(rows.size())); }
+
+bool may_add(int row, const tintarray& children, const tintarray& contents, int32_t kind, const char* kind_message,
+             const std::function<std::string()>& capacity_text) {
+    if (int_array_find(row, children) < 0) {
+        modal().message("not a child");
+        return false;
+    }
+    // A row kept from before an Open may name no template any more.
+    const Tpres* res = resource_template(row);
+    if (!res) return false;
+    if (kind >= 0 && res->kind != kind) {
+        modal().message(kind_message);
+        return false;
+    }
+    // Read as the secondary windows read numbers: an empty text is no number either.
+    const int32_t capacity = convert_to_int(capacity_text ? capacity_text() : std::string());
+    if (static_cast<int64_t>(contents.size()) >= capacity) {
+        modal().message("overload");
+        return false;
+    }
+    return true;
+}
+
+bool remove_at(kit::StringGrid& grid, tintarray& contents, kit::MouseButton button, int x, int y) {
+    if (button != kit::MouseButton::right) return false;
+    if (!modal().ask_delete()) return false;
+    const kit::GridCoord cell = grid.mouse_to_cell(x, y);
+    const int e = picture_entry(cell.col, cell.row, contents.size());
+    if (e < 0) return false;
+    int_array_delete(e, contents);
+    return true;
+}
+
+}  // namespace template_contents
+
+TForm7::TForm7() : Dialog("Form7", "PRES ITEMS", 314, 300) {
+    const int grid_width = kit::cell_grid_width(3, 32);
+    lay_out({
+        {sg_pres_inv, "sg_pres_inv", 8, 8, grid_width, 284},
+        {Button1, "Button1", 137, 120, 40, 26},
+        {sg_press, "sg_press", 185, 8, grid_width, 284},
+    });
+    template_contents::bind_rows(sg_pres_inv, editor.res_contents);
+    template_contents::bind_rows(sg_press, editor.res_children, [this](int e) { sg_pressSelectCell(e); });
+    on_activate = [this] { FormActivate(); };
+    Button1.on_click = [this] { Button1Click(); };
+    sg_pres_inv.on_mouse_down = [this](kit::MouseButton b, kit::ShiftState, int x, int y) {
+        sg_pres_invMouseDown(b, x, y);
+    };
+    created();
+}
+
+void TForm7::FormActivate() { setgrids(); }
+
+void TForm7::setgrids() {
+    template_contents::size_grid(sg_pres_inv, editor.res_contents);
+    template_contents::size_grid(sg_press, editor.res_children);
+    sg_pres_inv.refresh();
+    sg_press.refresh();
+}
+
+void TForm7::sg_pressSelectCell(int e) { sel_res_row = editor.res_children[static_cast<std::size_t>(e)]; }
+
+void TForm7::Button1Click() {
+    // Any allowed row of any kind, also more than once, up to "power/volume".
+    if (!template_contents::may_add(sel_res_row, editor.res_children, editor.res_contents, -1, "",
+                                    editor.res_power_text))
+        return;
+    int_array_append(sel_res_row, editor.res_contents);
+    setgrids();
+}
+
+void TForm7::sg_pres_invMouseDown(kit::MouseButton button, int x, int y) {
+    if (template_contents::remove_at(sg_pres_inv, editor.res_contents, button, x, y)) setgrids();
+}

@@ -86,6 +86,8 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
     editor.current_map = [this] { return map->cb_maps.item_index(); };
     editor.repaint_map = [this] { map->sg_map.refresh(); };
     editor.fraction_names = [this] { return npc->cb_pnpc_frac.items(); };
+    editor.item_load_text = [this] { return items->e_pitem_load.text(); };
+    editor.res_power_text = [this] { return resources->eprespower.text(); };
 
     on_create = [this] { FormCreate(); };
     on_show = [this] { FormShow(); };
@@ -96,6 +98,8 @@ TForm1::~TForm1() {
     editor.current_map = nullptr;
     editor.repaint_map = nullptr;
     editor.fraction_names = nullptr;
+    editor.item_load_text = nullptr;
+    editor.res_power_text = nullptr;
 }
 
 void TForm1::disable_pages() {

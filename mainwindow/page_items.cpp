@@ -1,7 +1,38 @@
 #include "mainwindow/page_items.h"
 
 #include "mainwindow/main.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/page_resources.h"
+#include "mainwindow/picture_grid.h"
+#include "platform/errors.h"
 #include "platform/kit/layout.h"
+
+namespace {
+
+// A number typed for a field kept in 16 bits: outside 0..65535 it is refused
+// rather than stored wrapped.
+uint16_t to_u16(const kit::Edit& edit) {
+    const int32_t v = str_to_int(edit.text());
+    if (v < 0 || v > 65535) throw EditorError("'" + edit.text() + "' is not within the range 0..65535");
+    return static_cast<uint16_t>(v);
+}
+
+// The 32-bit numbers of an item and the fields that show them, in design order.
+const std::pair<kit::Edit ItemsPage::*, int32_t Tpitem::*> number_fields[] = {
+    {&ItemsPage::e_pitem_HP, &Tpitem::hp},        {&ItemsPage::e_pitem_weight, &Tpitem::weight},
+    {&ItemsPage::e_pitem_value, &Tpitem::value},  {&ItemsPage::e_pitem_arm1, &Tpitem::arm1},
+    {&ItemsPage::e_pitem_arm2, &Tpitem::arm2},    {&ItemsPage::e_pitem_arm3, &Tpitem::arm3},
+    {&ItemsPage::e_pitem_dem1, &Tpitem::dem1},    {&ItemsPage::e_pitem_dem2, &Tpitem::dem2},
+    {&ItemsPage::e_pitem_dem3, &Tpitem::dem3},    {&ItemsPage::e_pitem_a, &Tpitem::a},
+    {&ItemsPage::e_pitem_b, &Tpitem::b},          {&ItemsPage::e_pitem_c, &Tpitem::c},
+    {&ItemsPage::e_pitem_attak, &Tpitem::attack}, {&ItemsPage::e_pitem_defence, &Tpitem::defence},
+    {&ItemsPage::e_pitem_block, &Tpitem::block},  {&ItemsPage::e_pitem_cover, &Tpitem::cover},
+    {&ItemsPage::e_pitem_skov, &Tpitem::skov},    {&ItemsPage::e_pitem_penalty, &Tpitem::penalty}};
+
+// Whether a resource row is in the allowed list and still names a template.
+bool allowed(int32_t row) { return int_array_find(row, editor.item_children) >= 0 && resource_template(row); }
+
+}  // namespace
 
 ItemsPage::ItemsPage(TForm1& form) : form(form), items(form.PC, "items") {
     items.name = "items";
@@ -50,6 +81,16 @@ ItemsPage::ItemsPage(TForm1& form) : form(form), items(form.PC, "items") {
     cbexpress2.set_drop_down_count(16);
     Button12.set_hint("not available now");
     kit::cell_grid(sg_pitems, 3, 32, 32);
+    bind_pictures(
+        sg_pitems, editor.world.pitems, [](const Tpitem& i) { return i.image; },
+        [this](int e) { sg_pitemsSelectCell(e); });
+
+    Button10.on_click = [this] { Button10Click(); };
+    Button11.on_click = [this] { Button11Click(); };
+    Button12.on_click = [this] { Button12Click(); };
+    Button18.on_click = [this] { Button18Click(); };
+    Button19.on_click = [this] { Button19Click(); };
+    Button24.on_click = [this] { Button24Click(); };
 }
 
 void ItemsPage::start() {
@@ -65,3 +106,114 @@ void ItemsPage::start() {
 }
 
 void ItemsPage::shown() {}
+
+// ---- the catalogue
+
+void ItemsPage::sg_pitemsSelectCell(int e) {
+    if (e < 0 || e >= static_cast<int>(editor.world.pitems.size())) return;
+    const Tpitem& item = editor.world.pitems[static_cast<std::size_t>(e)];
+    editor.cur_item = e;
+    cb_pitem_class.set_item_index(item.item_class);  // a class outside the list shows none
+    e_pitem_name.set_text(item.name);
+    m_pitem_title.set_text(item.title);
+    for (const auto& [edit, field] : number_fields) (this->*edit).set_text(std::to_string(item.*field));
+    e_pitem_hands.set_text(std::to_string(item.hands));
+    // The item's picture becomes the current tile; one that names no tile leaves the picture blank.
+    editor.cur_tile = item.image;
+    ipitem.draw(0, 0, editor.blank_bitmap32);
+    if (const Bitmap* tile = tile_frame(editor.tile_frames, item.image)) ipitem.draw(0, 0, *tile);
+}
+
+void ItemsPage::read_fields(Tpitem& item) const {
+    const int32_t item_class = cb_pitem_class.item_index();
+    if (item_class < 0) throw EditorError("Select the class!");
+    item.item_class = item_class;
+    item.name = e_pitem_name.text();
+    item.title = m_pitem_title.text();
+    for (const auto& [edit, field] : number_fields) item.*field = str_to_int((this->*edit).text());
+    item.hands = to_u16(e_pitem_hands);
+}
+
+bool ItemsPage::picture_picked() const {
+    if (tile_frame(editor.tile_frames, editor.cur_tile)) return true;
+    modal().message("Select the image!");
+    return false;
+}
+
+void ItemsPage::Button10Click() {
+    if (!picture_picked()) return;
+    Tpitem item;
+    read_fields(item);
+    const int32_t load = str_to_int(e_pitem_load.text());
+    if (load < 0) throw RangeError();
+    // A revolver gets one contents entry per chamber at once.
+    if (item.item_class == item_class::revolver && load > max_chambers)
+        throw EditorError("A revolver may have at most " + std::to_string(max_chambers) + " chambers");
+
+    // The default contents: only allowed rows, at most "load" of them; a
+    // revolver has exactly one entry per chamber, -1 for an empty one.
+    tintarray contents;
+    const tintarray& composed = editor.item_contents;
+    if (item.item_class == item_class::revolver) {
+        for (int32_t j = 0; j < load; ++j) {
+            const auto at = static_cast<std::size_t>(j);
+            contents.push_back(at < composed.size() && allowed(composed[at]) ? composed[at] : -1);
+        }
+    } else {
+        for (const int32_t v : composed)
+            if (allowed(v)) contents.push_back(v);
+    }
+    if (static_cast<int64_t>(contents.size()) > load) contents.resize(static_cast<std::size_t>(load));
+    // A clip that is no longer allowed is dropped, from the buffer as well.
+    if (editor.item_ammo >= 0 && !allowed(editor.item_ammo)) editor.item_ammo = -1;
+
+    item.image = editor.cur_tile;
+    item.load = load;
+    item.children = ResourcesPage::existing_rows(editor.item_children);
+    item.contents = std::move(contents);
+    item.clip = editor.item_ammo;
+    editor.world.pitems.push_back(std::move(item));
+
+    sg_pitems.refresh();
+    form.setgrids();
+}
+
+void ItemsPage::Button11Click() {
+    if (editor.cur_item < 0 || editor.cur_item >= static_cast<int>(editor.world.pitems.size())) return;
+    if (!picture_picked()) return;
+    Tpitem& item = editor.world.pitems[static_cast<std::size_t>(editor.cur_item)];
+    Tpitem edited = item;
+    read_fields(edited);
+    edited.image = editor.cur_tile;
+    item = std::move(edited);
+    sg_pitems.refresh();
+    form.map->sg_pitems_2.refresh();
+}
+
+void ItemsPage::Button12Click() { form.setgrids(); }
+
+void ItemsPage::Button24Click() {
+    form.set_enabled(false);
+    editor.Form6->show();
+}
+
+// ---- the allowed ammunition
+
+void ItemsPage::Button18Click() {
+    if (cbexpress2.item_index() < 0) return;
+    const int row = ResourcesPage::picked_row(cbexpress2);
+    const Tpres* res = resource_template(row);
+    if (!res) return;
+    const int32_t k = res->kind;
+    if (k != resource_kind::ammo && k != resource_kind::clip && k != resource_kind::cell) {
+        modal().message("ammo clips and cells only");
+        return;
+    }
+    if (ResourcesPage::add_child(row, editor.item_children)) update_ichildren_list();
+}
+
+void ItemsPage::Button19Click() {
+    if (ResourcesPage::remove_child(lb_pitem_children, editor.item_children)) update_ichildren_list();
+}
+
+void ItemsPage::update_ichildren_list() { ResourcesPage::list_names(lb_pitem_children, editor.item_children); }

@@ -1,6 +1,7 @@
 #pragma once
 // The items page: the item catalogue, the numbers of one item template and its
 // allowed ammunition.
+#include "model/init.h"
 #include "platform/kit/kit.h"
 
 class TForm1;
@@ -10,6 +11,18 @@ public:
     explicit ItemsPage(TForm1& form);
     void start();
     void shown();
+
+    // Picking catalogue entry e loads its numbers into the form and makes its
+    // picture the current tile.
+    void sg_pitemsSelectCell(int e);
+    void Button10Click();  // ADD
+    void Button11Click();  // "<- EDIT"
+    void Button12Click();  // "DELETE": items cannot be deleted
+    void Button18Click();  // add the picked resource to the allowed ammunition
+    void Button19Click();  // remove the selected line of the allowed ammunition
+    void Button24Click();  // "EDIT INV": the default contents dialog
+    // Lists the names of the allowed ammunition (item_children).
+    void update_ichildren_list();
 
     TForm1& form;
     kit::TabSheet items;
@@ -52,4 +65,11 @@ public:
     kit::Button Button12{items, "DELETE"};
     kit::Button Button24{items, "EDIT INV"};
     kit::StringGrid sg_pitems{items};
+
+private:
+    // Writes the form's numbers and texts into an item, converted and checked
+    // before anything is written; the load and the lists are not among them.
+    void read_fields(Tpitem& item) const;
+    // The current tile names a tile; otherwise says so and gives false.
+    bool picture_picked() const;
 };

@@ -2,16 +2,32 @@
 
 #include "mainwindow/main.h"
 #include "mainwindow/page_items.h"
+#include "mainwindow/page_map.h"
+#include "mainwindow/picture_grid.h"
+#include "platform/errors.h"
 #include "platform/kit/layout.h"
+
+namespace {
+
+// Whether a resource of this kind may fill a vial.
+bool fills_vials(int32_t kind) { return kind == resource_kind::liquid || kind == resource_kind::mixture; }
+
+// Draws a tile frame into a picture, or leaves it blank when the frame names no tile.
+void show_picture(kit::Image& image, int64_t frame) {
+    image.draw(0, 0, editor.blank_bitmap32);
+    if (const Bitmap* tile = tile_frame(editor.tile_frames, frame)) image.draw(0, 0, *tile);
+}
+
+}  // namespace
 
 ResourcesPage::ResourcesPage(TForm1& form) : form(form), resources_page(form.PC, "resources") {
     resources_page.name = "resources_page";
     form.lay_out({
-        {epresname, "epresname", 90, 8, 160, 22, "name", 8, 12},
-        {cbprestype, "cbprestype", 90, 36, 160, 22, "type", 8, 40},
-        {epresvalue, "epresvalue", 90, 64, 70, 22, "value", 8, 68},
-        {epresweight, "epresweight", 90, 92, 70, 22, "weight", 8, 96},
-        {eprespower, "eprespower", 90, 120, 70, 22, "power/volume", 8, 124},
+        {epresname, "epresname", 108, 8, 142, 22, "name", 8, 12},
+        {cbprestype, "cbprestype", 108, 36, 142, 22, "type", 8, 40},
+        {epresvalue, "epresvalue", 108, 64, 70, 22, "value", 8, 68},
+        {epresweight, "epresweight", 108, 92, 70, 22, "weight", 8, 96},
+        {eprespower, "eprespower", 108, 120, 70, 22, "power/volume", 8, 124},
         {mprestitle, "mprestitle", 8, 168, 242, 80, "title", 8, 152},
         {ipres1, "ipres1", 270, 24, 32, 32, "one", 270, 8},
         {ipres2, "ipres2", 320, 24, 32, 32, "many", 320, 8},
@@ -38,6 +54,17 @@ ResourcesPage::ResourcesPage(TForm1& form) : form(form), resources_page(form.PC,
     cbexpress.set_drop_down_count(16);
     cbexpress3.set_drop_down_count(16);
     kit::cell_grid(sg_presources, 3, 32, 32);
+    bind_pictures(
+        sg_presources, editor.world.presources, [](const Tpres& r) { return r.image_one; },
+        [this](int e) { sg_presourcesSelectCell(e); });
+
+    ipres1.on_click = [this] { ipres1Click(); };
+    ipres2.on_click = [this] { ipres2Click(); };
+    Button13.on_click = [this] { Button13Click(); };
+    Button15.on_click = [this] { Button15Click(); };
+    Button25.on_click = [this] { Button25Click(); };
+    Button20.on_click = [this] { Button20Click(); };
+    Button21.on_click = [this] { Button21Click(); };
 }
 
 void ResourcesPage::start() {
@@ -54,34 +81,232 @@ void ResourcesPage::start() {
 
 void ResourcesPage::shown() {}
 
-void ResourcesPage::update_ress_cb() {
-    kit::ComboBox& ammo = form.items->cbexpress2;
-    const std::pair<kit::ComboBox*, kit::ImageList*> pickers[] = {
-        {&ammo, &form.il2}, {&cbexpress, &form.il1}, {&cbexpress3, &form.il3}};
-    for (const auto& [combo, list] : pickers) {
-        combo->clear();
-        combo->set_item_height(32);
-        combo->set_height(36);
-        list->clear();
-    }
-    form.il3.add(editor.blank_bitmap32);
-    cbexpress3.add_item("empty", 0, -1);
+// ---- pictures
 
-    const auto picture = [](int frame) -> const Bitmap& {
-        const Bitmap* tile = tile_frame(editor.tile_frames, frame);
-        return tile ? *tile : editor.blank_bitmap32;  // no picture
-    };
+void ResourcesPage::ipres1Click() {
+    if (!tile_frame(editor.tile_frames, editor.cur_tile)) return;
+    editor.res_image_one = editor.cur_tile;
+    show_picture(ipres1, editor.res_image_one);
+}
+
+void ResourcesPage::ipres2Click() {
+    if (!tile_frame(editor.tile_frames, editor.cur_tile)) return;
+    editor.res_image_many = editor.cur_tile;
+    show_picture(ipres2, editor.res_image_many);
+}
+
+void ResourcesPage::draw_pictures() {
+    show_picture(ipres1, editor.res_image_one);
+    show_picture(ipres2, editor.res_image_many);
+}
+
+bool ResourcesPage::pictures_picked() const {
+    if (tile_frame(editor.tile_frames, editor.res_image_one) && tile_frame(editor.tile_frames, editor.res_image_many))
+        return true;
+    modal().message("Select both images!");
+    return false;
+}
+
+// ---- the catalogue
+
+void ResourcesPage::sg_presourcesSelectCell(int e) {
+    const Tpres* res = resource_template(e);
+    if (!res) return;
+    editor.cur_resource = e;
+    cbprestype.set_item_index(res->kind);  // a kind outside the list shows none
+    epresname.set_text(res->name);
+    epresweight.set_text(std::to_string(res->weight));
+    epresvalue.set_text(std::to_string(res->value));
+    eprespower.set_text(std::to_string(res->power));
+    mprestitle.set_text(res->title);
+    editor.res_image_one = res->image_one;
+    editor.res_image_many = res->image_many;
+    draw_pictures();
+
+    // A filled vial shows its filling; when no picker entry stands for it the
+    // choice stays as it was.
+    if (res->kind == resource_kind::vial && res->filling.index != -1 && res->filling.count >= 1) {
+        for (int i = 1; i < cbexpress3.count(); ++i)
+            if (cbexpress3.item_data(i) == res->filling.index) {
+                cbexpress3.set_item_index(i);
+                break;
+            }
+    } else {
+        cbexpress3.set_item_index(0);
+    }
+}
+
+void ResourcesPage::write_fields(Tpres& res, int32_t row) const {
+    const int32_t kind = cbprestype.item_index();
+    const int32_t weight = str_to_int(epresweight.text());
+    const int32_t value = str_to_int(epresvalue.text());
+    const int32_t power = str_to_int(eprespower.text());
+    if (kind < 0) throw EditorError("Select the type!");
+    // The power is the number of contents a template keeps; below 0 it names no length.
+    if (power < 0) throw EditorError("A resource's power/volume must not be negative");
+    res.row = row;
+    res.image_one = editor.res_image_one;
+    res.image_many = editor.res_image_many;
+    res.name = epresname.text();
+    res.title = mprestitle.text();
+    res.kind = kind;
+    res.weight = weight;
+    res.value = value;
+    res.power = power;
+    res.amount = 1;
+    res.children = existing_rows(editor.res_children);
+    res.holder_item = -1;
+    res.holder_resource = -1;
+}
+
+void ResourcesPage::fill_vial(Tpres& res) const {
+    if (res.kind != resource_kind::vial) return;
+    res.contents.clear();
+    const int row = picked_row(cbexpress3);
+    const Tpres* filling = resource_template(row);
+    if (filling && fills_vials(filling->kind)) make_invitem(thing::resource, row, res.power, res.filling);
+}
+
+void ResourcesPage::Button13Click() {
+    if (!pictures_picked()) return;
+    Tpres res;
+    res.filling.index = -1;
+    write_fields(res, static_cast<int32_t>(editor.world.presources.size()));
+
+    // The default contents: only allowed rows, in the order composed, at most
+    // "power" of them; without allowed rows none.
+    if (!res.children.empty()) {
+        for (const int32_t v : existing_rows(editor.res_contents))
+            if (int_array_find(v, res.children) >= 0) res.contents.push_back(v);
+        if (static_cast<int64_t>(res.contents.size()) > res.power)
+            res.contents.resize(static_cast<std::size_t>(res.power));
+    }
+    fill_vial(res);
+    editor.world.presources.push_back(std::move(res));
+
+    sg_presources.refresh();
+    form.setgrids();
+}
+
+void ResourcesPage::Button15Click() {
+    if (!resource_template(editor.cur_resource)) return;
+    if (!pictures_picked()) return;
+    Tpres& res = editor.world.presources[static_cast<std::size_t>(editor.cur_resource)];
+    // Its contents stay, but for a vial, which holds only its filling.
+    Tpres edited = res;
+    write_fields(edited, editor.cur_resource);
+    fill_vial(edited);
+    res = std::move(edited);
+
+    // The grids and the pickers show the new name, picture and kind at once.
+    sg_presources.refresh();
+    form.map->sg_pres_2.refresh();
+    update_ress_cb();
+}
+
+void ResourcesPage::Button25Click() {
+    form.set_enabled(false);
+    editor.Form7->show();
+}
+
+// ---- the allowed children ("AMMO")
+
+void ResourcesPage::Button20Click() {
+    if (cbexpress.item_index() < 0) {
+        modal().message("ammo only");
+        return;
+    }
+    const int row = picked_row(cbexpress);
+    const Tpres* res = resource_template(row);
+    if (!res || res->kind != resource_kind::ammo) return;
+    if (add_child(row, editor.res_children)) update_rchildren_list();
+}
+
+void ResourcesPage::Button21Click() {
+    if (remove_child(lbpreschidren, editor.res_children)) update_rchildren_list();
+}
+
+bool ResourcesPage::add_child(int row, tintarray& children) {
+    if (int_array_find(row, children) >= 0) {
+        modal().message("already exists");
+        return false;
+    }
+    int_array_append(row, children);
+    return true;
+}
+
+bool ResourcesPage::remove_child(const kit::ListBox& list, tintarray& children) {
+    const int line = list.item_index();
+    if (line < 0 || line >= static_cast<int>(children.size())) return false;
+    int_array_delete(line, children);
+    return true;
+}
+
+void ResourcesPage::update_rchildren_list() { list_names(lbpreschidren, editor.res_children); }
+
+tintarray ResourcesPage::existing_rows(const tintarray& rows) {
+    tintarray out;
+    for (const int32_t r : rows)
+        if (resource_template(r)) out.push_back(r);
+    return out;
+}
+
+void ResourcesPage::list_names(kit::ListBox& list, const tintarray& rows) {
+    list.clear();
+    for (const int32_t r : rows) {
+        const Tpres* res = resource_template(r);
+        list.add(res ? res->name : std::string());
+    }
+}
+
+// ---- the pickers
+
+int ResourcesPage::picked_row(const kit::ComboBox& picker) {
+    const int row = picker.item_data(picker.item_index());
+    return resource_template(row) ? row : -1;
+}
+
+void ResourcesPage::add_to_pickers(int row, const PickerSource& source) {
+    const Bitmap* tile = tile_frame(editor.tile_frames, source.image);
+    const Bitmap& picture = tile ? *tile : editor.blank_bitmap32;
+    const int32_t k = source.kind;
+    if (k == resource_kind::ammo || k == resource_kind::clip || k == resource_kind::cell)
+        form.items->cbexpress2.add_item(source.name, form.il2.add(picture), row);
+    if (k == resource_kind::ammo) cbexpress.add_item(source.name, form.il1.add(picture), row);
+    if (fills_vials(k)) cbexpress3.add_item(source.name, form.il3.add(picture), row);
+}
+
+void ResourcesPage::update_ress_cb() {
     const auto& catalogue = editor.world.presources;
-    for (std::size_t r = 0; r < catalogue.size(); ++r) {
-        const Tpres& res = catalogue[r];
-        const int row = static_cast<int>(r);
-        const int k = res.kind;
-        if (k == resource_kind::ammo || k == resource_kind::clip || k == resource_kind::cell) ammo.add_item(res.name, form.il2.add(picture(res.image_one)), row);
-        if (k == resource_kind::ammo) cbexpress.add_item(res.name, form.il1.add(picture(res.image_one)), row);
-        if (k == resource_kind::liquid || k == resource_kind::mixture) cbexpress3.add_item(res.name, form.il3.add(picture(res.image_one)), row);
+    std::vector<PickerSource> source;
+    source.reserve(catalogue.size());
+    for (const Tpres& res : catalogue) source.push_back({res.kind, res.image_one, res.name});
+
+    const std::pair<kit::ComboBox*, kit::ImageList*> pickers[] = {
+        {&form.items->cbexpress2, &form.il2}, {&cbexpress, &form.il1}, {&cbexpress3, &form.il3}};
+    // Every ADD refills the pickers: when the rows they show are unchanged and
+    // only new ones follow, those are appended; anything else refills them.
+    const bool appended = source.size() >= picker_source_.size() && cbexpress3.count() > 0 &&
+                          std::equal(picker_source_.begin(), picker_source_.end(), source.begin());
+    std::size_t first = picker_source_.size();
+    if (!appended) {
+        first = 0;
+        for (const auto& [combo, list] : pickers) {
+            combo->clear();
+            combo->set_item_height(32);
+            combo->set_height(36);
+            list->clear();
+            combo->set_images(list);
+        }
+        form.il3.add(editor.blank_bitmap32);
+        cbexpress3.add_item("empty", 0, -1);
     }
-    for (const auto& [combo, list] : pickers) {
-        combo->set_images(list);
+    for (std::size_t r = first; r < source.size(); ++r) add_to_pickers(static_cast<int>(r), source[r]);
+    picker_source_ = std::move(source);
+    for (const auto& [combo, list] : pickers)
         if (combo->count() > 0) combo->set_item_index(0);
-    }
+    // The allowed lists name resources too: after an Open or a rename they show
+    // the names the catalogue has now.
+    update_rchildren_list();
+    form.items->update_ichildren_list();
 }

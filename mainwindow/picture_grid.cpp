@@ -29,3 +29,13 @@ void bind_pictures(kit::StringGrid& grid, std::function<std::size_t()> count,
         if (e >= 0) select(e);
     };
 }
+
+void bind_resource_rows(kit::StringGrid& grid, const tintarray& rows, std::function<void(int)> select) {
+    bind_pictures(
+        grid, [&rows] { return rows.size(); },
+        [&rows](std::size_t e) -> int64_t {
+            const Tpres* res = resource_template(rows[e]);
+            return res ? res->image_one : -1;
+        },
+        std::move(select));
+}

@@ -30,6 +30,11 @@ int64_t first_frame(const tintarray& frames);
 void bind_pictures(kit::StringGrid& grid, std::function<std::size_t()> count,
                    std::function<int64_t(std::size_t)> picture, std::function<void(int)> select);
 
+// Binds a grid to a list of resource catalogue rows (a template's contents or
+// allowed rows, an edit buffer): each cell shows its row's one-piece picture, a
+// row that names no template draws nothing; select(e) gets the list position.
+void bind_resource_rows(kit::StringGrid& grid, const tintarray& rows, std::function<void(int)> select);
+
 // The same for a catalogue list, which lives as long as the editor state.
 template <typename T, typename Picture>
 void bind_pictures(kit::StringGrid& grid, const std::vector<T>& list, Picture picture,

@@ -11,3 +11,9 @@ kit::Window* opener_window(uint16_t code) {
     default: return nullptr;
     }
 }
+
+const Tpres* resource_template(int64_t row) {
+    const auto& catalogue = editor.world.presources;
+    return row >= 0 && row < static_cast<int64_t>(catalogue.size()) ? &catalogue[static_cast<std::size_t>(row)]
+                                                                    : nullptr;
+}

@@ -50,6 +50,8 @@ struct EditorState {
     std::function<int()> current_map;                          // cb_maps' selected index, -1 none
     std::function<void()> repaint_map;                         // repaints the map grid sg_map
     std::function<std::vector<std::string>()> fraction_names;  // the items of the NPC page's cb_pnpc_frac
+    std::function<std::string()> item_load_text;               // the items page's "load" field e_pitem_load
+    std::function<std::string()> res_power_text;               // the resources page's "power/volume" eprespower
 
     // ---- catalogue selections, shared by the catalogue pages and the map palettes
     int cur_tile = 0;       // tile frame picked in the tile palette
@@ -116,3 +118,7 @@ extern EditorState editor;
 
 // The window an opener code names, or nullptr for a code that names none.
 kit::Window* opener_window(uint16_t code);
+
+// The resource template at a catalogue row, or nullptr when the row names none
+// (buffers and pickers keep rows across an Open of a smaller world).
+const Tpres* resource_template(int64_t row);

@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 
 TColor EditorFixture::frame_color(int k) { return make_color(40 + 5 * k, 220 - 5 * k, 60 + 4 * k); }
 
@@ -33,6 +34,24 @@ std::string EditorFixture::read_file(const std::string& path) {
     QFile f(QString::fromStdString(path));
     if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll().toStdString();
+}
+
+std::vector<std::string> EditorFixture::overlaps(const kit::Control& container) {
+    std::vector<QWidget*> shown;
+    for (QObject* child : container.container()->children())
+        if (auto* w = qobject_cast<QWidget*>(child); w && !w->isHidden()) shown.push_back(w);
+    const auto name = [](QWidget* w) {
+        if (auto* label = qobject_cast<QLabel*>(w)) return "\"" + label->text().toStdString() + "\"";
+        const QRect r = w->geometry();
+        return std::string(w->metaObject()->className()) + " at " + std::to_string(r.x()) + ", " +
+               std::to_string(r.y());
+    };
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        for (std::size_t j = i + 1; j < shown.size(); ++j)
+            if (shown[i]->geometry().intersects(shown[j]->geometry()))
+                out.push_back(name(shown[i]) + " / " + name(shown[j]));
+    return out;
 }
 
 void EditorFixture::SetUp() {
@@ -53,6 +72,27 @@ void EditorFixture::start() {
     create_windows();
     show_main_window();
     kit::user::process_events();
+}
+
+void EditorFixture::pick_tile(int n) { kit::user::press_cell(form().sg_tiles, n % 3, n / 3); }
+
+void EditorFixture::put_resources(std::initializer_list<int32_t> kinds) {
+    for (const int32_t k : kinds) {
+        const auto row = static_cast<int32_t>(editor.world.presources.size());
+        Tpres r;
+        r.name = "r" + std::to_string(row);
+        r.kind = k;
+        r.image_one = 10 + row;
+        r.filling.index = -1;
+        editor.world.presources.push_back(r);
+    }
+    form().setgrids();
+}
+
+TColor EditorFixture::cell_colour(kit::StringGrid& grid, int e) {
+    grid.refresh();
+    const kit::Rect r = grid.cell_rect(e % 3, e / 3);
+    return grid.canvas().pixel(r.left + 4, r.top + 4);
 }
 
 void EditorFixture::save_as(const std::string& path) {

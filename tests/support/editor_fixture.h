@@ -17,7 +17,9 @@
 
 #include <QString>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 class EditorFixture : public ::testing::Test {
 public:
@@ -31,6 +33,11 @@ public:
     static void write_strip(const std::string& folder, const std::string& name, int count, int size = 32,
                             int first = 0);
     static std::string read_file(const std::string& path);
+    // The pairs of visible controls and captions placed directly on container
+    // whose boxes overlap (a caption covered by a field is cut off), as
+    // "<first> / <second>" (a caption by its text, a control by its kind and
+    // place); empty when none do.
+    static std::vector<std::string> overlaps(const kit::Control& container);
 
 protected:
     // Enters the folder; unless start_at_set_up is cleared, writes the tiles and starts.
@@ -40,6 +47,14 @@ protected:
 
     // Creates the eleven windows and shows the main window, as the program does.
     void start();
+    // Picks tile n in the tile palette, as the designer does before a picture.
+    void pick_tile(int n);
+    // Appends resource templates of these kinds straight to the catalogue,
+    // named "r<row>" with the one-piece picture 10 + row, and runs setgrids.
+    void put_resources(std::initializer_list<int32_t> kinds);
+    // The colour a picture grid shows near the top-left corner of entry e's
+    // cell (column e mod 3, row e / 3), after a repaint.
+    static TColor cell_colour(kit::StringGrid& grid, int e);
     std::string tiles() const { return dir_.path() + "/tiles"; }
 
     TForm1& form() { return static_cast<TForm1&>(*editor.Form1); }

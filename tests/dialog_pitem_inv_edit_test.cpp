@@ -1,0 +1,129 @@
+// The item template contents dialog: "<" adds the picked allowed ammunition up
+// to the load typed on the items page, the clip slot takes a clip or a cell and
+// is emptied by the right button after "delete?", and nothing but the buffers
+// changes.
+#include "dialogs/pitem_inv_edit.h"
+#include "mainwindow/page_items.h"
+#include "tests/support/editor_fixture.h"
+
+namespace {
+
+using kit::MouseButton;
+using kit::user::click;
+using kit::user::press_at;
+using kit::user::press_cell;
+using kit::user::type_text;
+
+class PitemInvEdit : public EditorFixture {
+protected:
+    TForm6& dialog() { return EditorFixture::dialog<TForm6>(editor.Form6); }
+    // Opens the dialog from the items page with load typed in "load".
+    void open_with_load(const std::string& load) {
+        kit::user::pick_page(form().PC, page::items);
+        type_text(items().e_pitem_load, load);
+        click(items().Button24);
+        ASSERT_TRUE(dialog().visible());
+        ASSERT_FALSE(form().enabled());
+    }
+    TColor clip_colour() { return dialog().ipitem_clip.picture().pixel(5, 5); }
+};
+
+TEST_F(PitemInvEdit, ShapeAndClosingGivesTheMainWindowItsInputBack) {
+    kit::Window& w = *editor.Form6;
+    EXPECT_EQ(w.name, "Form6");
+    EXPECT_EQ(w.caption(), "PITEM ITEMS");
+    EXPECT_FALSE(w.visible());
+    EXPECT_EQ(overlaps(w), std::vector<std::string>{});
+    EXPECT_EQ(dialog().ipitem_clip.width(), 33);
+    open_with_load("0");
+    kit::user::close(w);
+    EXPECT_FALSE(w.visible());
+    EXPECT_TRUE(form().enabled());
+}
+
+TEST_F(PitemInvEdit, AddsAllowedAmmunitionUpToTheLoad) {
+    put_resources({0, resource_kind::ammo, resource_kind::clip});
+    editor.item_children = {1, 2};
+    open_with_load("2");
+    click(dialog().Button1);  // row 0, not allowed
+    press_cell(dialog().sg_press, 1, 0);
+    click(dialog().Button1);  // a clip
+    press_cell(dialog().sg_press, 0, 0);
+    for (int i = 0; i < 3; ++i) click(dialog().Button1);
+    EXPECT_EQ(editor.item_contents, (tintarray{1, 1}));
+    EXPECT_EQ(modal_->messages, (std::vector<std::string>{"not a child", "ammo only", "overload"}));
+    EXPECT_EQ(dialog().sg_pitem_inv.row_count(), 1);
+    kit::user::close(dialog());
+
+    // An empty load fails with the conversion error, but only once the row has
+    // passed the allowed test.
+    editor.item_contents.clear();
+    open_with_load("");
+    click(dialog().Button1);
+    EXPECT_EQ(modal_->errors, std::vector<std::string>{"'' is not a valid integer value."});
+    EXPECT_TRUE(editor.item_contents.empty());
+}
+
+TEST_F(PitemInvEdit, TheClipSlotTakesAClipOrACellAndEmptiesOnlyOnOk) {
+    put_resources({resource_kind::ammo, resource_kind::clip, resource_kind::cell});
+    editor.item_children = {0, 1, 2};
+    open_with_load("5");
+    EXPECT_EQ(clip_colour(), clWhite);
+    press_cell(dialog().sg_press, 0, 0);
+    click(dialog().Button2);  // ammunition is no clip
+    EXPECT_EQ(editor.item_ammo, -1);
+    press_cell(dialog().sg_press, 1, 0);
+    click(dialog().Button2);
+    EXPECT_EQ(editor.item_ammo, 1);
+    EXPECT_EQ(clip_colour(), frame_color(11));
+    press_cell(dialog().sg_press, 2, 0);
+    click(dialog().ipitem_clip);  // a left click takes the pick, never empties
+    EXPECT_EQ(editor.item_ammo, 2);
+    EXPECT_EQ(clip_colour(), frame_color(12));
+
+    modal_->delete_answers = {false, true};
+    press_at(dialog().ipitem_clip, 5, 5, MouseButton::right);
+    EXPECT_EQ(editor.item_ammo, 2);
+    press_at(dialog().ipitem_clip, 5, 5, MouseButton::right);
+    EXPECT_EQ(editor.item_ammo, -1);
+    EXPECT_EQ(clip_colour(), clWhite);
+
+    // A picked row the items page has since disallowed: no contents, still a clip.
+    editor.item_children = {0};
+    click(dialog().Button1);
+    EXPECT_EQ(modal_->messages, std::vector<std::string>{"not a child"});
+    click(dialog().Button2);
+    EXPECT_EQ(editor.item_ammo, 2);
+    // No record changed.
+    EXPECT_TRUE(editor.world.pitems.empty());
+}
+
+TEST_F(PitemInvEdit, TheRightButtonAsksAndRemovesTheEntryClicked) {
+    put_resources({resource_kind::ammo});
+    editor.item_contents = {0, 0, 0};
+    open_with_load("9");
+    modal_->delete_answers = {false, true, true};
+    press_cell(dialog().sg_pitem_inv, 2, 0, MouseButton::right);
+    EXPECT_EQ(editor.item_contents.size(), 3u);
+    press_cell(dialog().sg_pitem_inv, 2, 0, MouseButton::right);
+    EXPECT_EQ(editor.item_contents.size(), 2u);
+    press_cell(dialog().sg_pitem_inv, 2, 0, MouseButton::right);  // now empty
+    EXPECT_EQ(editor.item_contents.size(), 2u);
+    EXPECT_EQ(modal_->transcript.size(), 3u);
+}
+
+// With no resource template at all nothing is read past the catalogue.
+TEST_F(PitemInvEdit, AnEmptyCatalogueTakesNothing) {
+    editor.item_ammo = 4;  // kept from a world opened before
+    open_with_load("5");
+    EXPECT_EQ(clip_colour(), clWhite);
+    press_cell(dialog().sg_press, 0, 0);
+    click(dialog().Button1);
+    click(dialog().Button2);
+    click(dialog().ipitem_clip);
+    EXPECT_EQ(modal_->messages, std::vector<std::string>{"not a child"});
+    EXPECT_TRUE(editor.item_contents.empty());
+    EXPECT_EQ(editor.item_ammo, 4);
+}
+
+}  // namespace
