@@ -1,7 +1,7 @@
 #include "dialogs/inv_edit.h"
 
 #include "mainwindow/picture_grid.h"
-#include "model/tools.h"
+#include "model/links.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 
@@ -13,11 +13,10 @@ constexpr int items_tab = 0, resources_tab = 1;
 // The picture of a list entry: its catalogue row's, nothing for a row that names none.
 const Bitmap* entry_picture(const Tinvitem& entry) {
     const TWorld& w = editor.world;
-    const auto row = static_cast<std::size_t>(entry.index);
-    if (entry.index < 0) return nullptr;
-    if (entry.kind == thing::item && row < w.pitems.size()) return tile_frame(editor.tile_frames, w.pitems[row].image);
-    if (entry.kind == thing::resource && row < w.presources.size())
-        return tile_frame(editor.tile_frames, w.presources[row].image_one);
+    if (entry.kind == thing::item && links::in_range(entry.index, w.pitems))
+        return tile_frame(editor.tile_frames, w.pitems[static_cast<std::size_t>(entry.index)].image);
+    if (entry.kind == thing::resource && links::in_range(entry.index, w.presources))
+        return tile_frame(editor.tile_frames, w.presources[static_cast<std::size_t>(entry.index)].image_one);
     return nullptr;
 }
 
@@ -43,8 +42,7 @@ TFinv::TFinv() : Dialog("Finv", "Items", 420, 300) {
         sg_itemsMouseDown(button, x, y);
     };
     bind_pictures(
-        sg_pitems, editor.world.pitems, [](const Tpitem& i) { return i.image; },
-        [this](int e) { sel_item_row = e; });
+        sg_pitems, editor.world.pitems, [](const Tpitem& i) { return i.image; }, [this](int e) { sel_item_row = e; });
     bind_pictures(
         sg_pres, editor.world.presources, [](const Tpres& r) { return r.image_one; },
         [this](int e) { sel_res_row = e; });
@@ -83,9 +81,9 @@ void TFinv::Button2Click() {
     const TWorld& w = editor.world;
     if (list) {
         const int tab = pc_itres.active_page_index();
-        if (tab == items_tab && sel_item_row >= 0 && sel_item_row < static_cast<int>(w.pitems.size())) {
+        if (tab == items_tab && links::in_range(sel_item_row, w.pitems)) {
             inv_add(thing::item, sel_item_row, 1, *list);
-        } else if (tab == resources_tab && sel_res_row >= 0 && sel_res_row < static_cast<int>(w.presources.size())) {
+        } else if (tab == resources_tab && links::in_range(sel_res_row, w.presources)) {
             const int quantity = modal().ask_quant();
             inv_add(thing::resource, sel_res_row, quantity, *list);
         }

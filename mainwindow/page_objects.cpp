@@ -3,7 +3,7 @@
 #include "mainwindow/main.h"
 #include "mainwindow/page_terrain.h"
 #include "mainwindow/picture_grid.h"
-#include "model/tools.h"
+#include "model/links.h"
 #include "platform/kit/layout.h"
 
 #include <algorithm>
@@ -88,7 +88,7 @@ void ObjectsPage::sg_object_tiles2SelectCell(int c) {
 // ---- the catalogue
 
 void ObjectsPage::sg_objectsSelectCell(int e) {
-    if (e < 0 || e >= static_cast<int>(editor.world.pmapobjects.size())) return;
+    if (!links::in_range(e, editor.world.pmapobjects)) return;
     editor.cur_object = e;
     select_pmapobject(e);
 }
@@ -108,7 +108,7 @@ void ObjectsPage::select_pmapobject(int32_t row) {
         editor.obj_parts.clear();
         return;
     }
-    if (row >= static_cast<int32_t>(editor.world.pmapobjects.size())) return;
+    if (!links::in_range(row, editor.world.pmapobjects)) return;
     const Tmapobject& o = editor.world.pmapobjects[static_cast<std::size_t>(row)];
     cb_olock.set_item_index(o.lock);
     cb_oform.set_item_index(o.form);
@@ -170,13 +170,9 @@ Tmapobject ObjectsPage::object_from_controls(int n, const Tmapobject& base) cons
 }
 
 void ObjectsPage::Button4Click() {
-    const int n = frame_set::chosen_count(cb_oimages);
-    if (n < 1 || n > frame_set::slot_count) return;
     // Only the main set must be complete; the secondary one may stay empty.
-    if (!frame_set::filled(editor.object_frames, n)) {
-        modal().message(frame_set::unfilled_message);
-        return;
-    }
+    const int n = frame_set::count_to_add(cb_oimages, editor.object_frames);
+    if (n == 0) return;
     Tmapobject o = object_from_controls(n, Tmapobject{});
     // A size outside what an object may have is brought into it, and the
     // field shows the size stored.
@@ -191,13 +187,11 @@ void ObjectsPage::Button4Click() {
 }
 
 void ObjectsPage::Button6Click() {
-    std::vector<Tmapobject>& catalogue = editor.world.pmapobjects;
-    if (editor.cur_object < 0 || editor.cur_object >= static_cast<int>(catalogue.size())) return;
     const int n = frame_set::chosen_count(cb_oimages);
-    if (n < 1 || n > frame_set::slot_count) return;
+    if (!links::in_range(editor.cur_object, editor.world.pmapobjects) || n == 0) return;
     // As typed: an edit keeps a size ADD would bring into range, and empty
     // slots are not refused.
-    Tmapobject& o = catalogue[static_cast<std::size_t>(editor.cur_object)];
+    Tmapobject& o = editor.world.pmapobjects[static_cast<std::size_t>(editor.cur_object)];
     o = object_from_controls(n, o);
     sg_object_tiles.refresh();
     sg_object_tiles2.refresh();
@@ -205,7 +199,7 @@ void ObjectsPage::Button6Click() {
 }
 
 void ObjectsPage::Button7Click() {
-    if (editor.cur_object < 0 || editor.cur_object >= static_cast<int>(editor.world.pmapobjects.size())) return;
+    if (!links::in_range(editor.cur_object, editor.world.pmapobjects)) return;
     delete_pmapobject(editor.cur_object, editor.world);
     // The entry before it is selected, or none when the first one went.
     editor.cur_object = editor.cur_object - 1;
@@ -215,7 +209,7 @@ void ObjectsPage::Button7Click() {
 }
 
 void ObjectsPage::Button42Click() {
-    if (editor.cur_object < 0 || editor.cur_object >= static_cast<int>(editor.world.pmapobjects.size())) return;
+    if (!links::in_range(editor.cur_object, editor.world.pmapobjects)) return;
     editor.inv_target = &editor.obj_parts;
     form.set_enabled(false);
     editor.Finv->show();

@@ -3,7 +3,7 @@
 #include "mainwindow/main.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/picture_grid.h"
-#include "model/tools.h"
+#include "model/links.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
 
@@ -19,7 +19,17 @@ const char* const unfilled_message =
 
 int count_index(int64_t count) { return count >= 8 ? 3 : count >= 4 ? 2 : count >= 2 ? 1 : 0; }
 
-int chosen_count(const kit::ComboBox& counts) { return str_to_int(counts.item(counts.item_index())); }
+int chosen_count(const kit::ComboBox& counts) {
+    const int n = str_to_int(counts.item(counts.item_index()));
+    return n >= 1 && n <= slot_count ? n : 0;
+}
+
+int count_to_add(const kit::ComboBox& counts, const tintarray& set) {
+    const int n = chosen_count(counts);
+    if (n == 0 || filled(set, n)) return n;
+    modal().message(unfilled_message);
+    return 0;
+}
 
 void load(tintarray& set, int64_t count, const tintarray& frames) {
     set.assign(slot_count, -1);
@@ -41,19 +51,19 @@ tintarray first(const tintarray& set, int n) {
 bool store_current_tile(tintarray& set, int c) {
     // A current tile that names no frame (an item's picture may be any number)
     // is no pick: the slot keeps its tile.
-    if (c < 0 || c >= static_cast<int>(set.size()) || !tile_frame(editor.tile_frames, editor.cur_tile)) return false;
+    if (!links::in_range(c, set) || !tile_frame(editor.tile_frames, editor.cur_tile)) return false;
     set[static_cast<std::size_t>(c)] = editor.cur_tile;
     return true;
 }
 
 void bind(kit::StringGrid& grid, const tintarray& set, std::function<void(int)> clicked) {
     grid.on_draw_cell = [&grid, &set](int col, int, kit::Rect rect, kit::GridDrawState) {
-        if (col < 0 || col >= static_cast<int>(set.size())) return;
+        if (!links::in_range(col, set)) return;
         const Bitmap* tile = tile_frame(editor.tile_frames, set[static_cast<std::size_t>(col)]);
         if (!tile) return;
         // Less its last column and row, so that neighbouring slots stay apart.
-        bit_blt(*grid.canvas().image(), rect.left, rect.top, tile->width() - 1, tile->height() - 1, tile->image(),
-                0, 0);
+        bit_blt(*grid.canvas().image(), rect.left, rect.top, tile->width() - 1, tile->height() - 1, tile->image(), 0,
+                0);
     };
     grid.on_select_cell = [clicked = std::move(clicked)](int col, int, bool&) { clicked(col); };
 }
@@ -115,9 +125,10 @@ void TerrainPage::showinfo() {
     // its size then reads 0.
     const Bitmap* tile = tile_frame(editor.tile_frames, editor.cur_tile);
     const std::string cr = "\r";
-    std::string text = "w:" + std::to_string(tile ? tile->width() : 0) + cr + "h:" +
-                       std::to_string(tile ? tile->height() : 0) + cr + "cti:" + std::to_string(editor.cur_tile) + cr +
-                       "cte:" + std::to_string(editor.cur_terrain) + cr + "cf:" + std::to_string(editor.cur_frame_cell);
+    std::string text = "w:" + std::to_string(tile ? tile->width() : 0) + cr +
+                       "h:" + std::to_string(tile ? tile->height() : 0) + cr +
+                       "cti:" + std::to_string(editor.cur_tile) + cr + "cte:" + std::to_string(editor.cur_terrain) +
+                       cr + "cf:" + std::to_string(editor.cur_frame_cell);
     for (std::size_t i = 0; i < frame_set::slot_count; ++i) {
         const int32_t slot = i < editor.terrain_frames.size() ? editor.terrain_frames[i] : -1;
         text += cr + std::to_string(i) + std::to_string(slot);
@@ -138,7 +149,7 @@ void TerrainPage::setframeClick() {
 // ---- the catalogue
 
 void TerrainPage::sg_terrainsSelectCell(int e) {
-    if (e < 0 || e >= static_cast<int>(editor.world.terrains.size())) return;
+    if (!links::in_range(e, editor.world.terrains)) return;
     const Tterrain& t = editor.world.terrains[static_cast<std::size_t>(e)];
     editor.cur_terrain = e;
     cb_ttip.set_item_index(t.kind);
@@ -167,24 +178,18 @@ Tterrain TerrainPage::terrain_from_controls(int frames, int8_t kind) const {
 }
 
 void TerrainPage::Button1Click() {
-    const int n = frame_set::chosen_count(cb_timages);
-    if (n < 1 || n > frame_set::slot_count) return;
-    if (!frame_set::filled(editor.terrain_frames, n)) {
-        modal().message(frame_set::unfilled_message);
-        return;
-    }
+    const int n = frame_set::count_to_add(cb_timages, editor.terrain_frames);
+    if (n == 0) return;
     editor.world.terrains.push_back(terrain_from_controls(n, 0));
     form.setgrids();
     sg_terrains.refresh();
 }
 
 void TerrainPage::Button2Click() {
-    std::vector<Tterrain>& terrains = editor.world.terrains;
-    if (editor.cur_terrain < 0 || editor.cur_terrain >= static_cast<int>(terrains.size())) return;
     const int n = frame_set::chosen_count(cb_timages);
-    if (n < 1 || n > frame_set::slot_count) return;
+    if (!links::in_range(editor.cur_terrain, editor.world.terrains) || n == 0) return;
     // Empty slots are not refused here: an edit may leave a frame out.
-    Tterrain& t = terrains[static_cast<std::size_t>(editor.cur_terrain)];
+    Tterrain& t = editor.world.terrains[static_cast<std::size_t>(editor.cur_terrain)];
     t = terrain_from_controls(n, t.kind);
     form.setgrids();
     sg_terrains.refresh();
@@ -193,7 +198,7 @@ void TerrainPage::Button2Click() {
 void TerrainPage::Button3Click() {
     TWorld& w = editor.world;
     const int row = editor.cur_terrain;
-    if (row < 0 || row >= static_cast<int>(w.terrains.size())) return;
+    if (!links::in_range(row, w.terrains)) return;
     const bool used = std::any_of(w.maps.begin(), w.maps.end(), [row](const Tmap& m) {
         return std::any_of(m.cells.begin(), m.cells.end(), [row](const tintarray& column) {
             return std::find(column.begin(), column.end(), row) != column.end();

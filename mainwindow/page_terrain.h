@@ -1,8 +1,8 @@
 #pragma once
 // The terrain page: the terrain catalogue, the frames set and the previews.
 // The tile palette shown on it is the window's (TForm1::sg_tiles).
-#include "platform/kit/kit.h"
 #include "model/init.h"
+#include "platform/kit/kit.h"
 
 #include <cstdint>
 #include <functional>
@@ -20,8 +20,11 @@ extern const char* const unfilled_message;
 // The entry of a count box ("1", "2", "4", "8") that shows a frame count: the
 // largest listed count not above it, "1" for a count below 2.
 int count_index(int64_t count);
-// The number the count box's selected entry shows (0 when none is selected).
+// The number of frames the count box chooses; 0 when it chooses none of 1..8.
 int chosen_count(const kit::ComboBox& counts);
+// The number of frames ADD takes: the chosen count when that many slots of
+// the set are filled; otherwise 0, after the message when a slot is empty.
+int count_to_add(const kit::ComboBox& counts, const tintarray& set);
 // Every slot empty, then slot i := frames[i] for i below count, below eight and
 // inside the list.
 void load(tintarray& set, int64_t count, const tintarray& frames);

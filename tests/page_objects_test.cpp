@@ -1,9 +1,10 @@
 // The objects page driven as a designer drives it: both frames sets filled
 // from the tile palette, ADD, "<- EDIT" and Del of object templates, "Parts",
 // and a built catalogue that survives Save and Open.
+#include "mainwindow/page_objects.h"
+
 #include "dialogs/inv_edit.h"
 #include "mainwindow/page_map.h"
-#include "mainwindow/page_objects.h"
 #include "mainwindow/page_terrain.h"
 #include "tests/support/editor_fixture.h"
 
@@ -60,11 +61,11 @@ protected:
         type_text(objects().eo_arm3, "-3");
         // Floating, chest, receiver and transparent on, every other flag off.
         ::ObjectsPage& page = objects();
-        for (kit::CheckBox* c : {&page.chb_ofloating, &page.chb_ochest, &page.chb_odoor, &page.chb_olocked,
-                                 &page.chb_oclosed, &page.chb_opass, &page.chb_ovis, &page.chb_otrans,
-                                 &page.chb_oreciv, &page.chb_otransp}) {
-            const bool on = c == &page.chb_ofloating || c == &page.chb_ochest || c == &page.chb_oreciv ||
-                            c == &page.chb_otransp;
+        for (kit::CheckBox* c :
+             {&page.chb_ofloating, &page.chb_ochest, &page.chb_odoor, &page.chb_olocked, &page.chb_oclosed,
+              &page.chb_opass, &page.chb_ovis, &page.chb_otrans, &page.chb_oreciv, &page.chb_otransp}) {
+            const bool on =
+                c == &page.chb_ofloating || c == &page.chb_ochest || c == &page.chb_oreciv || c == &page.chb_otransp;
             if (c->checked() != on) click(*c);
         }
     }
@@ -151,8 +152,8 @@ TEST_F(ObjectsPage, AFieldThatIsNoNumberWritesNothing) {
     ASSERT_EQ(editor.world.pmapobjects.size(), 1u);
     editor.cur_object = 0;
     const std::vector<Tmapobject> before = editor.world.pmapobjects;
-    for (kit::Edit* bad : {&objects().eoheight, &objects().eohp, &objects().eo_arm1, &objects().eo_arm2,
-                           &objects().eo_arm3}) {
+    for (kit::Edit* bad :
+         {&objects().eoheight, &objects().eohp, &objects().eo_arm1, &objects().eo_arm2, &objects().eo_arm3}) {
         for (kit::Button* b : {&objects().Button4, &objects().Button6}) {
             SCOPED_TRACE(bad->name + " " + b->caption());
             modal_->errors.clear();

@@ -1,9 +1,10 @@
 // The terrain page driven as a designer drives it: picking tiles in the tile
 // palette, filling the frames set, ADD, "<- EDIT" and DEL of terrains, and a
 // built catalogue that survives Save and Open.
+#include "mainwindow/page_terrain.h"
+
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_map.h"
-#include "mainwindow/page_terrain.h"
 #include "tests/support/editor_fixture.h"
 
 namespace {
@@ -88,7 +89,8 @@ TEST_F(TerrainPage, ACurrentTileThatNamesNoTileReadsZeroAndFillsNoSlot) {
     for (int stale : {-1, 34, 1000000}) {
         editor.cur_tile = stale;
         press_cell(terrain().tframes, 0, 0);
-        EXPECT_EQ(info(), "w:0\rh:0\rcti:" + std::to_string(stale) + "\rcte:0\rcf:0\r04\r1-1\r2-1\r3-1\r4-1\r5-1\r6-1\r7-1");
+        EXPECT_EQ(info(),
+                  "w:0\rh:0\rcti:" + std::to_string(stale) + "\rcte:0\rcf:0\r04\r1-1\r2-1\r3-1\r4-1\r5-1\r6-1\r7-1");
         EXPECT_EQ(editor.terrain_frames[0], 4);
         EXPECT_EQ(cell_colour(terrain().tframes, 0, 0), frame_color(4));
     }
@@ -144,11 +146,10 @@ TEST_F(TerrainPage, AHardnessOutsideSixteenBitsIsRefused) {
     click(terrain().Button1);
     ASSERT_EQ(editor.world.terrains.size(), 1u);
     editor.cur_terrain = 0;
-    const std::pair<const char*, const char*> refused[] = {
-        {"70000", "'70000' is not a hardness from 0 to 65535."},
-        {"65536", "'65536' is not a hardness from 0 to 65535."},
-        {"-1", "'-1' is not a hardness from 0 to 65535."},
-        {"4x", "'4x' is not a valid integer value."}};
+    const std::pair<const char*, const char*> refused[] = {{"70000", "'70000' is not a hardness from 0 to 65535."},
+                                                           {"65536", "'65536' is not a hardness from 0 to 65535."},
+                                                           {"-1", "'-1' is not a hardness from 0 to 65535."},
+                                                           {"4x", "'4x' is not a valid integer value."}};
     for (const auto& [text, message] : refused) {
         for (kit::Button* b : {&terrain().Button1, &terrain().Button2}) {
             modal_->errors.clear();
@@ -205,11 +206,12 @@ TEST_F(TerrainPage, SelectingLoadsTheTerrainIntoTheForm) {
         EXPECT_EQ(terrain().e_thard.text(), "77");
         EXPECT_EQ(terrain().cb_timages.item_index(), cases[k].shown);
         EXPECT_EQ(editor.terrain_frames, cases[k].loaded);
-        EXPECT_EQ(info().substr(info().find("cte:")), "cte:" + std::to_string(k) + "\rcf:0" + [&] {
-            std::string s;
-            for (int i = 0; i < 8; ++i) s += "\r" + std::to_string(i) + std::to_string(cases[k].loaded[i]);
-            return s;
-        }());
+        EXPECT_EQ(
+            info().substr(info().find("cte:")), "cte:" + std::to_string(k) + "\rcf:0" + [&] {
+                std::string s;
+                for (int i = 0; i < 8; ++i) s += "\r" + std::to_string(i) + std::to_string(cases[k].loaded[i]);
+                return s;
+            }());
     }
     // A cell past the catalogue selects nothing.
     press_cell(terrain().sg_terrains, 0, 2);
