@@ -191,7 +191,7 @@ void TerrainPage::Button2Click() {
     // Empty slots are not refused here: an edit may leave a frame out.
     Tterrain& t = editor.world.terrains[static_cast<std::size_t>(editor.cur_terrain)];
     t = terrain_from_controls(n, t.kind);
-    form.setgrids();
+    // The catalogue keeps its length: its grids keep their rows.
     sg_terrains.refresh();
 }
 
