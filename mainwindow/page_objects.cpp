@@ -1,7 +1,19 @@
 #include "mainwindow/page_objects.h"
 
 #include "mainwindow/main.h"
+#include "mainwindow/page_terrain.h"
+#include "mainwindow/picture_grid.h"
+#include "model/links.h"
 #include "platform/kit/layout.h"
+
+#include <algorithm>
+
+namespace {
+
+// The sizes an object may have, in pixels: ADD brings a typed size into them.
+constexpr int32_t size_min = 0, size_max = 32;
+
+}  // namespace
 
 ObjectsPage::ObjectsPage(TForm1& form) : form(form), objects(form.PC, "objects") {
     objects.name = "objects";
@@ -42,6 +54,15 @@ ObjectsPage::ObjectsPage(TForm1& form) : form(form), objects(form.PC, "objects")
     kit::cell_grid(sg_object_tiles, 8, 64, 64, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_object_tiles2, 8, 64, 64, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_objects, 3, 64, 64);
+    frame_set::bind(sg_object_tiles, editor.object_frames, [this](int c) { sg_object_tilesSelectCell(c); });
+    frame_set::bind(sg_object_tiles2, editor.object_frames2, [this](int c) { sg_object_tiles2SelectCell(c); });
+    bind_pictures(
+        sg_objects, editor.world.pmapobjects, [](const Tmapobject& o) { return first_frame(o.frames); },
+        [this](int e) { sg_objectsSelectCell(e); });
+    Button4.on_click = [this] { Button4Click(); };
+    Button6.on_click = [this] { Button6Click(); };
+    Button7.on_click = [this] { Button7Click(); };
+    Button42.on_click = [this] { Button42Click(); };
 }
 
 void ObjectsPage::start() {
@@ -51,3 +72,145 @@ void ObjectsPage::start() {
 }
 
 void ObjectsPage::shown() {}
+
+// ---- the frames sets
+
+void ObjectsPage::sg_object_tilesSelectCell(int c) {
+    editor.cur_object_frame_cell = c;
+    if (frame_set::store_current_tile(editor.object_frames, c)) sg_object_tiles.refresh();
+}
+
+void ObjectsPage::sg_object_tiles2SelectCell(int c) {
+    editor.cur_object_frame2_cell = c;
+    if (frame_set::store_current_tile(editor.object_frames2, c)) sg_object_tiles2.refresh();
+}
+
+// ---- the catalogue
+
+void ObjectsPage::sg_objectsSelectCell(int e) {
+    if (!links::in_range(e, editor.world.pmapobjects)) return;
+    editor.cur_object = e;
+    select_pmapobject(e);
+}
+
+void ObjectsPage::select_pmapobject(int32_t row) {
+    if (row < 0) {
+        cb_olock.set_item_index(0);
+        cb_oform.set_item_index(0);
+        for (kit::Edit* e : {&eosize, &eoheight, &eoname}) e->set_text("");
+        for (kit::CheckBox* c : {&chb_ofloating, &chb_ochest, &chb_odoor, &chb_olocked, &chb_oclosed, &chb_opass})
+            c->set_checked(false);
+        cb_oimages.set_item_index(0);
+        editor.object_frames.assign(frame_set::slot_count, -1);
+        editor.object_frames2.assign(frame_set::slot_count, -1);
+        sg_object_tiles.refresh();
+        sg_object_tiles2.refresh();
+        editor.obj_parts.clear();
+        return;
+    }
+    if (!links::in_range(row, editor.world.pmapobjects)) return;
+    const Tmapobject& o = editor.world.pmapobjects[static_cast<std::size_t>(row)];
+    cb_olock.set_item_index(o.lock);
+    cb_oform.set_item_index(o.form);
+    eosize.set_text(std::to_string(o.size));
+    eoheight.set_text(std::to_string(o.height));
+    eo_arm1.set_text(std::to_string(o.arm1));
+    eo_arm2.set_text(std::to_string(o.arm2));
+    eo_arm3.set_text(std::to_string(o.arm3));
+    eohp.set_text(std::to_string(o.hp));
+    eoname.set_text(o.name);
+    m_otitle.set_text(o.title);
+    chb_ofloating.set_checked(o.floating);
+    chb_ochest.set_checked(o.chest);
+    chb_odoor.set_checked(o.door);
+    chb_olocked.set_checked(o.locked);
+    chb_oclosed.set_checked(o.closed);
+    chb_opass.set_checked(o.passing);
+    chb_ovis.set_checked(o.visible);
+    chb_otrans.set_checked(o.transmitter);
+    chb_oreciv.set_checked(o.receiver);
+    chb_otransp.set_checked(o.transparent);
+    editor.obj_parts = o.parts;
+    cb_oimages.set_item_index(frame_set::count_index(o.frame_count));
+    // Each set reads no further than its own list: a secondary list of another
+    // length than the count leaves the slots it lacks empty.
+    frame_set::load(editor.object_frames, o.frame_count, o.frames);
+    frame_set::load(editor.object_frames2, o.frame_count, o.frames2);
+    sg_object_tiles.refresh();
+    sg_object_tiles2.refresh();
+}
+
+Tmapobject ObjectsPage::object_from_controls(int n, const Tmapobject& base) const {
+    Tmapobject o = base;
+    o.size = str_to_int(eosize.text());
+    o.height = str_to_int(eoheight.text());
+    o.arm1 = str_to_int(eo_arm1.text());
+    o.arm2 = str_to_int(eo_arm2.text());
+    o.arm3 = str_to_int(eo_arm3.text());
+    o.hp = str_to_int(eohp.text());
+    if (cb_olock.item_index() >= 0) o.lock = cb_olock.item_index();
+    if (cb_oform.item_index() >= 0) o.form = cb_oform.item_index();
+    o.name = eoname.text();
+    o.title = m_otitle.text();
+    o.floating = chb_ofloating.checked();
+    o.chest = chb_ochest.checked();
+    o.door = chb_odoor.checked();
+    o.locked = chb_olocked.checked();
+    o.closed = chb_oclosed.checked();
+    o.passing = chb_opass.checked();
+    o.visible = chb_ovis.checked();
+    o.transmitter = chb_otrans.checked();
+    o.receiver = chb_oreciv.checked();
+    o.transparent = chb_otransp.checked();
+    o.frame_count = n;
+    o.frames = frame_set::first(editor.object_frames, n);
+    o.frames2 = frame_set::first(editor.object_frames2, n);
+    o.parts = editor.obj_parts;
+    return o;
+}
+
+void ObjectsPage::Button4Click() {
+    // Only the main set must be complete; the secondary one may stay empty.
+    const int n = frame_set::count_to_add(cb_oimages, editor.object_frames);
+    if (n == 0) return;
+    Tmapobject o = object_from_controls(n, Tmapobject{});
+    // A size outside what an object may have is brought into it, and the
+    // field shows the size stored.
+    const int32_t size = std::clamp(o.size, size_min, size_max);
+    if (size != o.size) eosize.set_text(std::to_string(size));
+    o.size = size;
+    std::vector<Tmapobject>& catalogue = editor.world.pmapobjects;
+    o.row = static_cast<int32_t>(catalogue.size());
+    catalogue.push_back(std::move(o));
+    form.setgrids();
+    sg_objects.refresh();
+}
+
+void ObjectsPage::Button6Click() {
+    const int n = frame_set::chosen_count(cb_oimages);
+    if (!links::in_range(editor.cur_object, editor.world.pmapobjects) || n == 0) return;
+    // As typed: an edit keeps a size ADD would bring into range, and empty
+    // slots are not refused.
+    Tmapobject& o = editor.world.pmapobjects[static_cast<std::size_t>(editor.cur_object)];
+    o = object_from_controls(n, o);
+    sg_object_tiles.refresh();
+    sg_object_tiles2.refresh();
+    sg_objects.refresh();
+}
+
+void ObjectsPage::Button7Click() {
+    if (!links::in_range(editor.cur_object, editor.world.pmapobjects)) return;
+    delete_pmapobject(editor.cur_object, editor.world);
+    // The entry before it is selected, or none when the first one went.
+    editor.cur_object = editor.cur_object - 1;
+    sg_objects.refresh();
+    select_pmapobject(editor.cur_object);
+    form.setgrids();
+}
+
+void ObjectsPage::Button42Click() {
+    if (!links::in_range(editor.cur_object, editor.world.pmapobjects)) return;
+    editor.inv_target = &editor.obj_parts;
+    form.set_enabled(false);
+    editor.Finv->show();
+}

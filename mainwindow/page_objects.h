@@ -1,6 +1,7 @@
 #pragma once
 // The objects page: the object catalogue, its two frames sets, the preview and
 // the form of one object template.
+#include "model/init.h"
 #include "platform/kit/kit.h"
 
 class TForm1;
@@ -10,6 +11,19 @@ public:
     explicit ObjectsPage(TForm1& form);
     void start();
     void shown();
+
+    // Selects object e and loads it into the form.
+    void sg_objectsSelectCell(int e);
+    // A click on slot c of the main or the secondary frames set: it takes the current tile.
+    void sg_object_tilesSelectCell(int c);
+    void sg_object_tiles2SelectCell(int c);
+    // Loads object row into the form, the frames sets and the parts buffer; a
+    // negative row clears them (a row past the catalogue changes nothing).
+    void select_pmapobject(int32_t row);
+    void Button4Click();   // ADD
+    void Button6Click();   // <- EDIT
+    void Button7Click();   // Del
+    void Button42Click();  // Parts: the parts dialog on the parts buffer
 
     TForm1& form;
     kit::TabSheet objects;
@@ -44,4 +58,11 @@ public:
     kit::Button Button7{objects, "Del"};
     kit::Button Button42{objects, "Parts"};
     kit::StringGrid sg_objects{objects};
+
+private:
+    // base with every field the form sets taken from the controls, n frames
+    // of both sets and a copy of the parts buffer; a lock or form the list
+    // does not hold (from a file) shows no entry and is kept. Every number is
+    // converted first: a failure throws and nothing is returned.
+    Tmapobject object_from_controls(int n, const Tmapobject& base) const;
 };

@@ -2,7 +2,75 @@
 
 #include "mainwindow/main.h"
 #include "mainwindow/page_items.h"
+#include "mainwindow/picture_grid.h"
+#include "model/links.h"
+#include "platform/errors.h"
 #include "platform/kit/layout.h"
+
+#include <algorithm>
+#include <limits>
+
+// ---- the frames sets
+
+namespace frame_set {
+
+const char* const unfilled_message =
+    "Set the images compare to the selected number of frames.Just click on then cells in frames set";
+
+int count_index(int64_t count) { return count >= 8 ? 3 : count >= 4 ? 2 : count >= 2 ? 1 : 0; }
+
+int chosen_count(const kit::ComboBox& counts) {
+    const int n = str_to_int(counts.item(counts.item_index()));
+    return n >= 1 && n <= slot_count ? n : 0;
+}
+
+int count_to_add(const kit::ComboBox& counts, const tintarray& set) {
+    const int n = chosen_count(counts);
+    if (n == 0 || filled(set, n)) return n;
+    modal().message(unfilled_message);
+    return 0;
+}
+
+void load(tintarray& set, int64_t count, const tintarray& frames) {
+    set.assign(slot_count, -1);
+    const int64_t n = std::min({count, int64_t{slot_count}, static_cast<int64_t>(frames.size())});
+    for (int64_t i = 0; i < n; ++i) set[static_cast<std::size_t>(i)] = frames[static_cast<std::size_t>(i)];
+}
+
+bool filled(const tintarray& set, int n) {
+    if (n < 0 || n > static_cast<int>(set.size())) return false;
+    return std::none_of(set.begin(), set.begin() + n, [](int32_t slot) { return slot == -1; });
+}
+
+tintarray first(const tintarray& set, int n) {
+    tintarray frames(static_cast<std::size_t>(std::max(n, 0)), -1);
+    for (std::size_t i = 0; i < frames.size() && i < set.size(); ++i) frames[i] = set[i];
+    return frames;
+}
+
+bool store_current_tile(tintarray& set, int c) {
+    // A current tile that names no frame (an item's picture may be any number)
+    // is no pick: the slot keeps its tile.
+    if (!links::in_range(c, set) || !tile_frame(editor.tile_frames, editor.cur_tile)) return false;
+    set[static_cast<std::size_t>(c)] = editor.cur_tile;
+    return true;
+}
+
+void bind(kit::StringGrid& grid, const tintarray& set, std::function<void(int)> clicked) {
+    grid.on_draw_cell = [&grid, &set](int col, int, kit::Rect rect, kit::GridDrawState) {
+        if (!links::in_range(col, set)) return;
+        const Bitmap* tile = tile_frame(editor.tile_frames, set[static_cast<std::size_t>(col)]);
+        if (!tile) return;
+        // Less its last column and row, so that neighbouring slots stay apart.
+        bit_blt(*grid.canvas().image(), rect.left, rect.top, tile->width() - 1, tile->height() - 1, tile->image(), 0,
+                0);
+    };
+    grid.on_select_cell = [clicked = std::move(clicked)](int col, int, bool&) { clicked(col); };
+}
+
+}  // namespace frame_set
+
+// ---- the page
 
 TerrainPage::TerrainPage(TForm1& form) : form(form), terr(form.PC, "terr") {
     terr.name = "terr";
@@ -22,6 +90,14 @@ TerrainPage::TerrainPage(TForm1& form) : form(form), terr(form.PC, "terr") {
     });
     kit::cell_grid(tframes, 8, 32, 32, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_terrains, 3, 32, 32);
+    frame_set::bind(tframes, editor.terrain_frames, [this](int c) { tframesSelectCell(c); });
+    bind_pictures(
+        sg_terrains, editor.world.terrains, [](const Tterrain& t) { return first_frame(t.frames); },
+        [this](int e) { sg_terrainsSelectCell(e); });
+    form.setframe.on_click = [this] { setframeClick(); };
+    Button1.on_click = [this] { Button1Click(); };
+    Button2.on_click = [this] { Button2Click(); };
+    Button3.on_click = [this] { Button3Click(); };
 }
 
 void TerrainPage::start() {
@@ -32,6 +108,8 @@ void TerrainPage::start() {
 }
 
 void TerrainPage::shown() {}
+
+// ---- the tile palette and the frames set
 
 void TerrainPage::sg_tilesSelectCell(int n) {
     const Bitmap* tile = tile_frame(editor.tile_frames, n);
@@ -47,12 +125,87 @@ void TerrainPage::showinfo() {
     // its size then reads 0.
     const Bitmap* tile = tile_frame(editor.tile_frames, editor.cur_tile);
     const std::string cr = "\r";
-    std::string text = "w:" + std::to_string(tile ? tile->width() : 0) + cr + "h:" +
-                       std::to_string(tile ? tile->height() : 0) + cr + "cti:" + std::to_string(editor.cur_tile) + cr +
-                       "cte:" + std::to_string(editor.cur_terrain) + cr + "cf:" + std::to_string(editor.cur_frame_cell);
-    for (std::size_t i = 0; i < 8; ++i) {
+    std::string text = "w:" + std::to_string(tile ? tile->width() : 0) + cr +
+                       "h:" + std::to_string(tile ? tile->height() : 0) + cr +
+                       "cti:" + std::to_string(editor.cur_tile) + cr + "cte:" + std::to_string(editor.cur_terrain) +
+                       cr + "cf:" + std::to_string(editor.cur_frame_cell);
+    for (std::size_t i = 0; i < frame_set::slot_count; ++i) {
         const int32_t slot = i < editor.terrain_frames.size() ? editor.terrain_frames[i] : -1;
         text += cr + std::to_string(i) + std::to_string(slot);
     }
     Label94.set_caption(text);
+}
+
+void TerrainPage::tframesSelectCell(int c) {
+    editor.cur_frame_cell = c;
+    showinfo();  // before the store: the text still shows the slot's previous tile
+    if (frame_set::store_current_tile(editor.terrain_frames, c)) tframes.refresh();
+}
+
+void TerrainPage::setframeClick() {
+    if (frame_set::store_current_tile(editor.terrain_frames, editor.cur_frame_cell)) tframes.refresh();
+}
+
+// ---- the catalogue
+
+void TerrainPage::sg_terrainsSelectCell(int e) {
+    if (!links::in_range(e, editor.world.terrains)) return;
+    const Tterrain& t = editor.world.terrains[static_cast<std::size_t>(e)];
+    editor.cur_terrain = e;
+    cb_ttip.set_item_index(t.kind);
+    e_thard.set_text(std::to_string(t.hardness));
+    cb_timages.set_item_index(frame_set::count_index(t.frame_count));
+    frame_set::load(editor.terrain_frames, t.frame_count, t.frames);
+    showinfo();
+    tframes.refresh();
+}
+
+Tterrain TerrainPage::terrain_from_controls(int frames, int8_t kind) const {
+    const std::string hardness_text = e_thard.text();
+    const int32_t hardness = str_to_int(hardness_text);
+    // The hardness is kept in 16 bits: a number outside them is refused rather
+    // than stored as its low 16 bits.
+    constexpr int32_t hardness_max = std::numeric_limits<uint16_t>::max();
+    if (hardness < 0 || hardness > hardness_max)
+        throw EditorError("'" + hardness_text + "' is not a hardness from 0 to " + std::to_string(hardness_max));
+    Tterrain t;
+    // A kind the list does not hold (from a file) shows no entry: it is kept.
+    t.kind = cb_ttip.item_index() >= 0 ? static_cast<int8_t>(cb_ttip.item_index()) : kind;
+    t.hardness = static_cast<uint16_t>(hardness);
+    t.frame_count = static_cast<uint16_t>(frames);
+    t.frames = frame_set::first(editor.terrain_frames, frames);
+    return t;
+}
+
+void TerrainPage::Button1Click() {
+    const int n = frame_set::count_to_add(cb_timages, editor.terrain_frames);
+    if (n == 0) return;
+    editor.world.terrains.push_back(terrain_from_controls(n, 0));
+    form.setgrids();
+    sg_terrains.refresh();
+}
+
+void TerrainPage::Button2Click() {
+    const int n = frame_set::chosen_count(cb_timages);
+    if (!links::in_range(editor.cur_terrain, editor.world.terrains) || n == 0) return;
+    // Empty slots are not refused here: an edit may leave a frame out.
+    Tterrain& t = editor.world.terrains[static_cast<std::size_t>(editor.cur_terrain)];
+    t = terrain_from_controls(n, t.kind);
+    // The catalogue keeps its length: its grids keep their rows.
+    sg_terrains.refresh();
+}
+
+void TerrainPage::Button3Click() {
+    TWorld& w = editor.world;
+    const int row = editor.cur_terrain;
+    if (!links::in_range(row, w.terrains)) return;
+    const bool used = std::any_of(w.maps.begin(), w.maps.end(), [row](const Tmap& m) {
+        return std::any_of(m.cells.begin(), m.cells.end(), [row](const tintarray& column) {
+            return std::find(column.begin(), column.end(), row) != column.end();
+        });
+    });
+    if (used) modal().message("This territory is used on one of the maps");
+    else if (modal().ask_sure()) delete_terrain(row, w);
+    form.setgrids();
+    sg_terrains.refresh();
 }
