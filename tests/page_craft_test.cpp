@@ -372,7 +372,14 @@ TEST_F(CraftPage, ARecipeSurvivesSaveAndReload) {
     const TWorld saved = editor.world;
     const std::string file = dir_.file("craft.wld");
     save_as(file);
-    editor.world.crafts.clear();
+    // A world opened while the page is open shows in its pickers and table.
+    TWorld bare;
+    reset_world(bare);
+    const std::string bare_file = dir_.file("bare.wld");
+    save_world(bare_file, true, bare);
+    open(bare_file);
+    EXPECT_EQ(c().cbexitem_to_craft.count(), 0);
+    EXPECT_EQ(c().sgcrafts.cell(4, 1), "");
     open(file);
     ASSERT_TRUE(modal_->errors.empty()) << modal_->errors.front();
     EXPECT_EQ(editor.world.crafts, saved.crafts);
