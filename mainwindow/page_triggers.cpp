@@ -130,10 +130,11 @@ void TriggersPage::reset_event_form() {
 }
 
 void TriggersPage::scripts_refresh() {
-    lb_triggers.clear();
     const Ttriggers& triggers = editor.world.triggers;
-    for (std::size_t i = 0; i < triggers.size(); ++i)
-        lb_triggers.add("id:" + std::to_string(i) + " " + triggers[i].name);
+    std::vector<std::string> lines;
+    lines.reserve(triggers.size());
+    for (std::size_t i = 0; i < triggers.size(); ++i) lines.push_back("id:" + std::to_string(i) + " " + triggers[i].name);
+    lb_triggers.set_lines(lines);
     show_current();
     events_refresh();
 }
