@@ -7,7 +7,6 @@
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
 
-#include <QFontMetrics>
 #include <algorithm>
 
 namespace {
@@ -63,13 +62,13 @@ int64_t product_picture(const Tcraft& c) {
     return -1;
 }
 
-const char* product_word(int32_t kind) {
-    switch (kind) {
-    case product::object: return "Object";
-    case product::item: return "item";
-    case product::resource: return "res";
-    default: return "";
-    }
+// What the table writes over a product's name: its kind and its name.
+std::string product_text(const Tcraft& c) {
+    const char* kind = c.product_kind == product::object     ? "Object"
+                       : c.product_kind == product::item     ? "item"
+                       : c.product_kind == product::resource ? "res"
+                                                             : "";
+    return std::string(kind) + " " + product_name(c);
 }
 
 // Draws tile frame number unscaled with its top-left corner at (x, y); a
@@ -328,19 +327,32 @@ void CraftPage::refresh_craft_table() {
     sgcrafts.set_row_count(std::max<int>(static_cast<int>(crafts.size()) + 1, 2));
     for (int c = 0; c < 9; ++c) sgcrafts.set_cell(c, 1, "");
     std::size_t widest = 1;
+    LongestTexts longest(9);
     for (std::size_t i = 0; i < crafts.size(); ++i) {
         const Tcraft& craft = crafts[i];
         const int r = static_cast<int>(i) + 1;
+        const std::string name = product_name(craft), time = std::to_string(craft.time);
         sgcrafts.set_cell(0, r, std::to_string(r));
-        sgcrafts.set_cell(2, r, product_name(craft));
-        sgcrafts.set_cell(3, r, std::to_string(craft.time));
+        sgcrafts.set_cell(2, r, name);
+        sgcrafts.set_cell(3, r, time);
         sgcrafts.set_cell(4, r, craft.word);
         if (craft.skills.size() > 2) sgcrafts.set_row_height(r, skill_line * static_cast<int>(craft.skills.size()));
         widest = std::max(widest, craft.ingredients.size());
+        longest.note(2, product_text(craft));
+        longest.note(3, time);
+        longest.note(4, craft.word);
+        for (const Tskill& s : craft.skills) longest.note(6, skill_line_text(s));
     }
+    // The design widths of the ingredient and skill columns, or more where a
+    // header or a text needs it; the others as wide as their headers and texts.
     fit_number_column(sgcrafts, number_width, crafts.size());
-    sgcrafts.set_col_width(5, picture_cell * static_cast<int>(widest));
-    sgcrafts.set_col_width(6, 48);
+    const int width = sgcrafts.default_col_width();
+    for (int c : {1, 7, 8}) fit_column(sgcrafts, c, width, {headers[c]});
+    fit_column(sgcrafts, 2, width, {headers[2]});
+    fit_column(sgcrafts, 2, sgcrafts.col_width(2), {longest[2]}, text_inset);
+    for (int c : {3, 4}) fit_column(sgcrafts, c, width, {headers[c], longest[static_cast<std::size_t>(c)]});
+    fit_column(sgcrafts, 5, picture_cell * static_cast<int>(widest), {headers[5]});
+    fit_column(sgcrafts, 6, 48, {headers[6], longest[6]}, 0);
 }
 
 void CraftPage::sgcraftsDrawCell(int col, int row, kit::Rect rect) {
@@ -351,10 +363,10 @@ void CraftPage::sgcraftsDrawCell(int col, int row, kit::Rect rect) {
     switch (col) {
     case 1: draw_frame_at(canvas, x, y, product_picture(*craft)); break;
     case 2:
-        // What kind of thing, and below it its name, over the name the grid wrote.
+        // What kind of thing and its name, over the name the grid wrote; one
+        // line, which the lowest rows (36 pixels) still show whole.
         canvas.fill_rect(x, y, rect.right(), rect.bottom());
-        canvas.text_out(x + text_inset, y + text_inset, product_word(craft->product_kind));
-        canvas.text_out(x + text_inset, y + text_inset + QFontMetrics(canvas.font).height(), product_name(*craft));
+        canvas.text_out(x + text_inset, y + text_inset, product_text(*craft));
         break;
     case 5:
         for (std::size_t k = 0; k < craft->ingredients.size(); ++k) {

@@ -91,7 +91,7 @@ void PathsPage::sgpaths_reset() {
         sgpaths.set_cell(c, 1, "");
     }
     if (paths.size() > 1) sgpaths.set_row_count(static_cast<int>(paths.size()) + 1);
-    fit_number_column(sgpaths, number_width, paths.size());
+    LongestTexts longest(9);
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const Tpath& p = paths[i];
         const int r = static_cast<int>(i) + 1;
@@ -99,7 +99,19 @@ void PathsPage::sgpaths_reset() {
                                      std::to_string(p.from.y),  map_name(p.to.map),        std::to_string(p.to.x),
                                      std::to_string(p.to.y),    std::to_string(p.length),
                                      p.ways == ways::one_way ? "one way" : p.ways == ways::both ? "both" : ""};
-        for (int c = 0; c < 9; ++c) sgpaths.set_cell(c, r, texts[c]);
+        for (int c = 0; c < 9; ++c) {
+            sgpaths.set_cell(c, r, texts[c]);
+            longest.note(static_cast<std::size_t>(c), texts[c]);
+        }
+    }
+    // Every header and text whole; the map names measured one by one.
+    std::vector<std::string> names;
+    for (const Tmap& m : editor.world.maps) names.push_back(m.name);
+    fit_number_column(sgpaths, number_width, paths.size());
+    for (int c = 1; c < 9; ++c) {
+        std::vector<std::string> texts = {headers[c], longest[static_cast<std::size_t>(c)]};
+        if (c == 1 || c == 4) texts.insert(texts.end(), names.begin(), names.end());
+        fit_column(sgpaths, c, sgpaths.default_col_width(), texts);
     }
 }
 

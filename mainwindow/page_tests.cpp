@@ -20,8 +20,9 @@ TestPages::TestPages(TForm1& form) : form(form), TabSheet1(form.PC, "Test 1"), T
     TabSheet6.name = "TabSheet6";
     form.lay_out({
         {Image4, "Image4", 8, 8, 425, 409},
-        {Label6, "Label6", 444, 8},
-        {Button9, "Button9", 444, 40, 80, 26},
+        // The result text grows downwards by a line per number: below the button.
+        {Button9, "Button9", 444, 8, 80, 26},
+        {Label6, "Label6", 444, 44},
         {Image3, "Image3", 8, 8, 384, 384},
         {Edit1, "Edit1", 404, 8, 50, 22},
         {Edit2, "Edit2", 404, 36, 50, 22},

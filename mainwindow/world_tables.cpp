@@ -1,12 +1,14 @@
 #include "mainwindow/world_tables.h"
 
 #include <algorithm>
-#include <string>
 
-void fit_number_column(kit::StringGrid& grid, int design_width, std::size_t rows) {
-    // The cell text stands 2 pixels from the cell's left edge; keep as much on the right.
+void fit_column(kit::StringGrid& grid, int col, int width, const std::vector<std::string>& texts, int inset) {
+    // Keep 2 pixels free on the right as well.
     const Canvas measure;
-    const int needed =
-        std::max(measure.text_width(number_header), measure.text_width(std::to_string(std::max<std::size_t>(rows, 1)))) + 4;
-    grid.set_col_width(0, std::max(design_width, needed));
+    for (const std::string& text : texts) width = std::max(width, inset + measure.text_width(text) + 2);
+    grid.set_col_width(col, width);
+}
+
+void fit_number_column(kit::StringGrid& grid, int width, std::size_t rows) {
+    fit_column(grid, 0, width, {number_header, std::to_string(std::max<std::size_t>(rows, 1))});
 }
