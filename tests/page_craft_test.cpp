@@ -241,15 +241,9 @@ TEST_F(CraftPage, VAppendsTheRecipeAndTheTableShowsIt) {
     type_text(c().ecraftword, "abra");
     click(c().Button30);
     ASSERT_EQ(editor.world.crafts.size(), 1u);
-    Tcraft want;
-    want.ingredients = {{thing::item, 0, 1}, {thing::resource, 1, 4}};
-    want.tool = 1;
-    want.near_object = 2;
-    want.product = 1;
-    want.product_kind = product::resource;
-    want.time = 120;
-    want.skills = editor.craft_skills;
-    want.word = "abra";
+    // Ingredients, tool, near object, product and its kind, time, skills, word.
+    const Tcraft want{{{thing::item, 0, 1}, {thing::resource, 1, 4}}, 1, 2, 1, product::resource, 120,
+                      editor.craft_skills, "abra"};
     EXPECT_EQ(editor.world.crafts[0], want);
 
     // The next recipe keeps the lists: an object product without tool or
@@ -362,15 +356,7 @@ TEST_F(CraftPage, ARecipeSurvivesSaveAndReload) {
     type_text(c().ecraftword, "forged");
     click(c().Button30);
     ASSERT_EQ(editor.world.crafts.size(), 1u);
-    Tcraft want;
-    want.ingredients = {{thing::item, 0, 1}, {thing::resource, 0, 1}};
-    want.tool = 0;
-    want.near_object = 1;
-    want.product = 0;
-    want.product_kind = product::item;
-    want.time = 400;
-    want.skills = {{7, 1, 0}};
-    want.word = "forged";
+    const Tcraft want{{{thing::item, 0, 1}, {thing::resource, 0, 1}}, 0, 1, 0, product::item, 400, {{7, 1, 0}}, "forged"};
     EXPECT_EQ(editor.world.crafts[0], want);
     const TWorld saved = editor.world;
     const std::string file = dir_.file("craft.wld");
