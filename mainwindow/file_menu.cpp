@@ -1,8 +1,10 @@
 // The File menu: saving the world to a world file and opening one into the
 // editor, then bringing the pages that show the world up to date.
 #include "mainwindow/main.h"
+#include "mainwindow/page_craft.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
+#include "mainwindow/page_paths.h"
 #include "mainwindow/page_terrain.h"
 #include "mainwindow/page_triggers.h"
 #include "platform/codepage.h"
@@ -41,4 +43,9 @@ void TForm1::OPen1Click() {
     map->sg_terrains_2.refresh();
     npc->fill_fractions();
     triggers->scripts_refresh();
+    // The Craft and Paths pages show the world they were opened on; when one of
+    // them is open now, it shows the opened world, so that its pickers and the
+    // rows its Delete key removes are the ones on screen.
+    if (PC.active_page_index() == page::craft) craft->shown();
+    if (PC.active_page_index() == page::paths) paths->shown();
 }

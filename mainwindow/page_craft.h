@@ -1,6 +1,14 @@
 #pragma once
-// The Craft page: the ingredient and skill lists of the recipe being composed,
-// the pickers of tool, near object and product, and the recipe table.
+// The Craft page: the ingredient and skill lists of the recipe being composed
+// (craft_ingredients and craft_skills of the editor state, kept from one
+// recipe to the next), the pickers of tool, near object and product, and the
+// recipe table. Recipes are appended with "V" and removed with the Delete key
+// on the table; an existing recipe is not edited.
+//
+// Recipes record catalogue rows; an object by its template's Tmapobject::row,
+// which stays when an earlier template is deleted. Every row is looked up
+// checked where it is shown: one that names nothing shows nothing.
+#include "model/init.h"
 #include "platform/kit/kit.h"
 
 class TForm1;
@@ -9,7 +17,21 @@ class CraftPage {
 public:
     explicit CraftPage(TForm1& form);
     void start();
+    // Opened by its tab: refills the pickers from the catalogues, the skill
+    // list from craft_skills, and the recipe table.
     void shown();
+
+    void Button26Click();  // ADD the chosen item to the ingredients
+    void Button27Click();  // ADD the chosen resource to the ingredients
+    void sgcraftressSelectCell(int col, int row);  // removes the ingredient clicked
+    void sgcraftressDrawCell(int col, int row, kit::Rect rect);
+    void Button28Click();  // ADD the chosen skill at the typed level
+    void Button29Click();  // DELETE the chosen required skill
+    void Button30Click();  // "V": appends the recipe
+    // Rebuilds the recipe table's texts, rows and column widths.
+    void refresh_craft_table();
+    void sgcraftsDrawCell(int col, int row, kit::Rect rect);
+    void sgcraftsKeyDown(int& key, kit::ShiftState shift);  // Delete removes the selected recipe
 
     TForm1& form;
     kit::TabSheet craft_page;
@@ -40,4 +62,10 @@ public:
     kit::ComboBox cbexobj_to_craft{RadioGroup1};
     kit::Button Button30{craft_page, "V"};
     kit::StringGrid sgcrafts{craft_page};
+
+private:
+    void fill_pickers();
+    void fill_skills();
+    // Appends an ingredient of kind from a picker with the count typed.
+    void add_ingredient(int32_t kind, const kit::ComboBox& picker, const kit::Edit& count);
 };

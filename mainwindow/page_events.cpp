@@ -3,6 +3,9 @@
 #include "mainwindow/main.h"
 #include "platform/kit/layout.h"
 
+#include <utility>
+#include <vector>
+
 EventsPage::EventsPage(TForm1& form) : form(form), events_page(form.PC, "events") {
     events_page.name = "events_page";
     events_page.set_tab_visible(false);
@@ -48,6 +51,8 @@ EventsPage::EventsPage(TForm1& form) : form(form), events_page(form.PC, "events"
         {events_save, "events_save", 94, 320, 80, 26},
         {lbscripts, "lbscripts", 8, 354, 572, 240},
     });
+    cbtriggers.on_change = [this] { set_trig_params(cbtriggers.item_index() + 1); };
+    cbevents.on_change = [this] { set_event_params(cbevents.item_index() + 1); };
 }
 
 void EventsPage::start() {
@@ -73,3 +78,58 @@ void EventsPage::start() {
 }
 
 void EventsPage::shown() {}
+
+void EventsPage::set_trig_params(int kind) {
+    const std::pair<kit::Label*, kit::Edit*> params[] = {
+        {&ltrigparam3, &etrigparam3}, {&ltrigparam4, &etrigparam4}, {&ltrigparam5, &etrigparam5},
+        {&ltrigparam6, &etrigparam6}};
+    for (const auto& [label, edit] : params) {
+        label->hide();
+        edit->hide();
+    }
+    // The label of the condition's first parameter, then the captions of the
+    // fields shown after it.
+    struct Shape {
+        const char* first;
+        std::vector<const char*> more;
+    };
+    static const Shape shapes[] = {{"time", {}}, {"player", {"map", "x", "y"}}, {"player", {"item id"}},
+                                   {"period", {"chance"}}};
+    if (kind < 1 || kind > 4) return;
+    const Shape& shape = shapes[kind - 1];
+    ltrigparam2.set_caption(shape.first);
+    for (std::size_t i = 0; i < shape.more.size(); ++i) {
+        params[i].first->set_caption(shape.more[i]);
+        params[i].first->show();
+        params[i].second->show();
+    }
+}
+
+void EventsPage::set_event_params(int kind) {
+    const std::pair<kit::Label*, kit::Edit*> params[] = {
+        {&leventparam1, &eeparam1}, {&leventparam2, &eeparam2}, {&leventparam3, &eeparam3},
+        {&leventparam4, &eeparam4}, {&leventparam5, &eeparam5}, {&leventparam6, &eeparam6}};
+    for (const auto& [label, edit] : params) {
+        label->hide();
+        edit->hide();
+    }
+    // The captions of the fields each event type shows, first field first.
+    static const std::vector<const char*> shapes[] = {{},
+                                                      {"script"},
+                                                      {"script", "active"},
+                                                      {"object"},
+                                                      {"object", "pass"},
+                                                      {"object"},
+                                                      {"object", "visible"},
+                                                      {"path"},
+                                                      {"path", "ways"},
+                                                      {"npc id", "map", "x", "y", "search"},
+                                                      {"npc id", "map", "search"}};
+    if (kind < 1 || kind > 11) return;
+    const std::vector<const char*>& captions = shapes[kind - 1];
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        params[i].first->set_caption(captions[i]);
+        params[i].first->show();
+        params[i].second->show();
+    }
+}

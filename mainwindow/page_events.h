@@ -1,6 +1,8 @@
 #pragma once
 // The older events page. Its tab is hidden, so the designer never reaches it,
-// but page numbers still count it.
+// but page numbers still count it. Its buttons "ADD" and "SAVE" do nothing and
+// its list has no handlers; only its two type choosers show, hide and relabel the
+// parameter fields of the condition and the event chosen.
 #include "platform/kit/kit.h"
 
 class TForm1;
@@ -10,6 +12,12 @@ public:
     explicit EventsPage(TForm1& form);
     void start();
     void shown();
+
+    // Shows the parameter fields of trigger condition kind (1..4, the item of
+    // cbtriggers + 1) with their labels; hides the others.
+    void set_trig_params(int kind);
+    // The same for event type kind (1..11, the item of cbevents + 1).
+    void set_event_params(int kind);
 
     TForm1& form;
     kit::TabSheet events_page;

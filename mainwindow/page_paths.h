@@ -1,5 +1,7 @@
 #pragma once
 // The Paths page: the two ends of a new path, its ways and the path table.
+// Paths are appended with "V" and removed with the Delete key on the table;
+// deleting one keeps the events that name later paths naming them.
 #include "platform/kit/kit.h"
 
 class TForm1;
@@ -8,7 +10,14 @@ class PathsPage {
 public:
     explicit PathsPage(TForm1& form);
     void start();
+    // Opened by its tab: the map lists take the world's maps (when it has
+    // any), and the table shows the world's paths.
     void shown();
+
+    void Button31Click();  // "V": appends the path the fields describe
+    // Rebuilds the path table: one row per path under the headers.
+    void sgpaths_reset();
+    void sgpathsKeyDown(int& key, kit::ShiftState shift);  // Delete removes the selected path
 
     TForm1& form;
     kit::TabSheet paths_page;

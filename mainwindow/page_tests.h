@@ -1,5 +1,8 @@
 #pragma once
-// The two test pages: a field-of-view test ("Test 1") and a map view test ("Test 2").
+// The two test pages, which try two routines of the lower layers on the
+// current world without changing it: "Test 2" renders 12 x 12 cells of map 0
+// at a typed place and animation frame; "Test 1" renders the same window and
+// runs the field of view over bodies made from the placed objects.
 #include "platform/kit/kit.h"
 
 class TForm1;
@@ -9,6 +12,9 @@ public:
     explicit TestPages(TForm1& form);
     void start();
     void shown();
+
+    void Button8Click();  // the map view test
+    void Button9Click();  // the field-of-view test
 
     TForm1& form;
     kit::TabSheet TabSheet1;

@@ -1,7 +1,32 @@
 #include "mainwindow/page_triggers.h"
 
 #include "mainwindow/main.h"
+#include "model/tools.h"
 #include "platform/kit/layout.h"
+
+#include <utility>
+
+namespace {
+
+// A numeric field whose empty text stands for a default of its own.
+int32_t number_or(const kit::Edit& edit, int32_t empty) {
+    const std::string text = edit.text();
+    return text.empty() ? empty : str_to_int(text);
+}
+
+// The chosen item of a box, or kept when none is chosen.
+int32_t chosen_or(const kit::ComboBox& box, int32_t kept) {
+    const int i = box.item_index();
+    return i >= 0 ? i : kept;
+}
+
+// A list's selected line when it names one of count entries, else -1.
+int selected_entry(const kit::ListBox& list, std::size_t count) {
+    const int i = list.item_index();
+    return i >= 0 && static_cast<std::size_t>(i) < count ? i : -1;
+}
+
+}  // namespace
 
 TriggersPage::TriggersPage(TForm1& form) : form(form), triggers_page(form.PC, "Triggers") {
     triggers_page.name = "triggers_page";
@@ -52,6 +77,19 @@ TriggersPage::TriggersPage(TForm1& form) : form(form), triggers_page(form.PC, "T
     });
     l_event_target_name.hide();
     e_event_target_name.hide();
+
+    Button36.on_click = [this] { Button36Click(); };
+    lb_triggers.on_click = [this] { lb_triggersClick(); };
+    Button37.on_click = [this] { Button37Click(); };
+    Button38.on_click = [this] { Button38Click(); };
+    Button43.on_click = [this] { Button43Click(); };
+    Button44.on_click = [this] { Button44Click(); };
+    Button39.on_click = [this] { Button39Click(); };
+    lb_events.on_click = [this] { lb_eventsClick(); };
+    Button40.on_click = [this] { Button40Click(); };
+    Button41.on_click = [this] { Button41Click(); };
+    Button45.on_click = [this] { Button45Click(); };
+    Button46.on_click = [this] { Button46Click(); };
 }
 
 void TriggersPage::start() {
@@ -92,18 +130,199 @@ void TriggersPage::reset_event_form() {
 }
 
 void TriggersPage::scripts_refresh() {
-    lb_triggers.clear();
     const Ttriggers& triggers = editor.world.triggers;
-    for (std::size_t i = 0; i < triggers.size(); ++i)
-        lb_triggers.add("id:" + std::to_string(i) + " " + triggers[i].name);
+    std::vector<std::string> lines;
+    lines.reserve(triggers.size());
+    for (std::size_t i = 0; i < triggers.size(); ++i) lines.push_back("id:" + std::to_string(i) + " " + triggers[i].name);
+    lb_triggers.set_lines(lines);
+    show_current();
     events_refresh();
 }
 
 void TriggersPage::events_refresh() {
     lb_events.clear();
-    const Ttriggers& triggers = editor.world.triggers;
-    if (editor.cur_trigger < 0 || editor.cur_trigger >= static_cast<int>(triggers.size())) return;
-    const Tevents& events = triggers[static_cast<std::size_t>(editor.cur_trigger)].events;
-    for (std::size_t j = 0; j < events.size(); ++j)
-        lb_events.add("id:" + std::to_string(j) + " " + vocabulary_word(event_actions, events[j].action));
+    const Ttrigger* t = current();
+    if (!t) return;
+    for (std::size_t j = 0; j < t->events.size(); ++j)
+        lb_events.add("id:" + std::to_string(j) + " " + vocabulary_word(event_actions, t->events[j].action));
 }
+
+Ttrigger* TriggersPage::current() {
+    Ttriggers& triggers = editor.world.triggers;
+    const int c = editor.cur_trigger;
+    return c >= 0 && static_cast<std::size_t>(c) < triggers.size() ? &triggers[static_cast<std::size_t>(c)] : nullptr;
+}
+
+void TriggersPage::show_current() { cur_trig.set_caption(std::to_string(current() ? editor.cur_trigger : -1)); }
+
+// ---- the trigger form
+
+Ttrigger TriggersPage::trigger_from_form(int32_t empty_size, const Ttrigger& kept) const {
+    Ttrigger t;
+    t.place.x = str_to_int(e_trig_x.text());
+    t.place.y = str_to_int(e_trig_y.text());
+    t.target = number_or(e_trig_map_object_id, -1);
+    t.size = number_or(e_trig_size, empty_size);
+    t.interval = str_to_int(e_trig_interval.text());
+    const int type = cb_trig_type.item_index();
+    t.kind = type >= 0 ? static_cast<uint8_t>(type + 1) : kept.kind;
+    t.place.map = chosen_or(cb_trig_map, kept.place.map);
+    t.name = e_trig_name.text();
+    t.visible = ch_trig_vis.checked();
+    t.once = ch_trig_once.checked();
+    t.active = ch_trig_en.checked();
+    t.description = m_trig_descr.text();
+    t.success_text = m_trig_suc.text();
+    t.false_text = m_trig_false.text();
+    return t;
+}
+
+void TriggersPage::Button36Click() {
+    Ttrigger none;
+    none.place.map = -1;
+    editor.world.triggers.push_back(trigger_from_form(-1, none));
+    scripts_refresh();
+}
+
+void TriggersPage::lb_triggersClick() {
+    const int i = selected_entry(lb_triggers, editor.world.triggers.size());
+    if (i < 0) return;
+    editor.cur_trigger = i;
+    const Ttrigger& t = editor.world.triggers[static_cast<std::size_t>(i)];
+    show_current();
+    // A kind or map that the boxes cannot show leaves them with no chosen item.
+    cb_trig_type.set_item_index(t.kind - 1);
+    e_trig_name.set_text(t.name);
+    ch_trig_vis.set_checked(t.visible);
+    ch_trig_once.set_checked(t.once);
+    ch_trig_en.set_checked(t.active);
+    cb_trig_map.set_item_index(t.place.map);
+    e_trig_x.set_text(std::to_string(t.place.x));
+    e_trig_y.set_text(std::to_string(t.place.y));
+    e_trig_map_object_id.set_text(std::to_string(t.target));
+    e_trig_size.set_text(std::to_string(t.size));
+    e_trig_interval.set_text(std::to_string(t.interval));
+    m_trig_descr.set_text(t.description);
+    m_trig_suc.set_text(t.success_text);
+    m_trig_false.set_text(t.false_text);
+    events_refresh();
+}
+
+void TriggersPage::Button37Click() {
+    Ttrigger* t = current();
+    if (!t) return;
+    Ttrigger updated = trigger_from_form(1, *t);
+    updated.counter = t->counter;
+    updated.events = std::move(t->events);
+    *t = std::move(updated);
+    scripts_refresh();
+}
+
+void TriggersPage::Button38Click() {
+    // The selected line, not the current trigger: what the designer sees marked.
+    const int s = selected_entry(lb_triggers, editor.world.triggers.size());
+    if (s < 0) return;
+    delete_trigger(s, editor.world);
+    // The form never goes on naming another trigger: the deleted one's form is
+    // cleared, and a current trigger behind it moves up with it.
+    if (s == editor.cur_trigger) {
+        editor.cur_trigger = -1;
+        reset_trigger_form();
+    } else if (s < editor.cur_trigger) {
+        --editor.cur_trigger;
+    }
+    scripts_refresh();
+}
+
+void TriggersPage::move_trigger(int step) {
+    const int c = editor.cur_trigger;
+    if (!current() || !swap_triggers(c, c + step, editor.world)) return;
+    editor.cur_trigger = c + step;
+    scripts_refresh();
+    lb_triggers.set_item_index(editor.cur_trigger);
+}
+
+void TriggersPage::Button43Click() { move_trigger(-1); }
+void TriggersPage::Button44Click() { move_trigger(+1); }
+
+// ---- the event form
+
+Tevent TriggersPage::event_from_form(const Tevent& kept) const {
+    Tevent e;
+    e.target = number_or(e_event_target_id, -1);
+    e.place.x = str_to_int(e_event_x.text());
+    e.place.y = str_to_int(e_event_y.text());
+    e.value = str_to_int(e_event_value.text());
+    const int type = cb_event_type.item_index();
+    e.action = type >= 0 ? static_cast<uint8_t>(type + 1) : kept.action;
+    e.place.map = chosen_or(cb_event_map, kept.place.map);
+    e.target_name = e_event_target_name.text();
+    e.turn_off_self = cb_event_turn_off_self.checked();
+    e.turn_off_trigger = cb_event_turn_off_trig.checked();
+    e.search = cb_event_search.checked();
+    e.continue_on_false = cb_event_continue.checked();
+    e.text = m_event_text.text();
+    return e;
+}
+
+void TriggersPage::Button39Click() {
+    Ttrigger* t = current();
+    if (!t) return;
+    Tevent none;
+    none.place.map = -1;
+    t->events.push_back(event_from_form(none));
+    scripts_refresh();
+}
+
+void TriggersPage::lb_eventsClick() {
+    const Ttrigger* t = current();
+    if (!t) return;
+    const int j = selected_entry(lb_events, t->events.size());
+    if (j < 0) return;
+    const Tevent& e = t->events[static_cast<std::size_t>(j)];
+    cb_event_type.set_item_index(e.action - 1);
+    e_event_target_id.set_text(std::to_string(e.target));
+    cb_event_turn_off_self.set_checked(e.turn_off_self);
+    cb_event_turn_off_trig.set_checked(e.turn_off_trigger);
+    cb_event_map.set_item_index(e.place.map);
+    e_event_x.set_text(std::to_string(e.place.x));
+    e_event_y.set_text(std::to_string(e.place.y));
+    cb_event_search.set_checked(e.search);
+    cb_event_continue.set_checked(e.continue_on_false);
+    e_event_value.set_text(std::to_string(e.value));
+    m_event_text.set_text(e.text);
+    e_event_target_name.set_text(e.target_name);
+}
+
+void TriggersPage::Button40Click() {
+    Ttrigger* t = current();
+    if (!t) return;
+    const int j = selected_entry(lb_events, t->events.size());
+    if (j < 0) return;
+    Tevent& e = t->events[static_cast<std::size_t>(j)];
+    e = event_from_form(e);
+    events_refresh();
+}
+
+void TriggersPage::Button41Click() {
+    Ttrigger* t = current();
+    if (!t) return;
+    const int j = selected_entry(lb_events, t->events.size());
+    if (j < 0) return;
+    delete_event(j, t->events);
+    events_refresh();
+}
+
+void TriggersPage::move_event(int step) {
+    Ttrigger* t = current();
+    if (!t) return;
+    const int j = selected_entry(lb_events, t->events.size());
+    const int k = j + step;
+    if (j < 0 || k < 0 || static_cast<std::size_t>(k) >= t->events.size()) return;
+    std::swap(t->events[static_cast<std::size_t>(j)], t->events[static_cast<std::size_t>(k)]);
+    events_refresh();
+    lb_events.set_item_index(k);
+}
+
+void TriggersPage::Button45Click() { move_event(-1); }
+void TriggersPage::Button46Click() { move_event(+1); }

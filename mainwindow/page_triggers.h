@@ -1,6 +1,12 @@
 #pragma once
 // The Triggers page: the form of one trigger, the trigger and event lists with
-// their buttons, and the form of one event.
+// their buttons, and the form of one event. The page only edits triggers; it
+// runs none.
+//
+// Triggers and events name triggers, paths, placed objects and placed NPCs by
+// index: deleting or moving a trigger here keeps every such reference naming
+// what it named (model/tools.h), and the current trigger follows the change.
+#include "model/init.h"
 #include "platform/kit/kit.h"
 
 class TForm1;
@@ -13,9 +19,25 @@ public:
 
     void reset_trigger_form();
     void reset_event_form();
-    // Lists the world's triggers, then the selected trigger's events.
+    // Lists the world's triggers, then the current trigger's events.
     void scripts_refresh();
     void events_refresh();
+
+    // ---- triggers
+    void Button36Click();     // Create: appends the form's trigger
+    void lb_triggersClick();  // the clicked trigger becomes the current one and fills the form
+    void Button37Click();     // Update: overwrites the current trigger, keeping its counter and events
+    void Button38Click();     // Delete: the trigger whose line is selected
+    void Button43Click();     // "^": the current trigger one place up
+    void Button44Click();     // "v": one place down
+
+    // ---- events of the current trigger
+    void Button39Click();   // Create: appends the form's event
+    void lb_eventsClick();  // fills the event form from the clicked event
+    void Button40Click();   // Update: replaces the selected event
+    void Button41Click();   // Delete: removes the selected event
+    void Button45Click();   // "^": the selected event one place up
+    void Button46Click();   // "v": one place down
 
     TForm1& form;
     kit::TabSheet triggers_page;
@@ -65,4 +87,17 @@ public:
     kit::CheckBox cb_event_continue{gb_event, "continue (for set actions)", true};
     kit::Edit e_event_value{gb_event};
     kit::Memo m_event_text{gb_event};
+
+private:
+    // The trigger and the event the forms describe. Converts every field before
+    // anything is stored; kept gives what a type or map box with no chosen item
+    // leaves as it was (the form was filled from a value the box cannot show).
+    Ttrigger trigger_from_form(int32_t empty_size, const Ttrigger& kept) const;
+    Tevent event_from_form(const Tevent& kept) const;
+    // The current trigger, nullptr when cur_trigger names none.
+    Ttrigger* current();
+    // Moves the current trigger or the selected event by step (-1 up, +1 down).
+    void move_trigger(int step);
+    void move_event(int step);
+    void show_current();  // cur_trig shows the current trigger's number, -1 for none
 };

@@ -182,6 +182,16 @@ TEST_F(ControlsFixture, ListBoxLines) {
     list.remove(0);
     EXPECT_EQ(list.items(), (std::vector<std::string>{"b"}));
     EXPECT_EQ(list.item(3), "");
+    // All lines at once: the old ones go, none is selected, and no handler runs.
+    int clicks = 0;
+    list.on_click = [&] { ++clicks; };
+    list.set_item_index(0);
+    list.set_lines({"x", "\xCA\xE0", "z"});
+    EXPECT_EQ(list.items(), (std::vector<std::string>{"x", "\xCA\xE0", "z"}));
+    EXPECT_EQ(list.item_index(), -1);
+    list.set_lines({});
+    EXPECT_EQ(list.count(), 0);
+    EXPECT_EQ(clicks, 0);
 }
 
 // The line clicked is selected before the click handler runs, so the handler

@@ -9,14 +9,6 @@
 
 namespace {
 
-Tevent event(uint8_t a, int32_t target) {
-    Tevent e;
-    e.action = a;
-    e.target = target;
-    e.place = no_place;
-    return e;
-}
-
 // Three of everything that events name. Trigger 0 ("timer", watching object
 // 2) holds one event per line of the table below; trigger 1 is a "button" on
 // object 1, trigger 2 a "char death" watching NPC 2.
@@ -50,12 +42,6 @@ struct Refs : ::testing::Test {
         ASSERT_TRUE(links_hold(w));
     }
 };
-
-std::vector<int32_t> targets(const Tevents& events) {
-    std::vector<int32_t> out;
-    for (const Tevent& e : events) out.push_back(e.target);
-    return out;
-}
 
 TEST_F(Refs, EveryDeletionAndMoveKeepsReferencesTrue) {
     constexpr int32_t gone = deleted_target;

@@ -381,6 +381,8 @@ ListBox::ListBox(Control& parent) : Control(&parent, new ListWidget(this)) {
     route(l->viewport(), this);
     l->resize(121, 97);
     l->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every line is one line of text: the view need not measure each of them.
+    l->setUniformItemSizes(true);
     QObject::connect(l, &QListWidget::currentRowChanged, [this, l](int) {
         if (l->setting) return;
         if (l->in_mouse)
@@ -398,6 +400,17 @@ void ListBox::clear() {
 }
 
 void ListBox::add(const std::string& line) { insert(count(), line); }
+
+void ListBox::set_lines(const std::vector<std::string>& lines) {
+    auto* l = as<ListWidget>(widget_);
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) texts.push_back(qt(line));
+    l->setting = true;
+    l->clear();
+    l->addItems(texts);
+    l->setting = false;
+}
 
 void ListBox::insert(int index, const std::string& line) {
     auto* l = as<ListWidget>(widget_);

@@ -11,6 +11,20 @@ Tplace at(int32_t map, int32_t x, int32_t y) {
     return p;
 }
 
+Tevent event(uint8_t a, int32_t target) {
+    Tevent e;
+    e.action = a;
+    e.target = target;
+    e.place = no_place;
+    return e;
+}
+
+std::vector<int32_t> targets(const Tevents& events) {
+    std::vector<int32_t> out;
+    for (const Tevent& e : events) out.push_back(e.target);
+    return out;
+}
+
 TWorld small_world() {
     TWorld w;
     reset_world(w);

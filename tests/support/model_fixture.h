@@ -30,6 +30,11 @@ TWorld small_world();
 
 Tplace at(int32_t map, int32_t x, int32_t y);
 
+// An event of action a naming target, at no place.
+Tevent event(uint8_t a, int32_t target);
+// The targets of a list of events, in order.
+std::vector<int32_t> targets(const Tevents& events);
+
 // Every fault in the links of the world, one line each; empty when they hold.
 std::vector<std::string> link_problems(const TWorld& world);
 // For EXPECT_TRUE(links_hold(world)).
