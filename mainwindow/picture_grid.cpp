@@ -29,3 +29,13 @@ void bind_pictures(kit::StringGrid& grid, std::function<std::size_t()> count,
         if (e >= 0) select(e);
     };
 }
+
+void show_frame(kit::Image& image, int64_t frame) {
+    Bitmap& picture = image.picture();
+    Canvas& canvas = image.canvas();
+    const TColor brush = canvas.brush_color;
+    canvas.brush_color = clWhite;
+    canvas.fill_rect(0, 0, picture.width(), picture.height());
+    canvas.brush_color = brush;
+    if (const Bitmap* tile = tile_frame(editor.tile_frames, frame)) canvas.draw(0, 0, *tile);
+}
