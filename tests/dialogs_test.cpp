@@ -23,7 +23,7 @@ struct Shape {
 
 const Shape shapes[] = {
     {&EditorState::Form2, "Form2", "Object", 420, 360},      {&EditorState::Form3, "Form3", "Form3", 560, 420},
-    {&EditorState::Form4, "Form4", "PNPC_INV", 520, 360},    {&EditorState::Form5, "Form5", "Form5", 520, 360},
+    {&EditorState::Form5, "Form5", "Form5", 520, 360},
     {&EditorState::Form6, "Form6", "PITEM ITEMS", 420, 300}, {&EditorState::Form7, "Form7", "PRES ITEMS", 420, 300},
     {&EditorState::Form8, "Form8", "Form8", 380, 260},       {&EditorState::Form9, "Form9", "re", 420, 320},
     {&EditorState::Form10, "Form10", "Form10", 620, 480},    {&EditorState::Finv, "Finv", "Items", 420, 300},
