@@ -14,7 +14,7 @@ namespace {
 template <typename T>
 const T* row_of(const std::vector<T>& catalogue, int32_t row) {
     return row >= 0 && static_cast<std::size_t>(row) < catalogue.size() ? &catalogue[static_cast<std::size_t>(row)]
-                                                                         : nullptr;
+                                                                        : nullptr;
 }
 const Tpitem* item_row(int32_t row) { return row_of(editor.world.pitems, row); }
 const Tpres* resource_row(int32_t row) { return row_of(editor.world.presources, row); }
@@ -242,7 +242,8 @@ void TForm4::sg_pnpc_invDrawCell(int ACol, int ARow, kit::Rect Rect) {
     Canvas& canvas = sg_pnpc_inv.canvas();
     if (entry.kind == thing::item) {
         if (const Tpitem* item = item_row(entry.index))
-            if (const Bitmap* frame = tile_frame(editor.tile_frames, item->image)) canvas.draw(Rect.left, Rect.top, *frame);
+            if (const Bitmap* frame = tile_frame(editor.tile_frames, item->image))
+                canvas.draw(Rect.left, Rect.top, *frame);
     } else if (entry.kind == thing::resource) {
         if (const Tpres* r = resource_row(entry.index)) draw_resource(canvas, Rect.left, Rect.top, *r, entry.count);
     }

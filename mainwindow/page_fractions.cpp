@@ -67,12 +67,7 @@ void FractionsPage::sg_fracSelectCell(int e) {
     efracname.set_text(f.name);
 }
 
-void FractionsPage::ifracClick() {
-    // Only a tile that exists becomes the picture.
-    if (editor.cur_tile < 0 || !tile_frame(editor.tile_frames, editor.cur_tile)) return;
-    editor.frac_image = editor.cur_tile;
-    show_frame(ifrac, editor.frac_image);
-}
+void FractionsPage::ifracClick() { take_current_tile(editor.frac_image, ifrac); }
 
 void FractionsPage::Button14Click() {
     TWorld& w = editor.world;
@@ -111,18 +106,14 @@ int8_t* FractionsPage::chosen_relation() {
     return &w.fracrel[ua][ub];
 }
 
-void FractionsPage::cbfrac1Change() {
-    const int8_t* relation = chosen_relation();
-    if (!relation) return;
-    efracrel.set_text(std::to_string(int{*relation}));
-    show_frame(ifrac1, editor.world.fracs[static_cast<std::size_t>(cbfrac1.item_index())].image);
-}
+void FractionsPage::cbfrac1Change() { show_relation(cbfrac1, ifrac1); }
+void FractionsPage::cbfrac2Change() { show_relation(cbfrac2, ifrac2); }
 
-void FractionsPage::cbfrac2Change() {
+void FractionsPage::show_relation(const kit::ComboBox& changed, kit::Image& picture) {
     const int8_t* relation = chosen_relation();
     if (!relation) return;
     efracrel.set_text(std::to_string(int{*relation}));
-    show_frame(ifrac2, editor.world.fracs[static_cast<std::size_t>(cbfrac2.item_index())].image);
+    show_frame(picture, editor.world.fracs[static_cast<std::size_t>(changed.item_index())].image);
 }
 
 void FractionsPage::Button17Click() {

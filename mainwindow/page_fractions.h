@@ -49,4 +49,7 @@ private:
     int8_t* chosen_relation();
     // Refills both relation pickers with the fractions' names, the first chosen.
     void fill_relation_lists();
+    // The chosen pair's relation into efracrel, the fraction chosen in changed
+    // into picture; nothing when the pair names no relation.
+    void show_relation(const kit::ComboBox& changed, kit::Image& picture);
 };

@@ -141,10 +141,10 @@ void NpcPage::sg_pnpcSelectCell(int e) {
     e_pnpc_name.set_text(c.name);
     e_pnpc_selfname.set_text(c.self_name);
     m_pnpc_descr.set_text(c.description);
-    const std::pair<kit::Edit*, int32_t> numbers[] = {
-        {&e_pnpc_str, c.STR}, {&e_pnpc_agi, c.AGI}, {&e_pnpc_dex, c.DEX}, {&e_pnpc_con, c.CON},
-        {&e_pnpc_acu, c.ACU}, {&e_pnpc_int, c.INT}, {&e_pnpc_wis, c.WIS}, {&e_pnpc_per, c.PER},
-        {&epnpchp, c.hp},     {&epnpcmp, c.mp},     {&epnpcsp, c.sp},     {&epnpcsize, c.size}};
+    const std::pair<kit::Edit*, int32_t> numbers[] = {{&e_pnpc_str, c.STR}, {&e_pnpc_agi, c.AGI}, {&e_pnpc_dex, c.DEX},
+                                                      {&e_pnpc_con, c.CON}, {&e_pnpc_acu, c.ACU}, {&e_pnpc_int, c.INT},
+                                                      {&e_pnpc_wis, c.WIS}, {&e_pnpc_per, c.PER}, {&epnpchp, c.hp},
+                                                      {&epnpcmp, c.mp},     {&epnpcsp, c.sp},     {&epnpcsize, c.size}};
     for (const auto& [edit, value] : numbers) edit->set_text(std::to_string(value));
     for (int i = 1; i <= 32; ++i) skill_edit(i).set_text(std::to_string(c.skills[static_cast<std::size_t>(i - 1)]));
 
@@ -159,23 +159,14 @@ void NpcPage::sg_pnpcSelectCell(int e) {
     refresh_phys_attrs_list();
 }
 
-void NpcPage::i_pnpc_i1Click() {
-    if (editor.cur_tile < 0 || !tile_frame(editor.tile_frames, editor.cur_tile)) return;
-    editor.npc_figure = editor.cur_tile;
-    show_frame(i_pnpc_i1, editor.npc_figure);
-}
-
-void NpcPage::i_pnpc_i2Click() {
-    if (editor.cur_tile < 0 || !tile_frame(editor.tile_frames, editor.cur_tile)) return;
-    editor.npc_portrait = editor.cur_tile;
-    show_frame(i_pnpc_i2, editor.npc_portrait);
-}
+void NpcPage::i_pnpc_i1Click() { take_current_tile(editor.npc_figure, i_pnpc_i1); }
+void NpcPage::i_pnpc_i2Click() { take_current_tile(editor.npc_portrait, i_pnpc_i2); }
 
 void NpcPage::read_template(Tchar& c) const {
     // Every number is converted before anything is written: a typo in the
     // last skill changes nothing.
-    int32_t Tchar::* const fields[] = {&Tchar::STR, &Tchar::AGI, &Tchar::DEX, &Tchar::ACU, &Tchar::CON, &Tchar::INT,
-                                        &Tchar::WIS, &Tchar::PER, &Tchar::hp,  &Tchar::mp,  &Tchar::sp,  &Tchar::size};
+    int32_t Tchar::*const fields[] = {&Tchar::STR, &Tchar::AGI, &Tchar::DEX, &Tchar::ACU, &Tchar::CON, &Tchar::INT,
+                                      &Tchar::WIS, &Tchar::PER, &Tchar::hp,  &Tchar::mp,  &Tchar::sp,  &Tchar::size};
     const kit::Edit* const edits[] = {&e_pnpc_str, &e_pnpc_agi, &e_pnpc_dex, &e_pnpc_acu, &e_pnpc_con, &e_pnpc_int,
                                       &e_pnpc_wis, &e_pnpc_per, &epnpchp,    &epnpcmp,    &epnpcsp,    &epnpcsize};
     std::array<int32_t, std::size(fields)> values{};

@@ -22,8 +22,11 @@ protected:
 
     void SetUp() override {
         EditorFixture::SetUp();
-        const std::pair<int32_t, int32_t> items[] = {
-            {item_class::hat, 10}, {item_class::helm, 11}, {0, 12}, {item_class::plate, 13}, {item_class::leather_coat, 14}};
+        const std::pair<int32_t, int32_t> items[] = {{item_class::hat, 10},
+                                                     {item_class::helm, 11},
+                                                     {0, 12},
+                                                     {item_class::plate, 13},
+                                                     {item_class::leather_coat, 14}};
         for (const auto& [cls, image] : items) {
             Tpitem i;
             i.item_class = cls;
@@ -179,10 +182,10 @@ TEST_F(PnpcInv, InventoryAndParts) {
     modal_->quant_answers = {4};
     pick_resource(coins);
     click(d.Button1);
-    EXPECT_EQ(editor.npc_items, (Tinvitems{{thing::item, hat, 1},
-                                           {thing::item, sword, 1},
-                                           {thing::item, sword, 1},
-                                           {thing::resource, coins, 4}}));
+    EXPECT_EQ(
+        editor.npc_items,
+        (Tinvitems{
+            {thing::item, hat, 1}, {thing::item, sword, 1}, {thing::item, sword, 1}, {thing::resource, coins, 4}}));
     EXPECT_EQ(d.sg_pnpc_inv.row_count(), 2);
     EXPECT_EQ(cell(d.sg_pnpc_inv, 1), frame_color(12));
     EXPECT_EQ(cell(d.sg_pnpc_inv, 3), frame_color(23));

@@ -2,6 +2,7 @@
 // palette, ADD and UPDATE, the relation of one fraction to another, and a
 // world saved and opened again.
 #include "mainwindow/page_fractions.h"
+
 #include "mainwindow/page_npc.h"
 #include "tests/support/editor_fixture.h"
 #include "worldfile/worldfile.h"
@@ -71,8 +72,7 @@ TEST_F(FractionsPage, AddKeepsTheRelationsAndListsTheFractionsEverywhere) {
     // A matrix of the wrong shape becomes exactly square again at the next ADD.
     editor.world.fracrel = {{7}, {8, 9, 10, 11, 12}};
     add("men", 5);
-    EXPECT_EQ(w.fracrel,
-              (std::vector<std::vector<int8_t>>{{7, 0, 0, 0}, {8, 9, 10, 11}, {0, 0, 0, 0}, {0, 0, 0, 0}}));
+    EXPECT_EQ(w.fracrel, (std::vector<std::vector<int8_t>>{{7, 0, 0, 0}, {8, 9, 10, 11}, {0, 0, 0, 0}, {0, 0, 0, 0}}));
 
     // Without a picture nothing is added, but the NPC page's list is refilled.
     editor.frac_image = -1;

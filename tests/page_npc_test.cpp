@@ -2,10 +2,11 @@
 // from the fields and the edit buffers, selecting a template, the
 // physiological attributes, and a template composed with the equipment
 // dialog, placed in the map page's palette and saved.
+#include "mainwindow/page_npc.h"
+
 #include "dialogs/pnpc_inv.h"
 #include "mainwindow/page_fractions.h"
 #include "mainwindow/page_map.h"
-#include "mainwindow/page_npc.h"
 #include "tests/support/editor_fixture.h"
 #include "worldfile/worldfile.h"
 
@@ -118,8 +119,10 @@ TEST_F(NpcTemplates, ATypoAnywhereChangesNothing) {
         kit::Edit* edit;
         const char* text;
     };
-    const Case cases[] = {
-        {&npc().skill_edit(31), "1o"}, {&npc().e_pnpc_con, "x"}, {&npc().epnpcsize, "9.5"}, {&npc().e_pnpc_str, "5000000000"}};
+    const Case cases[] = {{&npc().skill_edit(31), "1o"},
+                          {&npc().e_pnpc_con, "x"},
+                          {&npc().epnpcsize, "9.5"},
+                          {&npc().e_pnpc_str, "5000000000"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.edit->name);
         const std::string before = c.edit->text();
@@ -127,7 +130,8 @@ TEST_F(NpcTemplates, ATypoAnywhereChangesNothing) {
         for (kit::Button* b : {&npc().Button22, &npc().Button35}) {
             modal_->errors.clear();
             click(*b);
-            EXPECT_EQ(modal_->errors, std::vector<std::string>{"'" + std::string(c.text) + "' is not a valid integer value."});
+            EXPECT_EQ(modal_->errors,
+                      std::vector<std::string>{"'" + std::string(c.text) + "' is not a valid integer value."});
             ASSERT_EQ(editor.world.pnpcs.size(), 1u);
             EXPECT_EQ(editor.world.pnpcs[0], kept);
         }
@@ -261,7 +265,8 @@ TEST_F(NpcTemplates, PhysiologicalAttributes) {
     for (const char* text : {"", "x"}) {
         modal_->errors.clear();
         set_attribute(2, text);
-        EXPECT_EQ(modal_->errors, std::vector<std::string>{"'" + std::string(text) + "' is not a valid integer value."});
+        EXPECT_EQ(modal_->errors,
+                  std::vector<std::string>{"'" + std::string(text) + "' is not a valid integer value."});
     }
     EXPECT_EQ(listed(), (std::vector<std::string>{"claws 9", "fur 2"}));
     // REMOVE needs a chosen line.
