@@ -56,6 +56,8 @@ TForm4::TForm4() : Dialog("Form4", "PNPC_INV", 520, 360) {
         {sg_pnpc_items, "sg_pnpc_items", 4, 4, grid_width, 300},
         {sg_pnpc_ress, "sg_pnpc_ress", 4, 4, grid_width, 300},
     });
+    for (kit::TabSheet* p : {&doll, &inv, &parts}) p->name = "pc_pnpc_inv_" + p->caption();
+    for (kit::TabSheet* p : {&items, &resources}) p->name = "pc_pnpc_items_" + p->caption();
     for (kit::StringGrid* grid : {&sg_pnpc_inv, &sg_pnpc_parts, &sg_pnpc_items, &sg_pnpc_ress})
         kit::cell_grid(*grid, 3, 32, 32);
 
