@@ -1,7 +1,12 @@
 #include "mainwindow/page_fractions.h"
 
 #include "mainwindow/main.h"
+#include "mainwindow/page_npc.h"
+#include "mainwindow/picture_grid.h"
+#include "platform/errors.h"
 #include "platform/kit/layout.h"
+
+#include <limits>
 
 FractionsPage::FractionsPage(TForm1& form) : form(form), TabSheet7(form.PC, "fractions") {
     TabSheet7.name = "TabSheet7";
@@ -20,26 +25,107 @@ FractionsPage::FractionsPage(TForm1& form) : form(form), TabSheet7(form.PC, "fra
         {sg_frac, "sg_frac", 420, 8, kit::cell_grid_width(3, 64), 620},
     });
     kit::cell_grid(sg_frac, 3, 64, 64);
+    bind_pictures(
+        sg_frac, editor.world.fracs, [](const Tfrac& f) { return f.image; }, [this](int e) { sg_fracSelectCell(e); });
+    ifrac.on_click = [this] { ifracClick(); };
+    Button14.on_click = [this] { Button14Click(); };
+    Button48.on_click = [this] { Button48Click(); };
+    cbfrac1.on_change = [this] { cbfrac1Change(); };
+    cbfrac2.on_change = [this] { cbfrac2Change(); };
+    Button17.on_click = [this] { Button17Click(); };
 }
 
 void FractionsPage::start() { ifrac.draw(0, 0, editor.blank_bitmap64); }
 
 void FractionsPage::shown() {
     const TWorld& w = editor.world;
-    cbfrac1.clear();
-    cbfrac2.clear();
+    fill_relation_lists();
     efracrel.set_text("0");
-    for (const Tfrac& f : w.fracs) {
-        cbfrac1.add(f.name);
-        cbfrac2.add(f.name);
-    }
     if (w.fracs.empty()) return;
     // The relation matrix may be shorter than the list in a world read from a file.
     const bool has_relation = !w.fracrel.empty() && !w.fracrel[0].empty();
     efracrel.set_text(has_relation ? std::to_string(int{w.fracrel[0][0]}) : "0");
-    cbfrac1.set_item_index(0);
-    cbfrac2.set_item_index(0);
     for (kit::Image* image : {&ifrac1, &ifrac2}) {
         if (const Bitmap* frame = tile_frame(editor.tile_frames, w.fracs[0].image)) image->draw(0, 0, *frame);
     }
+}
+
+void FractionsPage::fill_relation_lists() {
+    TStrings names;
+    for (const Tfrac& f : editor.world.fracs) names.push_back(f.name);
+    kit::fill(cbfrac1, names);
+    kit::fill(cbfrac2, names);
+}
+
+// ---- the fraction being built or edited
+
+void FractionsPage::sg_fracSelectCell(int e) {
+    const Tfrac& f = editor.world.fracs.at(static_cast<std::size_t>(e));
+    editor.cur_fraction = e;
+    editor.frac_image = f.image;
+    show_frame(ifrac, f.image);
+    efracname.set_text(f.name);
+}
+
+void FractionsPage::ifracClick() { take_current_tile(editor.frac_image, ifrac); }
+
+void FractionsPage::Button14Click() {
+    TWorld& w = editor.world;
+    if (editor.frac_image >= 0) {
+        w.fracs.push_back(Tfrac{efracname.text(), editor.frac_image});
+        // Exactly one relation for every ordered pair: the earlier values keep
+        // their places, the new fraction's row and column are 0.
+        const std::size_t n = w.fracs.size();
+        w.fracrel.resize(n);
+        for (std::vector<int8_t>& row : w.fracrel) row.resize(n, 0);
+        sg_frac.refresh();
+        form.setgrids();
+        fill_relation_lists();
+    }
+    form.npc->fill_fractions();
+}
+
+void FractionsPage::Button48Click() {
+    const int e = editor.cur_fraction;
+    if (e < 0 || e >= static_cast<int>(editor.world.fracs.size())) return;
+    Tfrac& f = editor.world.fracs[static_cast<std::size_t>(e)];
+    f.image = editor.frac_image;
+    f.name = efracname.text();
+    sg_frac.refresh();
+}
+
+// ---- relations
+
+int8_t* FractionsPage::chosen_relation() {
+    const int a = cbfrac1.item_index(), b = cbfrac2.item_index();
+    TWorld& w = editor.world;
+    const auto n = static_cast<int>(w.fracs.size());
+    if (a < 0 || b < 0 || a >= n || b >= n) return nullptr;
+    const auto ua = static_cast<std::size_t>(a), ub = static_cast<std::size_t>(b);
+    if (ua >= w.fracrel.size() || ub >= w.fracrel[ua].size()) return nullptr;
+    return &w.fracrel[ua][ub];
+}
+
+void FractionsPage::cbfrac1Change() { show_relation(cbfrac1, ifrac1); }
+void FractionsPage::cbfrac2Change() { show_relation(cbfrac2, ifrac2); }
+
+void FractionsPage::show_relation(const kit::ComboBox& changed, kit::Image& picture) {
+    const int8_t* relation = chosen_relation();
+    if (!relation) return;
+    efracrel.set_text(std::to_string(int{*relation}));
+    show_frame(picture, editor.world.fracs[static_cast<std::size_t>(changed.item_index())].image);
+}
+
+void FractionsPage::Button17Click() {
+    int8_t* relation = chosen_relation();
+    if (!relation) return;
+    const std::string text = efracrel.text();
+    const int32_t value = str_to_int(text);
+    // A relation is one signed byte: a wider number would turn into another
+    // relation (200 into -56, a friend into a foe), so it is refused.
+    constexpr int lowest = std::numeric_limits<int8_t>::min(), highest = std::numeric_limits<int8_t>::max();
+    if (value < lowest || value > highest)
+        throw EditorError("'" + text + "' is not within the relation range " + std::to_string(lowest) + ".." +
+                          std::to_string(highest));
+    *relation = static_cast<int8_t>(value);
 }

@@ -3,6 +3,8 @@
 // the relation of one fraction to another.
 #include "platform/kit/kit.h"
 
+#include <cstdint>
+
 class TForm1;
 
 class FractionsPage {
@@ -12,6 +14,18 @@ public:
     // Lists the fractions in both relation pickers and shows the relation of
     // the first to the first.
     void shown();
+
+    // Fraction e of the grid becomes the one UPDATE rewrites; its picture and
+    // name are shown for editing. Called only for a fraction that exists.
+    void sg_fracSelectCell(int e);
+    // Takes the current tile as the fraction's picture.
+    void ifracClick();
+    void Button14Click();  // ADD: a new fraction with a row and a column of zero relations
+    void Button48Click();  // UPDATE: the selected fraction gets the picture and name shown
+    // The chosen pair's relation into efracrel, the chosen fraction's picture beside it.
+    void cbfrac1Change();
+    void cbfrac2Change();
+    void Button17Click();  // SAVE: efracrel becomes the relation of the first fraction to the second
 
     TForm1& form;
     kit::TabSheet TabSheet7;
@@ -27,4 +41,15 @@ public:
     kit::ComboBox cbfrac2{gb_fracrel};
     kit::Image ifrac2{gb_fracrel};
     kit::StringGrid sg_frac{TabSheet7};
+
+private:
+    // The relation of the fractions chosen in cbfrac1 and cbfrac2, or nullptr
+    // when either names no fraction of the world now (the lists are refilled
+    // only when the page opens or at ADD, so after an Open they may be stale).
+    int8_t* chosen_relation();
+    // Refills both relation pickers with the fractions' names, the first chosen.
+    void fill_relation_lists();
+    // The chosen pair's relation into efracrel, the fraction chosen in changed
+    // into picture; nothing when the pair names no relation.
+    void show_relation(const kit::ComboBox& changed, kit::Image& picture);
 };

@@ -1,70 +1,112 @@
 #include "mainwindow/page_npc.h"
 
 #include "mainwindow/main.h"
+#include "mainwindow/picture_grid.h"
+#include "model/tools.h"
 #include "platform/kit/layout.h"
+
+#include <algorithm>
+#include <array>
+#include <iterator>
+#include <utility>
+
+namespace {
+
+// The skill rows: 22 pixels apart; a skill name stands this far before its
+// edit at least, and the second column this far right of the first's edits.
+constexpr int skill_row_height = 22;
+constexpr int skill_name_gap = 4;
+constexpr int skill_column_gap = 8;
+
+}  // namespace
 
 NpcPage::NpcPage(TForm1& form) : form(form), npc_page(form.PC, "npc") {
     npc_page.name = "npc_page";
     form.lay_out({
-        {e_pnpc_name, "e_pnpc_name", 8, 22, 150, 22, "name", 8, 6},
-        {e_pnpc_selfname, "e_pnpc_selfname", 8, 66, 150, 22, "self name", 8, 50},
-        {i_pnpc_i1, "i_pnpc_i1", 170, 22, 32, 64, "figure", 170, 6},
-        {i_pnpc_i2, "i_pnpc_i2", 214, 22, 64, 64, "portrait", 214, 6},
-        {gb_pnpc_prim, "gb_pnpc_prim", 8, 96, 270, 128},
-        {e_pnpc_str, "e_pnpc_str", 48, 22, 70, 22, "STR", 8, 26},
-        {e_pnpc_agi, "e_pnpc_agi", 48, 47, 70, 22, "AGI", 8, 51},
-        {e_pnpc_dex, "e_pnpc_dex", 48, 72, 70, 22, "DEX", 8, 76},
-        {e_pnpc_con, "e_pnpc_con", 48, 97, 70, 22, "CON", 8, 101},
-        {e_pnpc_acu, "e_pnpc_acu", 178, 22, 70, 22, "ACU", 138, 26},
-        {e_pnpc_int, "e_pnpc_int", 178, 47, 70, 22, "INT", 138, 51},
-        {e_pnpc_wis, "e_pnpc_wis", 178, 72, 70, 22, "WIS", 138, 76},
-        {e_pnpc_per, "e_pnpc_per", 178, 97, 70, 22, "PER", 138, 101},
-        {epnpchp, "epnpchp", 48, 232, 70, 22, "HP", 8, 236},
-        {epnpcmp, "epnpcmp", 186, 232, 70, 22, "MP", 146, 236},
-        {epnpcsp, "epnpcsp", 48, 258, 70, 22, "SP", 8, 262},
-        {epnpcsize, "epnpcsize", 186, 258, 70, 22, "SIZE", 146, 262},
-        {cb_pnpc_frac, "cb_pnpc_frac", 70, 286, 208, 22, "fraction", 8, 290},
-        {m_pnpc_descr, "m_pnpc_descr", 8, 316, 270, 90},
-        {gb_pnpc_phys, "gb_pnpc_phys", 8, 414, 270, 150},
-        {cb_pnpc_phys_attr, "cb_pnpc_phys_attr", 8, 20, 110, 22},
-        {e_pnpc_phys_attr, "e_pnpc_phys_attr", 124, 20, 50, 22},
-        {Button34, "Button34", 180, 18, 80, 26},
-        {lb_pnpc_phys_attrs, "lb_pnpc_phys_attrs", 8, 50, 166, 90},
-        {Button47, "Button47", 180, 50, 80, 26},
-        {Button22, "Button22", 8, 574, 80, 26},
-        {Button35, "Button35", 94, 574, 80, 26},
-        {Button23, "Button23", 180, 574, 80, 26},
-        {gb_pnpc_skills, "gb_pnpc_skills", 282, 4, 240, 384},
-        {l_pnpc_skill, "l_pnpc_skill", 12, 26},
-        {e_pnpc_skill, "e_pnpc_skill", 64, 24, 41, 21},
+        {e_pnpc_name, "e_pnpc_name", 8, 22, 130, 22, "name", 8, 6},
+        {e_pnpc_selfname, "e_pnpc_selfname", 8, 66, 130, 22, "self name", 8, 50},
+        {i_pnpc_i1, "i_pnpc_i1", 144, 22, 32, 64, "figure", 144, 6},
+        {i_pnpc_i2, "i_pnpc_i2", 184, 22, 64, 64, "portrait", 184, 6},
+        {gb_pnpc_prim, "gb_pnpc_prim", 8, 96, 240, 128},
+        {e_pnpc_str, "e_pnpc_str", 40, 22, 60, 22, "STR", 8, 26},
+        {e_pnpc_agi, "e_pnpc_agi", 40, 47, 60, 22, "AGI", 8, 51},
+        {e_pnpc_dex, "e_pnpc_dex", 40, 72, 60, 22, "DEX", 8, 76},
+        {e_pnpc_con, "e_pnpc_con", 40, 97, 60, 22, "CON", 8, 101},
+        {e_pnpc_acu, "e_pnpc_acu", 156, 22, 60, 22, "ACU", 122, 26},
+        {e_pnpc_int, "e_pnpc_int", 156, 47, 60, 22, "INT", 122, 51},
+        {e_pnpc_wis, "e_pnpc_wis", 156, 72, 60, 22, "WIS", 122, 76},
+        {e_pnpc_per, "e_pnpc_per", 156, 97, 60, 22, "PER", 122, 101},
+        {epnpchp, "epnpchp", 48, 232, 60, 22, "HP", 16, 236},
+        {epnpcmp, "epnpcmp", 164, 232, 60, 22, "MP", 130, 236},
+        {epnpcsp, "epnpcsp", 48, 258, 60, 22, "SP", 16, 262},
+        {epnpcsize, "epnpcsize", 164, 258, 60, 22, "SIZE", 130, 262},
+        {cb_pnpc_frac, "cb_pnpc_frac", 62, 286, 186, 22, "fraction", 8, 290},
+        {m_pnpc_descr, "m_pnpc_descr", 8, 316, 240, 90},
+        {gb_pnpc_phys, "gb_pnpc_phys", 8, 414, 240, 150},
+        {cb_pnpc_phys_attr, "cb_pnpc_phys_attr", 8, 20, 96, 22},
+        {e_pnpc_phys_attr, "e_pnpc_phys_attr", 110, 20, 44, 22},
+        {Button34, "Button34", 160, 18, 72, 26},
+        {lb_pnpc_phys_attrs, "lb_pnpc_phys_attrs", 8, 50, 146, 90},
+        {Button47, "Button47", 160, 50, 72, 26},
+        {Button22, "Button22", 8, 574, 74, 26},
+        {Button35, "Button35", 88, 574, 74, 26},
+        {Button23, "Button23", 168, 574, 74, 26},
+        {gb_pnpc_skills, "gb_pnpc_skills", 254, 4, 268, 384},
+        {l_pnpc_skill, "l_pnpc_skill", 8, 26},
+        {e_pnpc_skill, "e_pnpc_skill", 74, 24, 38, 21},
         {sg_pnpc, "sg_pnpc", 525, 8, kit::cell_grid_width(3, 32), 620},
     });
     cb_pnpc_frac.set_text("cb_pnpc_frac");
     l_pnpc_skill.hide();
     e_pnpc_skill.hide();
     kit::cell_grid(sg_pnpc, 3, 32, 64);
+    bind_pictures(
+        sg_pnpc, editor.world.pnpcs, [](const Tchar& c) { return c.figure; }, [this](int e) { sg_pnpcSelectCell(e); });
+    i_pnpc_i1.on_click = [this] { i_pnpc_i1Click(); };
+    i_pnpc_i2.on_click = [this] { i_pnpc_i2Click(); };
+    Button22.on_click = [this] { Button22Click(); };
+    Button35.on_click = [this] { Button35Click(); };
+    Button23.on_click = [this] { Button23Click(); };
+    Button34.on_click = [this] { Button34Click(); };
+    Button47.on_click = [this] { Button47Click(); };
 }
 
 void NpcPage::start() {
     for (kit::Image* image : {&i_pnpc_i1, &i_pnpc_i2}) image->draw(0, 0, editor.blank_bitmap32);
 
-    // The 32 skill rows, two columns of 16, laid out from the hidden design label and edit.
+    // The 32 skill rows, two columns of 16, laid out from the hidden design
+    // label and edit: the first column's names start where the design label
+    // does, each column's edits stand right of its longest name (never left of
+    // the design edit), so no name is cut off whatever the font.
+    std::array<kit::Label*, 32> labels{};
+    std::array<int, 2> widest{};
     for (int i = 1; i <= 32; ++i) {
         kit::Label& label = form.make<kit::Label>(gb_pnpc_skills, skill_names[static_cast<std::size_t>(i)]);
         label.name = "skill_label" + std::to_string(i);
+        labels[static_cast<std::size_t>(i - 1)] = &label;
+        int& w = widest[i <= 16 ? 0 : 1];
+        w = std::max(w, label.width());
+    }
+    const int name1 = l_pnpc_skill.left();
+    const int edit1 = std::max(e_pnpc_skill.left(), name1 + widest[0] + skill_name_gap);
+    const int name2 = edit1 + e_pnpc_skill.width() + skill_column_gap;
+    const int edit2 = std::max(e_pnpc_skill.left() + (name2 - name1), name2 + widest[1] + skill_name_gap);
+    for (int i = 1; i <= 32; ++i) {
+        kit::Label& label = *labels[static_cast<std::size_t>(i - 1)];
         kit::Edit& edit = form.make<kit::Edit>(gb_pnpc_skills, "0");
         edit.name = "skill_edit" + std::to_string(i);
         const bool first = i <= 16;
         const int row = first ? i - 1 : i - 17;
-        label.set_left(l_pnpc_skill.left() + (first ? 0 : 106));
-        label.set_top(l_pnpc_skill.top() + row * 22);
-        edit.set_bounds(e_pnpc_skill.left() + (first ? 0 : 128), e_pnpc_skill.top() + row * 22, e_pnpc_skill.width(),
+        label.set_left(first ? name1 : name2);
+        label.set_top(l_pnpc_skill.top() + row * skill_row_height);
+        edit.set_bounds(first ? edit1 : edit2, e_pnpc_skill.top() + row * skill_row_height, e_pnpc_skill.width(),
                         e_pnpc_skill.height());
         label.show();
         edit.show();
         editor.skill_controls[static_cast<std::size_t>(i)] = &label;
         editor.skill_controls[static_cast<std::size_t>(32 + i)] = &edit;
     }
+    gb_pnpc_skills.set_width(std::max(gb_pnpc_skills.width(), edit2 + e_pnpc_skill.width() + name1));
 
     kit::fill(cb_pnpc_phys_attr, phys_attrs);
     e_pnpc_phys_attr.set_text("0");
@@ -76,4 +118,142 @@ void NpcPage::fill_fractions() {
     TStrings names;
     for (const Tfrac& f : editor.world.fracs) names.push_back(f.name);
     kit::fill(cb_pnpc_frac, names);
+}
+
+kit::Edit& NpcPage::skill_edit(int i) const {
+    return static_cast<kit::Edit&>(*editor.skill_controls.at(static_cast<std::size_t>(32 + i)));
+}
+
+void NpcPage::show_pictures() {
+    show_frame(i_pnpc_i1, editor.npc_figure);
+    show_frame(i_pnpc_i2, editor.npc_portrait);
+}
+
+// ---- the template catalogue
+
+void NpcPage::sg_pnpcSelectCell(int e) {
+    const Tchar& c = editor.world.pnpcs.at(static_cast<std::size_t>(e));
+    editor.cur_npc = e;
+    editor.npc_figure = c.figure;
+    editor.npc_portrait = c.portrait;
+    show_pictures();
+
+    e_pnpc_name.set_text(c.name);
+    e_pnpc_selfname.set_text(c.self_name);
+    m_pnpc_descr.set_text(c.description);
+    const std::pair<kit::Edit*, int32_t> numbers[] = {{&e_pnpc_str, c.STR}, {&e_pnpc_agi, c.AGI}, {&e_pnpc_dex, c.DEX},
+                                                      {&e_pnpc_con, c.CON}, {&e_pnpc_acu, c.ACU}, {&e_pnpc_int, c.INT},
+                                                      {&e_pnpc_wis, c.WIS}, {&e_pnpc_per, c.PER}, {&epnpchp, c.hp},
+                                                      {&epnpcmp, c.mp},     {&epnpcsp, c.sp},     {&epnpcsize, c.size}};
+    for (const auto& [edit, value] : numbers) edit->set_text(std::to_string(value));
+    for (int i = 1; i <= 32; ++i) skill_edit(i).set_text(std::to_string(c.skills[static_cast<std::size_t>(i - 1)]));
+
+    editor.npc_items = c.inventory;
+    editor.npc_parts = c.parts;
+    cb_pnpc_frac.set_item_index(c.fraction);  // a fraction that is not listed selects none
+    editor.npc_head = c.head;
+    editor.npc_body = c.body;
+    editor.npc_lhand = c.left_hand;
+    editor.npc_rhand = c.right_hand;
+    editor.npc_phys_attrs = c.phys_attrs;
+    refresh_phys_attrs_list();
+}
+
+void NpcPage::i_pnpc_i1Click() { take_current_tile(editor.npc_figure, i_pnpc_i1); }
+void NpcPage::i_pnpc_i2Click() { take_current_tile(editor.npc_portrait, i_pnpc_i2); }
+
+void NpcPage::read_template(Tchar& c) const {
+    // Every number is converted before anything is written: a typo in the
+    // last skill changes nothing.
+    int32_t Tchar::*const fields[] = {&Tchar::STR, &Tchar::AGI, &Tchar::DEX, &Tchar::ACU, &Tchar::CON, &Tchar::INT,
+                                      &Tchar::WIS, &Tchar::PER, &Tchar::hp,  &Tchar::mp,  &Tchar::sp,  &Tchar::size};
+    const kit::Edit* const edits[] = {&e_pnpc_str, &e_pnpc_agi, &e_pnpc_dex, &e_pnpc_acu, &e_pnpc_con, &e_pnpc_int,
+                                      &e_pnpc_wis, &e_pnpc_per, &epnpchp,    &epnpcmp,    &epnpcsp,    &epnpcsize};
+    std::array<int32_t, std::size(fields)> values{};
+    for (std::size_t k = 0; k < values.size(); ++k) values[k] = str_to_int(edits[k]->text());
+    std::array<int32_t, 32> skills{};
+    for (int i = 1; i <= 32; ++i) skills[static_cast<std::size_t>(i - 1)] = str_to_int(skill_edit(i).text());
+    const int fraction = cb_pnpc_frac.item_index();
+
+    c.figure = editor.npc_figure;
+    c.portrait = editor.npc_portrait;
+    c.name = e_pnpc_name.text();
+    c.self_name = e_pnpc_selfname.text();
+    for (std::size_t k = 0; k < values.size(); ++k) c.*fields[k] = values[k];
+    c.description = m_pnpc_descr.text();
+    c.skills = skills;
+    c.fraction = fraction >= 0 && fraction < static_cast<int>(editor.world.fracs.size()) ? fraction : -1;
+    c.head = editor.npc_head;
+    c.body = editor.npc_body;
+    c.left_hand = editor.npc_lhand;
+    c.right_hand = editor.npc_rhand;
+    c.inventory = editor.npc_items;
+    c.parts = editor.npc_parts;
+    c.phys_attrs = editor.npc_phys_attrs;
+}
+
+void NpcPage::Button22Click() {
+    if (e_pnpc_name.text().empty()) return;
+    Tchar c;
+    read_template(c);
+    editor.world.pnpcs.push_back(std::move(c));
+    // The attributes went to this template; the other buffers stay for a similar one.
+    editor.npc_phys_attrs.clear();
+    refresh_phys_attrs_list();
+    sg_pnpc.refresh();
+    form.setgrids();
+}
+
+void NpcPage::Button35Click() {
+    const int e = editor.cur_npc;
+    if (e < 0 || e >= static_cast<int>(editor.world.pnpcs.size())) return;
+    Tchar& target = editor.world.pnpcs[static_cast<std::size_t>(e)];
+    Tchar c = target;
+    read_template(c);
+    target = std::move(c);
+    sg_pnpc.refresh();
+}
+
+void NpcPage::Button23Click() {
+    if (!editor.Form4) return;
+    form.set_enabled(false);
+    editor.Form4->show();
+}
+
+// ---- physiological attributes
+
+void NpcPage::Button34Click() {
+    const int a = cb_pnpc_phys_attr.item_index();
+    if (a < 0 || cb_pnpc_phys_attr.count() == 0) return;
+    const int32_t v = convert_to_int(e_pnpc_phys_attr.text());
+    if (v < 1) return;
+    Tskills& attrs = editor.npc_phys_attrs;
+    const auto same = std::find_if(attrs.begin(), attrs.end(), [a](const Tskill& s) { return s.number == a; });
+    if (same != attrs.end()) same->value = v;
+    else attrs.push_back(Tskill{a, v, 0});
+    refresh_phys_attrs_list();
+}
+
+void NpcPage::Button47Click() {
+    const int i = lb_pnpc_phys_attrs.item_index();
+    Tskills& attrs = editor.npc_phys_attrs;
+    if (i < 0 || i >= static_cast<int>(attrs.size())) return;
+    attrs[static_cast<std::size_t>(i)].value = 0;
+    refresh_phys_attrs_list();
+}
+
+void NpcPage::refresh_phys_attrs_list() {
+    lb_pnpc_phys_attrs.clear();
+    Tskills& attrs = editor.npc_phys_attrs;
+    std::size_t i = 0;
+    while (i < attrs.size()) {
+        const Tskill& s = attrs[i];
+        if (s.value <= 0) {
+            delete_skill(static_cast<int32_t>(i), attrs);
+            continue;
+        }
+        // A number from a file may name no attribute: its name is then empty.
+        lb_pnpc_phys_attrs.add(vocabulary_word(phys_attrs, s.number) + " " + std::to_string(s.value));
+        ++i;
+    }
 }

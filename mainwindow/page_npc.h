@@ -1,9 +1,11 @@
 #pragma once
 // The NPC templates page: the template catalogue, names, pictures,
 // characteristics, the 32 skill rows (made at start-up inside "SKILLS") and the
-// physiological attributes.
+// physiological attributes. Equipment, inventory and parts are composed in
+// the equipment dialog (TForm4) in the shared edit buffers.
 #include "platform/kit/kit.h"
 
+struct Tchar;
 class TForm1;
 
 class NpcPage {
@@ -14,6 +16,23 @@ public:
 
     // Lists the world's fractions in cb_pnpc_frac, the first selected.
     void fill_fractions();
+
+    // Template e of the grid becomes the current one: its fields fill the page
+    // and its lists the edit buffers. Called only for a template that exists.
+    void sg_pnpcSelectCell(int e);
+    // Take the current tile as the figure / the portrait.
+    void i_pnpc_i1Click();
+    void i_pnpc_i2Click();
+    void Button22Click();  // ADD: a new template from the page and the buffers
+    void Button35Click();  // "<- EDIT": the current template gets them
+    void Button23Click();  // INV: opens the equipment dialog
+    void Button34Click();  // sets the chosen physiological attribute
+    void Button47Click();  // removes the chosen line's attribute
+    // Lists the attribute buffer, dropping entries whose value is 0 or less.
+    void refresh_phys_attrs_list();
+
+    // The value edit of skill i (1..32), made at start-up.
+    kit::Edit& skill_edit(int i) const;
 
     TForm1& form;
     kit::TabSheet npc_page;
@@ -51,4 +70,10 @@ public:
     kit::Label l_pnpc_skill{gb_pnpc_skills, "SKILL"};
     kit::Edit e_pnpc_skill{gb_pnpc_skills};
     kit::StringGrid sg_pnpc{npc_page};
+
+private:
+    // Converts every field of the page and writes them with the edit buffers
+    // into c; a text that is not a number fails before c is touched.
+    void read_template(Tchar& c) const;
+    void show_pictures();
 };

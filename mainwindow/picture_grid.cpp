@@ -39,3 +39,20 @@ void bind_resource_rows(kit::StringGrid& grid, const tintarray& rows, std::funct
         },
         std::move(select));
 }
+
+void show_frame(kit::Image& image, int64_t frame) {
+    Bitmap& picture = image.picture();
+    Canvas& canvas = image.canvas();
+    const TColor brush = canvas.brush_color;
+    canvas.brush_color = clWhite;
+    canvas.fill_rect(0, 0, picture.width(), picture.height());
+    canvas.brush_color = brush;
+    if (const Bitmap* tile = tile_frame(editor.tile_frames, frame)) canvas.draw(0, 0, *tile);
+}
+
+void take_current_tile(int32_t& picture, kit::Image& image) {
+    // cur_tile may name no frame: an item's picture becomes the current tile.
+    if (editor.cur_tile < 0 || !tile_frame(editor.tile_frames, editor.cur_tile)) return;
+    picture = editor.cur_tile;
+    show_frame(image, picture);
+}

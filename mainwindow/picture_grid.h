@@ -43,3 +43,11 @@ void bind_pictures(kit::StringGrid& grid, const std::vector<T>& list, Picture pi
         grid, [&list] { return list.size(); }, [&list, picture](std::size_t e) { return int64_t{picture(list[e])}; },
         std::move(select));
 }
+
+// Shows tile frame `frame` in an image: the image is cleared to white, then the
+// frame is drawn unscaled at its top-left corner when it exists, so a picture
+// that names no tile leaves the image blank rather than showing the last one.
+void show_frame(kit::Image& image, int64_t frame);
+// The second click of a picture pick: when the current tile names a tile
+// frame, it becomes picture and is shown in image; otherwise nothing changes.
+void take_current_tile(int32_t& picture, kit::Image& image);

@@ -230,14 +230,30 @@ TEST_F(StartUp, ThirtyTwoSkillRowsInTwoColumnsOfSixteen) {
         EXPECT_TRUE(label->visible() && edit->visible());
         EXPECT_EQ(label->caption(), skill_names[static_cast<std::size_t>(i)]);
         EXPECT_EQ(edit->text(), "0");
+        // Rows 22 pixels apart from the hidden design label and edit; the
+        // second column's rows stand level with the first's.
         const int row = (i - 1) % 16;
-        EXPECT_EQ(label->left(), i <= 16 ? 12 : 118);
-        EXPECT_EQ(label->top(), 26 + row * 22);
-        EXPECT_EQ(edit->left(), i <= 16 ? 64 : 192);
-        EXPECT_EQ(edit->top(), 24 + row * 22);
-        EXPECT_EQ(edit->width(), 41);
-        EXPECT_EQ(edit->height(), 21);
+        const kit::Control* first_label = editor.skill_controls[static_cast<std::size_t>(row + 1)];
+        const kit::Control* first_edit = editor.skill_controls[static_cast<std::size_t>(32 + row + 1)];
+        if (i > 16) {
+            EXPECT_GT(label->left(), first_edit->left() + first_edit->width());
+        }
+        EXPECT_GE(edit->left(), npc().e_pnpc_skill.left());
+        EXPECT_EQ(label->top(), npc().l_pnpc_skill.top() + row * 22);
+        EXPECT_EQ(edit->top(), npc().e_pnpc_skill.top() + row * 22);
+        EXPECT_EQ(edit->width(), npc().e_pnpc_skill.width());
+        EXPECT_EQ(edit->height(), npc().e_pnpc_skill.height());
+        // Every skill name shows whole: it ends before its edit, which ends
+        // inside the group box.
+        EXPECT_LT(label->left() + label->width(), edit->left());
+        EXPECT_LE(edit->left() + edit->width(), npc().gb_pnpc_skills.width() - 4);
+        EXPECT_EQ(first_label->left(), npc().l_pnpc_skill.left());
+        const std::size_t top_row = i <= 16 ? 1 : 17;
+        EXPECT_EQ(label->left(), editor.skill_controls[top_row]->left());
+        EXPECT_EQ(edit->left(), editor.skill_controls[32 + top_row]->left());
     }
+    // The page keeps its two columns beside the template grid.
+    EXPECT_LE(npc().gb_pnpc_skills.left() + npc().gb_pnpc_skills.width(), npc().sg_pnpc.left());
     EXPECT_EQ(dynamic_cast<kit::Label*>(editor.skill_controls[1])->caption(), "bare hands");
     EXPECT_EQ(dynamic_cast<kit::Label*>(editor.skill_controls[32])->caption(), "");
 }
