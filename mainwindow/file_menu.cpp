@@ -3,6 +3,7 @@
 #include "mainwindow/main.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
+#include "mainwindow/page_player.h"
 #include "mainwindow/page_terrain.h"
 #include "mainwindow/page_triggers.h"
 #include "platform/codepage.h"
@@ -30,6 +31,8 @@ void TForm1::OPen1Click() {
     // A failed read leaves the world as it was and ends here, so every list on
     // screen still shows that world.
     load_world(*chosen, editor.world);
+    // An armed move names an object or NPC of the world that is gone.
+    map->disarm_moves();
 
     map->fillcbmaps();
     if (!editor.world.maps.empty()) map->cb_maps.set_item_index(static_cast<int>(editor.world.maps.size()) - 1);
@@ -41,4 +44,7 @@ void TForm1::OPen1Click() {
     map->sg_terrains_2.refresh();
     npc->fill_fractions();
     triggers->scripts_refresh();
+    // The Player page may be open: its fields show the opened world at once,
+    // so that SAVE never stores the old world's values into it.
+    player->shown();
 }

@@ -116,3 +116,8 @@ extern EditorState editor;
 
 // The window an opener code names, or nullptr for a code that names none.
 kit::Window* opener_window(uint16_t code);
+
+// The terrain a map cell holds, or nullptr when the place is no cell of the
+// world or its terrain row names no terrain (as in a map made before any
+// terrain existed).
+const Tterrain* cell_terrain(const TWorld& world, const Tplace& place);
