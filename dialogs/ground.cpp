@@ -27,14 +27,14 @@ bool loose_resource(const Tpres& r, const Tplace& p) {
 }  // namespace
 
 TForm8::TForm8() : Dialog("Form8", "Form8", 380, 260) {
+    // The cell text keeps its box and wraps in it: a long map name stays readable.
+    Label1.set_auto_size(false);
+    Label1.set_word_wrap(true);
     lay_out({
         {img, "img", 8, 8, 32, 32},
         {Label1, "Label1", 48, 8, 324, 34},
         {ginv, "ginv", 8, 48, kit::cell_grid_width(ground_cols, 32), ground_rows * 33 + 4},
     });
-    Label1.set_caption("");
-    Label1.set_auto_size(false);
-    Label1.set_word_wrap(true);
     kit::cell_grid(ginv, ground_cols, 32, 32, ground_rows);
     on_activate = [this] { FormActivate(); };
     ginv.on_draw_cell = [this](int c, int r, kit::Rect rect, kit::GridDrawState state) {

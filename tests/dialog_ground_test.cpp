@@ -122,6 +122,7 @@ TEST_F(GroundDialog, ListsWhatLiesLooseOnTheCell) {
     ASSERT_TRUE(ground().visible());
     EXPECT_EQ(ground().caption(), "Form8");
     EXPECT_EQ(ground().Label1.caption(), "Type:grass HARD:400 MAP:cave X:4 Y:7");
+    EXPECT_EQ(ground().Label1.bounds(), (kit::Rect{48, 8, 324, 34}));
     EXPECT_EQ(ground().img.picture().pixel(4, 4), frame_color(2));
     EXPECT_EQ(ground().ground_things, (Tinvitems{{thing::item, 1, 1}, {thing::item, 3, 1}, {thing::resource, 1, 5}}));
     EXPECT_EQ(entry_color(0), frame_color(5));
