@@ -95,9 +95,9 @@ const Tinvitem* TForm8::picked() const {
     if (ground_pick < 0 || static_cast<std::size_t>(ground_pick) >= ground_things.size()) return nullptr;
     const Tinvitem& e = ground_things[static_cast<std::size_t>(ground_pick)];
     const TWorld& w = editor.world;
-    const bool exists = e.index >= 0 && ((e.kind == thing::item && static_cast<std::size_t>(e.index) < w.items.size()) ||
-                                         (e.kind == thing::resource &&
-                                          static_cast<std::size_t>(e.index) < w.resources.size()));
+    const bool exists =
+        e.index >= 0 && ((e.kind == thing::item && static_cast<std::size_t>(e.index) < w.items.size()) ||
+                         (e.kind == thing::resource && static_cast<std::size_t>(e.index) < w.resources.size()));
     return exists ? &e : nullptr;
 }
 

@@ -306,10 +306,11 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
     if (editor.move_object_mode) {
         // Another object on the cell does not stop the move, nor does the terrain.
         const int32_t moved = editor.cur_placed_object;
-        if (n != -1) form.set_caption("Cell is not empty");
-        else if (moved < 0 || moved >= static_cast<int64_t>(w.mapobjects.size()))
+        if (n != -1) {
+            form.set_caption("Cell is not empty");
+        } else if (moved < 0 || moved >= static_cast<int64_t>(w.mapobjects.size())) {
             form.set_caption("Object not exists");
-        else {
+        } else {
             w.mapobjects[static_cast<std::size_t>(moved)].place = p;
             sg_map.refresh();
         }
@@ -323,8 +324,9 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
             modal().message("Cell is not empty");
             return;
         }
-        if (moved < 0 || moved >= static_cast<int64_t>(w.npcs.size())) modal().message("NPC not exists");
-        else {
+        if (moved < 0 || moved >= static_cast<int64_t>(w.npcs.size())) {
+            modal().message("NPC not exists");
+        } else {
             w.npcs[static_cast<std::size_t>(moved)].place = p;
             sg_map.refresh();
         }

@@ -150,9 +150,12 @@ TEST_F(GroundDialog, TerrainsThatNameNothing) {
         bool picture;
     };
     const Case cases[] = {
-        {1, {2}, 3, "Type: HARD:0 MAP:cave X:3 Y:2", false},     {-1, {2}, 3, "Type: HARD:0 MAP:cave X:3 Y:2", false},
-        {0, {}, 3, "Type:grass HARD:400 MAP:cave X:3 Y:2", false}, {0, {500}, 3, "Type:grass HARD:400 MAP:cave X:3 Y:2", false},
-        {0, {2}, 11, "Type: HARD:400 MAP:cave X:3 Y:2", true},   {0, {2}, -3, "Type: HARD:400 MAP:cave X:3 Y:2", true},
+        {1, {2}, 3, "Type: HARD:0 MAP:cave X:3 Y:2", false},
+        {-1, {2}, 3, "Type: HARD:0 MAP:cave X:3 Y:2", false},
+        {0, {}, 3, "Type:grass HARD:400 MAP:cave X:3 Y:2", false},
+        {0, {500}, 3, "Type:grass HARD:400 MAP:cave X:3 Y:2", false},
+        {0, {2}, 11, "Type: HARD:400 MAP:cave X:3 Y:2", true},
+        {0, {2}, -3, "Type: HARD:400 MAP:cave X:3 Y:2", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -1,8 +1,8 @@
 // The Player page driven as a designer drives it: the summary of the player
 // NPC when the page opens, the free points and the change-name flag stored by
 // SAVE, and the lists of pictures and portraits the player may choose from.
-#include "mainwindow/page_map.h"
 #include "mainwindow/page_player.h"
+
 #include "tests/support/editor_fixture.h"
 #include "worldfile/worldfile.h"
 

@@ -103,8 +103,8 @@ TWorld village() {
     paint(0, 13, 23, 14, deep);
     paint(0, 11, 23, 11, sand);
     paint(0, 16, 23, 16, sand);
-    paint(7, 0, 8, 10, road);     // the road down to the river
-    paint(2, 3, 5, 6, floor);     // a house's floor
+    paint(7, 0, 8, 10, road);  // the road down to the river
+    paint(2, 3, 5, 6, floor);  // a house's floor
     paint(11, 2, 14, 4, flowers);
     paint(17, 6, 20, 8, flowers);
     w.maps.push_back(m);
