@@ -2,7 +2,8 @@
 # make test  builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 # make bench builds optimised and runs the benchmarks
 # make fuzz  builds the world file fuzzer with clang and runs it for FUZZ_SECONDS
-# make screenshot  takes docs/main-window.png of the editor on the sample tiles, under Xvfb
+# make screenshot  takes docs/main-window.png of the editor on the sample tiles, and
+#                  docs/map-page.png of a sample world on the map page, under Xvfb
 
 BUILD ?= build/test
 RUN_BUILD ?= build/run
@@ -42,8 +43,9 @@ fuzz: deps
 
 screenshot: deps
 	cmake -S . -B $(RUN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEDITOR_TESTS=OFF
-	cmake --build $(RUN_BUILD) --target editor make_tiles
+	cmake --build $(RUN_BUILD) --target editor make_tiles make_world
 	scripts/screenshot.sh $(RUN_BUILD)
+	scripts/screenshot.sh $(RUN_BUILD) docs/map-page.png map
 
 clean:
 	rm -rf build

@@ -5,6 +5,7 @@
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
 #include "mainwindow/page_paths.h"
+#include "mainwindow/page_player.h"
 #include "mainwindow/page_terrain.h"
 #include "mainwindow/page_triggers.h"
 #include "platform/codepage.h"
@@ -32,6 +33,8 @@ void TForm1::OPen1Click() {
     // A failed read leaves the world as it was and ends here, so every list on
     // screen still shows that world.
     load_world(*chosen, editor.world);
+    // An armed move names an object or NPC of the world that is gone.
+    map->disarm_moves();
 
     map->fillcbmaps();
     if (!editor.world.maps.empty()) map->cb_maps.set_item_index(static_cast<int>(editor.world.maps.size()) - 1);
@@ -48,4 +51,7 @@ void TForm1::OPen1Click() {
     // rows its Delete key removes are the ones on screen.
     if (PC.active_page_index() == page::craft) craft->shown();
     if (PC.active_page_index() == page::paths) paths->shown();
+    // The Player page may be open: its fields show the opened world at once,
+    // so that SAVE never stores the old world's values into it.
+    player->shown();
 }

@@ -6,9 +6,13 @@
 #include "mainwindow/page_triggers.h"
 #include "mainwindow/picture_grid.h"
 #include "model/render.h"
+#include "model/tools.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <cstdint>
 
 namespace {
@@ -29,6 +33,43 @@ void render_view(const Tplace& top_left, int frame_number, bool show_hidden) {
     editor.map_buffer.canvas().brush_color = clBlack;
     draw_map_view(editor.world, editor.tile_frames, top_left, view_cells, view_cells, frame_number, show_hidden,
                   editor.map_buffer);
+}
+
+// A header number too long for its cell (a row header is 22 pixels wide, so
+// four digits do not fit the grid's font) is written again in the largest
+// font that fits, centred, so that no digit is cut off.
+void draw_header_number(kit::StringGrid& grid, int col, int row, kit::Rect rect) {
+    const std::string text = grid.cell(col, row);
+    Canvas& c = grid.canvas();
+    if (text.empty() || c.text_width(text) <= rect.width - 3) return;
+    const QFont saved = c.font;
+    for (int size = QFontInfo(saved).pixelSize() - 1; size >= 5; --size) {
+        c.font.setPixelSize(size);
+        const QFontMetrics m(c.font);
+        if (c.text_width(text) <= rect.width - 2 && m.height() <= rect.height) break;
+    }
+    c.brush_color = grid.fixed_color();
+    c.fill_rect(rect.left, rect.top, rect.right(), rect.bottom());
+    c.font_color = clBlack;
+    const QFontMetrics m(c.font);
+    c.text_out_transparent(rect.left + (rect.width - c.text_width(text)) / 2, rect.top + (rect.height - m.height()) / 2,
+                           text);
+    c.font = saved;
+}
+
+// Opens a secondary window over the main window, which takes no input until
+// the window closes and gives it back.
+void open_over(kit::Window& main, kit::Window* window) {
+    if (!window) return;
+    main.set_enabled(false);
+    window->show();
+}
+
+// The kind of terrain a cell holds for placing things on it: a cell whose
+// terrain names none counts as "void".
+int terrain_kind_at(const Tplace& p) {
+    const Tterrain* t = cell_terrain(editor.world, p);
+    return t ? t->kind : terrain::void_;
 }
 
 }  // namespace
@@ -67,6 +108,19 @@ MapPage::MapPage(TForm1& form) : form(form), map_page(form.PC, "map") {
         sg_mapDrawCell(c, r, rect, state);
     };
     sg_map.on_top_left_changed = [this] { sg_mapTopLeftChanged(); };
+    sg_map.on_select_cell = [this](int c, int r, bool&) { sg_mapSelectCell(c, r); };
+    sg_map.on_mouse_down = [this](kit::MouseButton b, kit::ShiftState s, int x, int y) { sg_mapMouseDown(b, s, x, y); };
+    form.deleteobject.on_click = [this] { deleteobjectClick(); };
+    form.properties.on_click = [this] { propertiesClick(); };
+    form.move1.on_click = [this] { move1Click(); };
+    form.ground1.on_click = [this] { ground1Click(); };
+    form.cancel2.on_click = [this] { cancel2Click(); };
+    form.parts1.on_click = [this] { parts1Click(); };
+    form.inv.on_click = [this] { invClick(); };
+    form.settings1.on_click = [this] { settings1Click(); };
+    form.move2.on_click = [this] { move2Click(); };
+    form.delete3.on_click = [this] { delete3Click(); };
+    form.setplayer1.on_click = [this] { setplayer1Click(); };
 
     form.Timer2.on_timer = [this] { Timer2Timer(); };
     form.Timer3.on_timer = [this] { Timer3Timer(); };
@@ -167,7 +221,8 @@ void MapPage::map_refresh(bool show_hidden) {
     bit_blt(sg_map.canvas(), header_size, header_size, view_pixels, view_pixels, editor.map_buffer.canvas(), 0, 0);
 }
 
-void MapPage::sg_mapDrawCell(int ACol, int ARow, kit::Rect, kit::GridDrawState) {
+void MapPage::sg_mapDrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State) {
+    if (State.fixed) draw_header_number(sg_map, ACol, ARow, Rect);
     if (editor.world.maps.empty()) return;
     const int left = sg_map.left_col(), top = sg_map.top_row();
     if ((ACol == left + 14 && ARow == top + 14) || (ACol == left + 15 && ARow == top + 15)) {
@@ -230,4 +285,195 @@ void MapPage::animation1Click() {
 void MapPage::Showhidden1Click() {
     form.Showhidden1.set_checked(!form.Showhidden1.checked());
     editor.show_hidden = form.Showhidden1.checked();
+}
+
+// ---- editing the map
+
+void MapPage::sg_mapSelectCell(int ACol, int ARow) {
+    TWorld& w = editor.world;
+    const int m = cb_maps.item_index();
+    if (m < 0 || m >= static_cast<int>(w.maps.size())) return;
+    Tplace p;
+    make_place(m, ACol - 1, ARow - 1, p);
+    if (!is_cell(p, w)) return;
+    form.set_caption("map:" + w.maps[static_cast<std::size_t>(m)].name + " X:" + std::to_string(ACol) +
+                     " Y:" + std::to_string(ARow));
+    editor.cell_x = p.x;
+    editor.cell_y = p.y;
+    const int32_t o = object_at(p, find_object::any, w);
+    const int32_t n = npc_at(p, w);
+
+    if (editor.move_object_mode) {
+        // Another object on the cell does not stop the move, nor does the terrain.
+        const int32_t moved = editor.cur_placed_object;
+        if (n != -1) {
+            form.set_caption("Cell is not empty");
+        } else if (moved < 0 || moved >= static_cast<int64_t>(w.mapobjects.size())) {
+            form.set_caption("Object not exists");
+        } else {
+            w.mapobjects[static_cast<std::size_t>(moved)].place = p;
+            sg_map.refresh();
+        }
+        disarm_moves();
+        return;
+    }
+    if (editor.move_npc_mode) {
+        // An occupied cell keeps the move armed: the next selected cell is tried.
+        const int32_t moved = editor.cur_placed_npc;
+        if (o != -1 || n != -1) {
+            modal().message("Cell is not empty");
+            return;
+        }
+        if (moved < 0 || moved >= static_cast<int64_t>(w.npcs.size())) {
+            modal().message("NPC not exists");
+        } else {
+            w.npcs[static_cast<std::size_t>(moved)].place = p;
+            sg_map.refresh();
+        }
+        disarm_moves();
+        return;
+    }
+
+    switch (PC2.active_page_index()) {
+    case palette::terrains: {
+        if (editor.cur_terrain < 0 || editor.cur_terrain >= static_cast<int64_t>(w.terrains.size())) return;
+        tintmatrix& cells = w.maps[static_cast<std::size_t>(m)].cells;
+        const auto x = static_cast<std::size_t>(p.x), y = static_cast<std::size_t>(p.y);
+        if (x >= cells.size() || y >= cells[x].size()) return;
+        cells[x][y] = editor.cur_terrain;
+        sg_map.refresh();
+        break;
+    }
+    case palette::objects: {
+        const int32_t row = editor.cur_object;
+        if (row < 0 || row >= static_cast<int64_t>(w.pmapobjects.size())) return;
+        // Only a floating object goes on void, water and deep water.
+        if (floating_only(terrain_kind_at(p)) && !w.pmapobjects[static_cast<std::size_t>(row)].floating) return;
+        place_object(row, p, w);
+        sg_map.refresh();
+        break;
+    }
+    case palette::items:
+        if (editor.cur_item < 0) return;
+        create_item(editor.cur_item, -1, -1, w, p, slot::cell);
+        sg_map.refresh();
+        break;
+    case palette::resources: {
+        const int32_t row = editor.cur_resource;
+        // No amount is asked for a row that is gone (after an Open, say).
+        if (row < 0 || row >= static_cast<int64_t>(w.presources.size())) return;
+        editor.new_res_quantity = 1;
+        // No second placement may start on the grid while the amount is asked;
+        // the grid takes input again whatever happens.
+        sg_map.set_enabled(false);
+        struct Enable {
+            kit::StringGrid& grid;
+            ~Enable() { grid.set_enabled(true); }
+        } enable{sg_map};
+        editor.new_res_quantity = modal().ask_quant();
+        create_resource(w, {.row = row, .amount = editor.new_res_quantity, .place = p, .link = links::cell});
+        sg_map.refresh();
+        break;
+    }
+    case palette::npcs: {
+        if (editor.cur_npc < 0 || o != -1 || n != -1 || floating_only(terrain_kind_at(p))) return;
+        Tcounter counter;
+        make_counter(0, 0, counter);
+        place_npc(editor.cur_npc, p, counter, w);
+        sg_map.refresh();
+        break;
+    }
+    default: break;
+    }
+}
+
+void MapPage::sg_mapMouseDown(kit::MouseButton Button, kit::ShiftState, int X, int Y) {
+    if (Button != kit::MouseButton::right) return;
+    const TWorld& w = editor.world;
+    const kit::GridCoord cell = sg_map.mouse_to_cell(X, Y);
+    editor.cell_x = cell.col - 1;
+    editor.cell_y = cell.row - 1;
+    // A right click anywhere cancels an armed move and does nothing else.
+    if (editor.move_object_mode || editor.move_npc_mode) {
+        disarm_moves();
+        return;
+    }
+    if (cell.col < sg_map.fixed_cols() || cell.row < sg_map.fixed_rows()) return;
+    Tplace p;
+    make_place(cb_maps.item_index(), editor.cell_x, editor.cell_y, p);
+    if (!is_cell(p, w)) return;
+
+    const int32_t o = object_at(p, find_object::any, w);
+    editor.cur_placed_object = o;
+    if (o >= 0) {
+        const std::string what = std::to_string(o) + " " + w.mapobjects[static_cast<std::size_t>(o)].name;
+        form.deleteobject.set_caption("delete object " + what);
+        form.properties.set_caption("properties " + what);
+        form.map_menu.popup_at_cursor();
+        return;
+    }
+    const int32_t n = npc_at(p, w);
+    editor.cur_placed_npc = n;
+    if (n >= 0) {
+        form.inv.set_caption("inv of " + std::to_string(n) + " " + w.npcs[static_cast<std::size_t>(n)].name);
+        form.map_char_menu.popup_at_cursor();
+        return;
+    }
+    open_over(form, editor.Form8);
+}
+
+void MapPage::deleteobjectClick() {
+    delete_mapobject(editor.cur_placed_object, editor.world);
+    // The index now names the next object, or none.
+    editor.cur_placed_object = -1;
+    sg_map.refresh();
+}
+
+void MapPage::propertiesClick() {
+    open_over(form, editor.Form2);
+    if (editor.Form2) editor.Form2->set_caption(std::to_string(editor.cur_placed_object));
+}
+
+void MapPage::move1Click() {
+    editor.move_npc_mode = false;
+    editor.move_object_mode = true;
+    sg_map.set_cursor(kit::Cursor::drag);
+}
+
+void MapPage::ground1Click() { open_over(form, editor.Form8); }
+
+void MapPage::cancel2Click() {}
+
+void MapPage::parts1Click() {
+    const int32_t o = editor.cur_placed_object;
+    if (o < 0 || o >= static_cast<int64_t>(editor.world.mapobjects.size())) return;
+    editor.inv_target = &editor.world.mapobjects[static_cast<std::size_t>(o)].parts;
+    open_over(form, editor.Finv);
+}
+
+void MapPage::invClick() { open_over(form, editor.Form5); }
+
+void MapPage::settings1Click() { open_over(form, editor.Form10); }
+
+void MapPage::move2Click() {
+    editor.move_object_mode = false;
+    editor.move_npc_mode = true;
+    sg_map.set_cursor(kit::Cursor::drag);
+}
+
+void MapPage::delete3Click() {
+    delete_npc(editor.cur_placed_npc, editor.world);
+    editor.cur_placed_npc = -1;
+    sg_map.refresh();
+}
+
+void MapPage::setplayer1Click() {
+    const int32_t n = editor.cur_placed_npc;
+    if (n >= 0 && n < static_cast<int64_t>(editor.world.npcs.size())) editor.world.player.npc = n;
+}
+
+void MapPage::disarm_moves() {
+    editor.move_object_mode = false;
+    editor.move_npc_mode = false;
+    sg_map.set_cursor(kit::Cursor::normal);
 }

@@ -1,7 +1,8 @@
 #pragma once
 // The map page: the map list and map ADD, the map grid with its coordinate
-// headers and the map view rendered onto it, the five map palettes; and the
-// handlers of the window's two display timers and of the Options menu.
+// headers and the map view rendered onto it, the five map palettes; editing
+// the map (painting, placing, moving, the context menus of objects and NPCs);
+// and the handlers of the window's two display timers and of the Options menu.
 #include "platform/kit/kit.h"
 
 class TForm1;
@@ -31,6 +32,29 @@ public:
     void Timer3Timer();  // the one render after a scroll
     void animation1Click();
     void Showhidden1Click();
+
+    // ---- editing the map
+    // A map cell was selected (left click or keyboard): completes an armed
+    // move, or paints or places what the open palette offers.
+    void sg_mapSelectCell(int ACol, int ARow);
+    // A right click: cancels an armed move, or opens the menu of the object or
+    // NPC on the cell, or the ground dialog of an empty cell.
+    void sg_mapMouseDown(kit::MouseButton Button, kit::ShiftState Shift, int X, int Y);
+    // map_menu, on the object under the last right click.
+    void deleteobjectClick();
+    void propertiesClick();
+    void move1Click();
+    void ground1Click();
+    void cancel2Click();
+    void parts1Click();
+    // map_char_menu, on the NPC under the last right click.
+    void invClick();
+    void settings1Click();
+    void move2Click();
+    void delete3Click();
+    void setplayer1Click();
+    // Ends an armed move of either kind and gives the grid its pointer back.
+    void disarm_moves();
 
     TForm1& form;
     kit::TabSheet map_page;

@@ -2,6 +2,7 @@
 // The Player page: the summary of the player NPC, the free points, the
 // change-name flag and the pictures and portraits the player may choose from.
 #include "platform/kit/kit.h"
+#include "tiles/utils.h"
 
 class TForm1;
 
@@ -9,8 +10,14 @@ class PlayerPage {
 public:
     explicit PlayerPage(TForm1& form);
     void start();
-    // Shows the player NPC as the world holds it now.
+    // Shows the player NPC and the player's settings as the world holds them now.
     void shown();
+
+    // A left click appends the current tile to the list, a right click
+    // removes the entry under the mouse.
+    void sgplayerimagesMouseDown(kit::MouseButton Button, kit::ShiftState Shift, int X, int Y);
+    void sgplayerportraitsMouseDown(kit::MouseButton Button, kit::ShiftState Shift, int X, int Y);
+    void Button33Click();  // SAVE: the free points and the change-name flag
 
     TForm1& form;
     kit::TabSheet player_page;
@@ -24,4 +31,7 @@ public:
     kit::Button Button33{player_page, "SAVE"};
     kit::StringGrid sgplayerimages{player_page};
     kit::StringGrid sgplayerportraits{player_page};
+
+private:
+    void picture_list_mouse_down(kit::StringGrid& grid, tintarray& list, kit::MouseButton button, int x, int y);
 };

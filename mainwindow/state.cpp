@@ -1,5 +1,7 @@
 #include "mainwindow/state.h"
 
+#include "model/tools.h"
+
 EditorState editor;
 
 kit::Window* opener_window(uint16_t code) {
@@ -16,4 +18,14 @@ const Tpres* resource_template(int64_t row) {
     const auto& catalogue = editor.world.presources;
     return row >= 0 && row < static_cast<int64_t>(catalogue.size()) ? &catalogue[static_cast<std::size_t>(row)]
                                                                     : nullptr;
+}
+
+const Tterrain* cell_terrain(const TWorld& world, const Tplace& place) {
+    if (!is_cell(place, world)) return nullptr;
+    const tintmatrix& cells = world.maps[static_cast<std::size_t>(place.map)].cells;
+    const auto x = static_cast<std::size_t>(place.x), y = static_cast<std::size_t>(place.y);
+    if (x >= cells.size() || y >= cells[x].size()) return nullptr;
+    const int32_t t = cells[x][y];
+    if (t < 0 || static_cast<std::size_t>(t) >= world.terrains.size()) return nullptr;
+    return &world.terrains[static_cast<std::size_t>(t)];
 }

@@ -122,3 +122,8 @@ kit::Window* opener_window(uint16_t code);
 // The resource template at a catalogue row, or nullptr when the row names none
 // (buffers and pickers keep rows across an Open of a smaller world).
 const Tpres* resource_template(int64_t row);
+
+// The terrain a map cell holds, or nullptr when the place is no cell of the
+// world or its terrain row names no terrain (as in a map made before any
+// terrain existed).
+const Tterrain* cell_terrain(const TWorld& world, const Tplace& place);

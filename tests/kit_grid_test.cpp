@@ -193,6 +193,18 @@ TEST_F(GridFixture, GeometryAndCounts) {
     EXPECT_EQ(g.col_width(0), 30);
 }
 
+// The pointer over the cells takes the grid's shape, and back to the arrow.
+TEST_F(GridFixture, CursorShowsOverTheCells) {
+    QWidget* cells = g.widget()->findChild<QWidget*>();
+    ASSERT_NE(cells, nullptr);
+    EXPECT_EQ(cells->cursor().shape(), Qt::ArrowCursor);
+    g.set_cursor(Cursor::drag);
+    EXPECT_EQ(g.cursor(), Cursor::drag);
+    EXPECT_EQ(cells->cursor().shape(), Qt::DragMoveCursor);
+    g.set_cursor(Cursor::normal);
+    EXPECT_EQ(cells->cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST_F(GridFixture, KeyDownRunsFirstAndCanSwallowTheKey) {
     std::vector<int> keys_seen;
     g.on_key_down = [&](int& key, ShiftState) {

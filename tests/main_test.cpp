@@ -1,9 +1,9 @@
 // The main window's frame. Opening pages by their tabs: the caption shows the
 // page number, the tile palette moves and resizes for the page, and the
-// fractions and Player pages show the world as it is when they are opened.
+// fractions page shows the world as it is when it is opened (the Player page
+// has a suite of its own).
 #include "mainwindow/page_fractions.h"
 #include "mainwindow/page_map.h"
-#include "mainwindow/page_player.h"
 #include "tests/support/editor_fixture.h"
 
 namespace {
@@ -108,65 +108,6 @@ TEST_F(PageSwitch, FractionsPageListsTheFractions) {
     pick_page(form().PC, 5);
     EXPECT_EQ(fractions().efracrel.text(), "0");
     EXPECT_EQ(fractions().ifrac1.picture().pixel(4, 4), frame_color(3));
-}
-
-TEST_F(PageSwitch, PlayerPageShowsThePlayerNpc) {
-        // Before a player is chosen: blank pictures, an empty summary.
-    player().Image5.draw(0, 0, editor.tile_frames[1]);
-    player().efreepts.set_text("kept");
-    pick_page(form().PC, 10);
-    EXPECT_EQ(player().Image5.picture().pixel(4, 4), clWhite);
-    EXPECT_EQ(player().Image6.picture().pixel(4, 4), clWhite);
-    EXPECT_EQ(player().Label87.caption(), "");
-    EXPECT_EQ(player().efreepts.text(), "kept");
-
-    TWorld& w = editor.world;
-    Tmap map;
-    map.name = "cave";
-    w.maps.push_back(map);
-    Tchar c;
-    c.name = "guard";
-    c.self_name = "Bob";
-    c.STR = 1, c.AGI = 2, c.DEX = 3, c.ACU = 44, c.CON = 5, c.INT = 6, c.WIS = 7, c.PER = 8;
-    c.figure = 2;
-    c.portrait = 6;
-    make_place(0, 4, 9, c.place);
-    for (int i = 0; i < 32; ++i) c.skills[static_cast<std::size_t>(i)] = 100 + i;
-    w.npcs.push_back(Tchar{});
-    w.npcs.push_back(c);
-    w.player.npc = 1;
-    w.player.free_points = 12;
-    w.player.free_skill_points = -3;
-    w.player.change_name = true;
-    pick_page(form().PC, 0);
-    pick_page(form().PC, 10);
-    EXPECT_EQ(form().caption(), "10");
-    EXPECT_EQ(player().Image5.picture().pixel(4, 4), frame_color(2));
-    EXPECT_EQ(player().Image6.picture().pixel(4, 4), frame_color(6));
-    EXPECT_EQ(player().Label87.caption(),
-              "object: guard\rName: Bob\rSTR: 1\rAGI: 2\rCON: 5\rDEX: 3\rINT: 6\rWIS: 7\rPER: 8\r\r"
-              "MAP:cave\rX:  4\rY:  9\r");
-    std::string skills;
-    for (int i = 1; i <= 32; ++i)
-        skills += skill_names[static_cast<std::size_t>(i)] + ":\t" + std::to_string(99 + i) + "\r";
-    EXPECT_EQ(player().Label93.caption(), skills);
-    EXPECT_EQ(skills.substr(skills.rfind('\r', skills.size() - 2) + 1), ":\t131\r");  // the unnamed 32nd skill
-    EXPECT_EQ(player().efreepts.text(), "12");
-    EXPECT_EQ(player().efreeskillspts.text(), "-3");
-    EXPECT_TRUE(player().cbchangename.checked());
-
-    // A player whose NPC and map are gone (after a deletion or Open).
-    w.npcs[1].place.map = 7;
-    w.npcs[1].figure = -1;
-    pick_page(form().PC, 0);
-    pick_page(form().PC, 10);
-    EXPECT_NE(player().Label87.caption().find("MAP:\rX:  4"), std::string::npos);
-    EXPECT_EQ(player().Image5.picture().pixel(4, 4), clWhite);
-    w.player.npc = 2;
-    pick_page(form().PC, 0);
-    pick_page(form().PC, 10);
-    EXPECT_EQ(player().Label87.caption(), "");
-    EXPECT_EQ(player().efreepts.text(), "12");
 }
 
 }  // namespace

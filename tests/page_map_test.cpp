@@ -1,11 +1,15 @@
 // The map page driven as a designer drives it: map ADD, the map list, the view
 // rendered onto the grid by repaints, scrolls and the animation, the Options
 // menu, the five palettes, and Save and Open through the File menu.
+#include "dialogs/ground.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
 #include "mainwindow/page_objects.h"
+#include "mainwindow/page_player.h"
 #include "mainwindow/page_terrain.h"
 #include "mainwindow/page_triggers.h"
+#include "model/tools.h"
+#include "platform/errors.h"
 #include "tests/support/editor_fixture.h"
 #include "worldfile/worldfile.h"
 
@@ -27,8 +31,10 @@ protected:
         pick_page(form().PC, page::map);
     }
 
-    int add_terrain(int frame, uint16_t frames = 1) {
+    int add_terrain(int frame, uint16_t frames = 1, int8_t kind = 0) {
         Tterrain t;
+        t.kind = kind;
+        t.hardness = 400;
         t.frame_count = frames;
         for (int k = 0; k < frames; ++k) t.frames.push_back(frame + k);
         editor.world.terrains.push_back(t);
@@ -503,6 +509,550 @@ TEST_F(MapPage, AFailedOpenLeavesTheWorldAndTheListsAsTheyWere) {
         map().sg_map.refresh();
         EXPECT_EQ(view(11, 8), frame_color(4));
     }
+}
+
+// ---- editing the map
+
+using kit::user::open_popup;
+using kit::user::press_cell;
+
+// A 20 x 20 map of grass with water, deep water and void terrains to paint,
+// object templates that sink, float, and float and let things pass, an item,
+// a resource and an NPC template.
+class MapEditing : public MapPage {
+protected:
+    enum Terrain { grass, water, deep_water, void_ground };
+    enum Object { rock, boat, mist };
+
+    void SetUp() override {
+        MapPage::SetUp();
+        add_terrain(1, 1, 1);  // grass
+        add_terrain(2, 1, terrain::water);
+        add_terrain(3, 1, terrain::deep_water);
+        add_terrain(4, 1, terrain::void_);
+        TWorld& w = editor.world;
+        for (const char* name : {"rock", "boat", "mist"}) {
+            Tmapobject o;
+            o.name = name;
+            o.frame_count = 1;
+            o.frames = {10 + static_cast<int>(w.pmapobjects.size())};
+            o.frames2 = {-1};
+            o.visible = true;
+            w.pmapobjects.push_back(o);
+        }
+        w.pmapobjects[boat].floating = true;
+        w.pmapobjects[mist].floating = true;
+        w.pmapobjects[mist].passing = true;
+        Tpitem sword;
+        sword.name = "sword";
+        sword.image = 5;
+        sword.clip = -1;
+        w.pitems.push_back(sword);
+        Tpres arrows;
+        arrows.name = "arrows";
+        arrows.kind = resource_kind::ammo;
+        arrows.image_one = 6;
+        arrows.image_many = 7;
+        w.presources.push_back(arrows);
+        Tchar guard;
+        guard.name = "guard";
+        guard.figure = 8;
+        guard.head = guard.body = -1;
+        guard.left_hand.index = guard.right_hand.index = -1;
+        w.pnpcs.push_back(guard);
+        form().setgrids();
+        add_map(20, 20, "cave");
+        modal_->transcript.clear();
+    }
+
+    Tplace at(int x, int y) {
+        Tplace p;
+        make_place(0, x, y, p);
+        return p;
+    }
+    void set_terrain(int x, int y, int t) { editor.world.maps[0].cells[x][y] = t; }
+    // Selects map cell (x, y) with the left button, with a palette page open.
+    void select(int x, int y) { press_cell(map().sg_map, x + 1, y + 1); }
+    void place(int palette_page, int x, int y) {
+        pick_page(map().PC2, palette_page);
+        select(x, y);
+    }
+    void right_click(int x, int y) { press_cell(map().sg_map, x + 1, y + 1, kit::MouseButton::right); }
+    int32_t put_object(int row, int x, int y) {
+        place_object(row, at(x, y), editor.world);
+        map().sg_map.refresh();
+        return static_cast<int32_t>(editor.world.mapobjects.size()) - 1;
+    }
+    int32_t put_npc(int x, int y, const std::string& name = "guard") {
+        Tcounter c;
+        make_counter(0, 0, c);
+        const int32_t n = place_npc(0, at(x, y), c, editor.world);
+        editor.world.npcs[static_cast<std::size_t>(n)].name = name;
+        map().sg_map.refresh();
+        return n;
+    }
+    bool armed() { return editor.move_object_mode || editor.move_npc_mode; }
+    bool drag_cursor() { return map().sg_map.cursor() == kit::Cursor::drag; }
+};
+
+TEST_F(MapEditing, SelectingACellWritesTheCaptionAndTheCell) {
+    press_cell(map().sg_map, 3, 5);
+    EXPECT_EQ(form().caption(), "map:cave X:3 Y:5");
+    EXPECT_EQ(editor.cell_x, 2);
+    EXPECT_EQ(editor.cell_y, 4);
+    // With no map chosen a click does nothing.
+    map().cb_maps.set_item_index(-1);
+    press_cell(map().sg_map, 7, 8);
+    EXPECT_EQ(form().caption(), "map:cave X:3 Y:5");
+    EXPECT_EQ(editor.cell_x, 2);
+}
+
+TEST_F(MapEditing, ArrowKeysPaintEveryCellPassed) {
+    pick_page(map().PC2, palette::terrains);
+    press_cell(map().sg_terrains_2, 2, 0);  // deep water
+    ASSERT_EQ(editor.cur_terrain, deep_water);
+    select(0, 0);
+    for (int key : {kit::keys::right, kit::keys::right, kit::keys::down, kit::keys::down, kit::keys::left})
+        kit::user::press_key(map().sg_map, key);
+    const std::vector<std::pair<int, int>> painted = {{0, 0}, {1, 0}, {2, 0}, {2, 1}, {2, 2}, {1, 2}};
+    for (int x = 0; x < 20; ++x)
+        for (int y = 0; y < 20; ++y) {
+            const bool on = std::find(painted.begin(), painted.end(), std::pair{x, y}) != painted.end();
+            ASSERT_EQ(editor.world.maps[0].cells[x][y], on ? deep_water : grass) << x << ", " << y;
+        }
+    EXPECT_EQ(view(1, 2), frame_color(3));  // shown at once
+    EXPECT_EQ(view(3, 2), frame_color(1));
+    // A terrain selection that names no terrain (after an Open, say) paints nothing.
+    editor.cur_terrain = 4;
+    select(9, 9);
+    EXPECT_EQ(editor.world.maps[0].cells[9][9], grass);
+}
+
+// What a left click places, by palette, template and what the cell holds.
+TEST_F(MapEditing, PlacementFollowsTheTerrainAndWhatStandsThere) {
+    struct Case {
+        const char* what;
+        int palette;
+        int row;
+        int terrain;
+        std::function<void()> before;  // what already stands on cell (5, 5)
+        std::size_t objects, npcs;     // after the click, in the world
+    };
+    const auto none = [] {};
+    const auto object_there = [this] { put_object(rock, 5, 5); };
+    const auto passable_there = [this] { put_object(mist, 5, 5); };
+    const auto npc_there = [this] { put_npc(5, 5); };
+    const Case cases[] = {
+        {"sinking object on grass", palette::objects, rock, grass, none, 1, 0},
+        {"sinking object on water", palette::objects, rock, water, none, 0, 0},
+        {"sinking object on deep water", palette::objects, rock, deep_water, none, 0, 0},
+        {"sinking object on void", palette::objects, rock, void_ground, none, 0, 0},
+        {"floating object on water", palette::objects, boat, water, none, 1, 0},
+        {"floating object on void", palette::objects, boat, void_ground, none, 1, 0},
+        {"object beside an object", palette::objects, rock, grass, object_there, 2, 0},
+        {"object where an NPC stands", palette::objects, boat, grass, npc_there, 0, 1},
+        {"NPC on grass", palette::npcs, 0, grass, none, 0, 1},
+        {"NPC on water", palette::npcs, 0, water, none, 0, 0},
+        {"NPC on deep water", palette::npcs, 0, deep_water, none, 0, 0},
+        {"NPC on void", palette::npcs, 0, void_ground, none, 0, 0},
+        {"NPC on an object that lets things pass", palette::npcs, 0, grass, passable_there, 1, 0},
+        {"NPC beside an NPC", palette::npcs, 0, grass, npc_there, 0, 1},
+        {"object row that is gone", palette::objects, 7, grass, none, 0, 0},
+        {"NPC row that is gone", palette::npcs, 3, grass, none, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        TWorld& w = editor.world;
+        w.mapobjects.clear();
+        w.npcs.clear();
+        set_terrain(5, 5, c.terrain);
+        c.before();
+        const TWorld before = w;
+        editor.cur_object = c.palette == palette::objects ? c.row : 0;
+        editor.cur_npc = c.palette == palette::npcs ? c.row : 0;
+        place(c.palette, 5, 5);
+        EXPECT_EQ(w.mapobjects.size(), c.objects);
+        EXPECT_EQ(w.npcs.size(), c.npcs);
+        if (w.mapobjects.size() + w.npcs.size() == before.mapobjects.size() + before.npcs.size()) {
+            EXPECT_TRUE(w == before);  // a refused placement changes nothing
+        } else if (c.palette == palette::objects) {
+            EXPECT_EQ(w.mapobjects.back().row, c.row);
+            EXPECT_EQ(w.mapobjects.back().place, at(5, 5));
+        } else {
+            EXPECT_EQ(w.npcs.back().place, at(5, 5));
+            EXPECT_EQ(view(5, 5), frame_color(8));
+        }
+    }
+    EXPECT_TRUE(modal_->transcript.empty());  // refusals say nothing
+}
+
+TEST_F(MapEditing, ItemsAndResourcesGoOnTheCell) {
+    place(palette::items, 2, 3);
+    ASSERT_EQ(editor.world.items.size(), 1u);
+    EXPECT_EQ(editor.world.items[0].place, at(2, 3));
+    EXPECT_EQ(editor.world.items[0].slot, slot::cell);
+    EXPECT_EQ(view(2, 3), frame_color(5));
+
+    // The amount asked; a cancelled box places 1.
+    pick_page(map().PC2, palette::resources);
+    press_cell(map().sg_pres_2, 0, 0);
+    modal_->quant_answers = {25};
+    select(4, 4);
+    select(6, 4);
+    ASSERT_EQ(editor.world.resources.size(), 2u);
+    EXPECT_EQ(editor.world.resources[0].amount, 25);
+    EXPECT_EQ(editor.world.resources[1].amount, 1);
+    EXPECT_EQ(editor.world.resources[1].place, at(6, 4));
+    EXPECT_EQ(editor.world.resources[1].link, links::cell);
+    EXPECT_EQ(modal_->transcript, (std::vector<std::string>{"ask_quant -> 25", "ask_quant -> 1"}));
+    EXPECT_EQ(view(4, 4), frame_color(7));  // many pieces
+    EXPECT_EQ(view(6, 4), frame_color(6));
+
+    // No amount is asked for a resource row that is gone.
+    editor.cur_resource = 5;
+    select(8, 4);
+    EXPECT_EQ(modal_->transcript.size(), 2u);
+    EXPECT_EQ(editor.world.resources.size(), 2u);
+}
+
+// While the amount is asked the map grid takes no input, and it takes input
+// again afterwards even when asking failed.
+class QuantWatch : public ScriptedModal {
+public:
+    std::function<void()> on_ask;
+    int ask_quant() override {
+        if (on_ask) on_ask();
+        return ScriptedModal::ask_quant();
+    }
+};
+
+TEST_F(MapEditing, TheGridIsDisabledWhileTheAmountIsAsked) {
+    auto watch = std::make_unique<QuantWatch>();
+    QuantWatch* q = watch.get();
+    auto previous = set_modal(std::move(watch));
+    std::vector<bool> enabled;
+    q->on_ask = [&] { enabled.push_back(map().sg_map.enabled()); };
+    editor.cur_resource = 0;
+    place(palette::resources, 1, 1);
+    q->on_ask = [&] { throw EditorError("box failed"); };
+    select(2, 1);
+    EXPECT_EQ(enabled, std::vector<bool>{false});
+    EXPECT_TRUE(map().sg_map.enabled());
+    EXPECT_EQ(editor.world.resources.size(), 1u);
+    EXPECT_EQ(q->errors, std::vector<std::string>{"box failed."});
+    set_modal(std::move(previous));
+}
+
+// A map added before any terrain holds terrain 0 in every cell, naming none:
+// nothing reads past the empty terrain list, and such a cell counts as void.
+TEST_F(MapEditing, AMapMadeBeforeAnyTerrain) {
+    editor.world.terrains.clear();
+    form().setgrids();
+    place(palette::objects, 3, 3);
+    place(palette::npcs, 4, 4);
+    EXPECT_TRUE(editor.world.mapobjects.empty());
+    EXPECT_TRUE(editor.world.npcs.empty());
+    editor.cur_object = boat;
+    place(palette::objects, 3, 3);
+    EXPECT_EQ(editor.world.mapobjects.size(), 1u);
+    // A right click on an empty cell opens the ground dialog on it.
+    right_click(6, 7);
+    auto& ground = dialog<TForm8>(editor.Form8);
+    ASSERT_TRUE(ground.visible());
+    EXPECT_EQ(ground.Label1.caption(), "Type: HARD:0 MAP:cave X:6 Y:7");
+    kit::user::close(ground);
+    EXPECT_TRUE(form().enabled());
+}
+
+TEST_F(MapEditing, TheObjectMove) {
+    const int32_t moved = put_object(rock, 1, 1);
+    put_object(boat, 3, 3);
+    put_npc(5, 5);
+    right_click(1, 1);
+    ASSERT_EQ(open_popup(), &form().map_menu);
+    EXPECT_EQ(editor.cur_placed_object, moved);
+    EXPECT_EQ(form().deleteobject.caption(), "delete object 0 rock");
+    EXPECT_EQ(form().properties.caption(), "properties 0 rock");
+    choose(form().move1);
+    EXPECT_TRUE(editor.move_object_mode);
+    EXPECT_TRUE(drag_cursor());
+
+    // Onto an NPC: refused in the caption, and the move ends.
+    select(5, 5);
+    EXPECT_EQ(form().caption(), "Cell is not empty");
+    EXPECT_EQ(editor.world.mapobjects[0].place, at(1, 1));
+    EXPECT_FALSE(armed());
+    EXPECT_FALSE(drag_cursor());
+    EXPECT_FALSE(editor.world.npcs.empty());
+
+    // Onto another object, on water: moved.
+    set_terrain(3, 3, water);
+    right_click(1, 1);
+    choose(form().move1);
+    select(3, 3);
+    EXPECT_EQ(editor.world.mapobjects[0].place, at(3, 3));
+    EXPECT_EQ(view(1, 1), frame_color(1));
+    EXPECT_FALSE(armed());
+
+    // An object that is gone.
+    right_click(3, 3);
+    choose(form().move1);
+    editor.cur_placed_object = 9;
+    select(8, 8);
+    EXPECT_EQ(form().caption(), "Object not exists");
+    EXPECT_FALSE(armed());
+    EXPECT_TRUE(modal_->messages.empty());
+}
+
+TEST_F(MapEditing, TheNpcMoveStaysArmedOnAnOccupiedCell) {
+    put_object(mist, 1, 1);
+    put_npc(2, 2, "other");
+    const int32_t guard = put_npc(5, 5);
+    right_click(5, 5);
+    ASSERT_EQ(open_popup(), &form().map_char_menu);
+    EXPECT_EQ(editor.cur_placed_npc, guard);
+    EXPECT_EQ(form().inv.caption(), "inv of 1 guard");
+    choose(form().move2);
+    EXPECT_TRUE(editor.move_npc_mode);
+    EXPECT_TRUE(drag_cursor());
+    select(1, 1);  // an object, even one that lets things pass
+    select(2, 2);  // another NPC
+    EXPECT_EQ(modal_->messages, (std::vector<std::string>{"Cell is not empty", "Cell is not empty"}));
+    EXPECT_TRUE(editor.move_npc_mode);
+    EXPECT_TRUE(drag_cursor());
+    set_terrain(7, 7, deep_water);  // the terrain is not asked
+    select(7, 7);
+    EXPECT_EQ(editor.world.npcs[1].place, at(7, 7));
+    EXPECT_FALSE(armed());
+    EXPECT_FALSE(drag_cursor());
+    EXPECT_EQ(view(7, 7), frame_color(8));
+
+    right_click(7, 7);
+    choose(form().move2);
+    editor.cur_placed_npc = 2;
+    select(9, 9);
+    EXPECT_EQ(modal_->messages.back(), "NPC not exists");
+    EXPECT_FALSE(armed());
+}
+
+TEST_F(MapEditing, ARightClickCancelsAnArmedMoveAndDoesNothingElse) {
+    put_object(rock, 1, 1);
+    put_npc(2, 2);
+    for (kit::MenuItem* move : {&form().move1, &form().move2}) {
+        right_click(move == &form().move1 ? 1 : 2, move == &form().move1 ? 1 : 2);
+        choose(*move);
+        ASSERT_TRUE(armed());
+        const TWorld before = editor.world;
+        right_click(1, 1);  // an object's cell: no menu
+        EXPECT_EQ(open_popup(), nullptr);
+        EXPECT_FALSE(armed());
+        EXPECT_FALSE(drag_cursor());
+        EXPECT_TRUE(editor.world == before);
+        place(palette::objects, 9, 9);  // no move left to finish: the rock is placed
+        EXPECT_EQ(editor.world.mapobjects.back().place, at(9, 9));
+        EXPECT_EQ(editor.world.mapobjects[0].place, at(1, 1));
+        editor.world.mapobjects.resize(1);
+    }
+}
+
+TEST_F(MapEditing, OpenDisarmsAnArmedMove) {
+    const std::string file = dir_.file("other.wld");
+    put_object(rock, 1, 1);
+    put_object(boat, 2, 2);
+    put_npc(3, 3);
+    save_as(file);
+    for (kit::MenuItem* move : {&form().move1, &form().move2}) {
+        right_click(move == &form().move1 ? 2 : 3, move == &form().move1 ? 2 : 3);
+        choose(*move);
+        open(file);
+        EXPECT_FALSE(armed());
+        EXPECT_FALSE(drag_cursor());
+        pick_page(map().PC2, palette::terrains);
+        select(9, 9);  // paints, moves nothing
+        EXPECT_EQ(editor.world.mapobjects[1].place, at(2, 2));
+        EXPECT_EQ(editor.world.npcs[0].place, at(3, 3));
+        EXPECT_EQ(form().caption(), "map:cave X:10 Y:10");
+    }
+}
+
+TEST_F(MapEditing, DeletingThroughTheMenusRemovesFromTheViewAtOnce) {
+    put_object(rock, 1, 1);
+    put_object(boat, 1, 1);
+    put_npc(4, 4);
+    // An object and an NPC on one cell: the object's menu.
+    editor.world.npcs[0].place = at(1, 1);
+    right_click(1, 1);
+    ASSERT_EQ(open_popup(), &form().map_menu);
+    choose(form().deleteobject);
+    ASSERT_EQ(editor.world.mapobjects.size(), 1u);
+    EXPECT_EQ(editor.world.mapobjects[0].row, boat);
+    EXPECT_EQ(view(1, 1), frame_color(11));
+    right_click(1, 1);
+    choose(form().deleteobject);
+    EXPECT_TRUE(editor.world.mapobjects.empty());
+    EXPECT_EQ(view(1, 1), frame_color(8));  // the NPC under them
+    right_click(1, 1);
+    ASSERT_EQ(open_popup(), &form().map_char_menu);
+    choose(form().delete3);
+    EXPECT_TRUE(editor.world.npcs.empty());
+    EXPECT_EQ(view(1, 1), frame_color(1));
+    EXPECT_EQ(editor.cur_placed_npc, -1);
+}
+
+TEST_F(MapEditing, SetPlayerThenThePlayerPageShowsThatNpc) {
+    put_npc(2, 2, "first");
+    put_npc(6, 3, "hero");
+    right_click(6, 3);
+    choose(form().setplayer1);
+    EXPECT_EQ(editor.world.player.npc, 1);
+    pick_page(form().PC, page::player);
+    EXPECT_EQ(player().Label87.caption().substr(0, 13), "object: hero\r");
+    EXPECT_NE(player().Label87.caption().find("MAP:cave\rX:  6\rY:  3\r"), std::string::npos);
+    EXPECT_EQ(player().Image5.picture().pixel(4, 4), frame_color(8));
+}
+
+// The menus open the secondary windows over the main window, which gets its
+// input back when they close.
+TEST_F(MapEditing, TheMenusOpenTheirWindows) {
+    put_object(rock, 1, 1);
+    put_object(boat, 2, 2);
+    put_npc(4, 4);
+    struct Case {
+        int x, y;
+        kit::MenuItem* item;
+        kit::Window* EditorState::*window;
+    };
+    const Case cases[] = {
+        {2, 2, &form().properties, &EditorState::Form2}, {2, 2, &form().parts1, &EditorState::Finv},
+        {2, 2, &form().ground1, &EditorState::Form8},    {4, 4, &form().inv, &EditorState::Form5},
+        {4, 4, &form().settings1, &EditorState::Form10}, {9, 9, nullptr, &EditorState::Form8},
+    };
+    for (const Case& c : cases) {
+        kit::Window& w = *(editor.*c.window);
+        SCOPED_TRACE(w.name);
+        right_click(c.x, c.y);
+        if (c.item) choose(*c.item);
+        EXPECT_TRUE(w.visible());
+        EXPECT_FALSE(form().enabled());
+        if (c.window == &EditorState::Form2) {
+            EXPECT_EQ(w.caption(), "1");
+        }
+        if (c.window == &EditorState::Finv) {
+            EXPECT_EQ(editor.inv_target, &editor.world.mapobjects[1].parts);
+        }
+        kit::user::close(w);
+        EXPECT_FALSE(w.visible());
+        EXPECT_TRUE(form().enabled());
+    }
+    // "cancel" does nothing.
+    const TWorld before = editor.world;
+    right_click(1, 1);
+    choose(form().cancel2);
+    EXPECT_TRUE(editor.world == before);
+    EXPECT_TRUE(form().enabled());
+    EXPECT_FALSE(armed());
+}
+
+// The grid's current cell clamped into a smaller map is no designer's selection.
+TEST_F(MapEditing, SwitchingToASmallerMapPaintsNothing) {
+    add_map(4, 4, "small");
+    add_map(20, 20, "large");
+    pick_page(map().PC2, palette::terrains);
+    editor.cur_terrain = water;
+    select(15, 15);
+    kit::user::pick(map().cb_maps, 1);
+    EXPECT_EQ(editor.world.maps[1].cells, tintmatrix(4, tintarray(4, 0)));
+    EXPECT_EQ(editor.world.maps[2].cells[15][15], water);
+}
+
+// Up to four digits every header number is readable: no two of the last
+// sixteen rows or columns of a 4096-cell side look alike, as they did when the
+// numbers were cut after three digits.
+TEST_F(MapEditing, HeaderNumbersAreReadableUpTo4096) {
+    for (bool rows : {true, false}) {
+        SCOPED_TRACE(rows ? "row headers" : "column headers");
+        add_map(rows ? 1 : 4096, rows ? 4096 : 1);
+        kit::StringGrid& g = map().sg_map;
+        if (rows) g.set_top_row(4096);
+        else g.set_left_col(4096);
+        g.refresh();
+        std::vector<std::vector<TColor>> shown;
+        const int first = rows ? g.top_row() : g.left_col();
+        for (int k = first; k <= 4096; ++k) {
+            const kit::Rect r = rows ? g.cell_rect(0, k) : g.cell_rect(k, 0);
+            if (r.width <= 0 || r.bottom() > g.client_height() || r.right() > g.client_width()) continue;
+            std::vector<TColor> pixels;
+            for (int y = r.top; y < r.bottom(); ++y)
+                for (int x = r.left; x < r.right(); ++x) pixels.push_back(g.canvas().pixel(x, y));
+            shown.push_back(pixels);
+        }
+        ASSERT_GE(shown.size(), 10u);
+        for (std::size_t a = 0; a < shown.size(); ++a)
+            for (std::size_t b = a + 1; b < shown.size(); ++b) EXPECT_NE(shown[a], shown[b]) << a << " " << b;
+    }
+}
+
+TEST_F(MapEditing, ShiftAndTheWheelOrAHorizontalWheelScrollSideways) {
+    add_map(64, 64);
+    kit::StringGrid& g = map().sg_map;
+    kit::user::wheel(g, -2, kit::ShiftState{.shift = true});
+    EXPECT_GT(g.left_col(), 1);
+    EXPECT_EQ(g.top_row(), 1);
+    const int left = g.left_col();
+    kit::user::wheel_sideways(g, -2);
+    EXPECT_GT(g.left_col(), left);
+    EXPECT_EQ(g.top_row(), 1);
+    kit::user::wheel(g, -2);
+    EXPECT_GT(g.top_row(), 1);
+}
+
+// A designer's session: two terrains, a map, painted cells, an object refused
+// on water and placed on grass, a resource of 25, the object moved, saved; the
+// world read back holds exactly that.
+TEST_F(MapEditing, PaintPlaceMoveSaveAndReadBack) {
+    TWorld& w = editor.world;
+    w.terrains.resize(2);  // grass and water
+    w.maps.clear();
+    form().setgrids();
+    add_map(10, 8, "isle");
+    pick_page(map().PC2, palette::terrains);
+    press_cell(map().sg_terrains_2, 1, 0);  // water
+    select(0, 0);
+    for (int k = 0; k < 3; ++k) kit::user::press_key(map().sg_map, kit::keys::right);
+    press_cell(map().sg_terrains_2, 0, 0);  // grass everywhere else stays
+    pick_page(map().PC2, palette::objects);
+    press_cell(map().sg_objects_2, 0, 0);  // rock
+    select(2, 0);                          // water: refused
+    select(5, 5);
+    pick_page(map().PC2, palette::resources);
+    press_cell(map().sg_pres_2, 0, 0);
+    modal_->quant_answers = {25};
+    select(6, 6);
+    right_click(5, 5);
+    choose(form().move1);
+    select(7, 2);
+    const std::string file = dir_.file("isle.wld");
+    save_as(file);
+    ASSERT_TRUE(modal_->errors.empty());
+
+    TWorld read;
+    reset_world(read);
+    load_world(file, read);
+    ASSERT_EQ(read.maps.size(), 1u);
+    tintmatrix cells(10, tintarray(8, grass));
+    for (int x = 0; x < 4; ++x) cells[static_cast<std::size_t>(x)][0] = water;
+    EXPECT_EQ(read.maps[0].cells, cells);
+    ASSERT_EQ(read.mapobjects.size(), 1u);
+    EXPECT_EQ(read.mapobjects[0].row, rock);
+    EXPECT_EQ(read.mapobjects[0].place, at(7, 2));
+    ASSERT_EQ(read.resources.size(), 1u);
+    EXPECT_EQ(read.resources[0].amount, 25);
+    EXPECT_EQ(read.resources[0].place, at(6, 6));
+    EXPECT_TRUE(read.items.empty());
+    EXPECT_TRUE(read.npcs.empty());
+    EXPECT_TRUE(read.maps == w.maps);
+    EXPECT_TRUE(read.mapobjects == w.mapobjects);
+    EXPECT_TRUE(read.resources == w.resources);
 }
 
 }  // namespace

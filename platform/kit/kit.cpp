@@ -343,6 +343,14 @@ void Control::set_color(TColor color) {
 
 bool Control::focused() const { return widget_ && widget_->hasFocus(); }
 
+void Control::set_cursor(Cursor cursor) {
+    cursor_ = cursor;
+    if (!widget_) return;
+    // Child widgets without a shape of their own show their parent's.
+    if (cursor == Cursor::normal) widget_->unsetCursor();
+    else widget_->setCursor(Qt::DragMoveCursor);
+}
+
 void Control::refresh() {
     if (widget_) widget_->repaint();
 }

@@ -81,6 +81,9 @@ constexpr int back = 8, tab = 9, enter = 13, shift = 16, control = 17, alt = 18,
               del = 46, f1 = 112;
 }
 
+// Mouse pointer shapes a control can show.
+enum class Cursor { normal, drag };
+
 class Window;
 class PopupMenu;
 struct Row;
@@ -127,6 +130,9 @@ public:
     std::string hint() const;
     void set_color(TColor color);  // background colour
     bool focused() const;
+    // The pointer shape over the control (and its parts, such as a grid's cells).
+    void set_cursor(Cursor cursor);
+    Cursor cursor() const { return cursor_; }
 
     // Shown at the mouse pointer on a right click, after on_mouse_down.
     void set_popup_menu(PopupMenu* menu) { popup_menu_ = menu; }
@@ -158,6 +164,7 @@ protected:
     Control* parent_ = nullptr;
     bool visible_ = true;
     bool enabled_ = true;
+    Cursor cursor_ = Cursor::normal;
     PopupMenu* popup_menu_ = nullptr;
 };
 
@@ -529,6 +536,7 @@ public:
 
     void set_grid_line_width(int width);
     void set_color(TColor color);        // fill of data cells
+    TColor fixed_color() const { return fixed_color_; }  // fill of header cells
     // Whole-row selection: the selection spans the current row's data cells.
     void set_row_select(bool on);
     // Column widths can be dragged at the fixed row's column borders.
