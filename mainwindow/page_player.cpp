@@ -9,12 +9,6 @@ namespace {
 // The rows a picture list's grid shows without scrolling.
 constexpr int picture_grid_rows = 5;
 
-// Shows tile frame `number` in an image, or the blank picture when it names none.
-void show_frame(kit::Image& image, int64_t number) {
-    const Bitmap* frame = tile_frame(editor.tile_frames, number);
-    image.draw(0, 0, frame ? *frame : editor.blank_bitmap32);
-}
-
 // Sizes a picture list's grid so that every entry has a cell, and repaints it.
 void fit_rows(kit::StringGrid& grid, const tintarray& list) {
     grid.set_row_count(std::max(picture_grid_rows, picture_rows(list.size())));
