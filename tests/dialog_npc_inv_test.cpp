@@ -336,6 +336,12 @@ TEST_F(NpcInventory, EditOpensTheEditorsWhichGiveTheDialogBack) {
     }
     press_cell(d.sg_npc_inv, 1, 1, MouseButton::right);
     EXPECT_EQ(open_popup(), nullptr);
+    // So does an inventory entry naming no placed thing, which draws nothing.
+    npc_rec().inventory[1] = {thing::item, 42, 1};
+    d.sg_npc_inv.refresh();
+    EXPECT_EQ(cell_pixel(d.sg_npc_inv, 1, 0, 5, 5), clWhite);
+    press_cell(d.sg_npc_inv, 1, 0, MouseButton::right);
+    EXPECT_EQ(open_popup(), nullptr);
     EXPECT_EQ(editor.cur_placed_item, 99);
     EXPECT_EQ(editor.cur_placed_res, 99);
 }
