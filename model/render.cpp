@@ -59,8 +59,13 @@ bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, co
     copy_picture(target, *picture);
     // Clips and cells, always one piece, never show their amount.
     if (!single_piece(r.kind) &&
-        (count_mode == count_always || (count_mode == count_above_one && r.amount > 1)))
-        target.canvas().text_out(20, 20, std::to_string(r.amount));
+        (count_mode == count_always || (count_mode == count_above_one && r.amount > 1))) {
+        // An amount too long to fit right of x 20 ends at the picture's right
+        // edge instead, so none of its digits is cut off.
+        const std::string amount = std::to_string(r.amount);
+        Canvas& canvas = target.canvas();
+        canvas.text_out(std::clamp(target.width() - canvas.text_width(amount), 0, 20), 20, amount);
+    }
     return true;
 }
 

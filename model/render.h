@@ -19,7 +19,8 @@ enum : uint8_t { count_never = 0, count_above_one = 1, count_always = 2 };
 // or more shows its many-pieces picture; a filled vial shows the filling's
 // one-piece picture under its own many-pieces picture. The amount of a resource
 // that is not a clip, cell or vial is written in the canvas's font at (20, 20)
-// with count_always, or with count_above_one when it is above 1; any other mode
+// (further left when it would not fit in the picture's width) with
+// count_always, or with count_above_one when it is above 1; any other mode
 // writes none. Returns false, leaving target as it was, when there is nothing to
 // draw: an unknown kind, an index outside its list, a picture naming no tile
 // frame, or a vial whose filling amount is negative.

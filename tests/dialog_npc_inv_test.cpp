@@ -268,39 +268,63 @@ TEST_F(NpcInventory, AThingWithoutPictureLeavesItsCellEmpty) {
     EXPECT_TRUE(editor.map_buffer.empty());
 }
 
+// The real editors opened from a slot and from the inventory: an eject in the
+// item editor puts the clip into the inventory, a save in the resource editor
+// repaints it, and closing either gives the dialog back.
 TEST_F(NpcInventory, EditOpensTheEditorsWhichGiveTheDialogBack) {
     TWorld& w = editor.world;
-    const int32_t sword = create_item(row::sword, rat, -1, w, no_place, slot::left_hand);
-    const int32_t gold = create_resource(w, {.row = row::gold, .amount = 3, .npc = rat, .link = links::inventory});
+    const int32_t rifle = create_item(row::rifle, rat, -1, w, no_place, slot::left_hand);
+    const int32_t gold = create_resource(w, {.row = row::gold, .amount = 1, .npc = rat, .link = links::inventory});
+    create_item(row::sword, rat, -1, w, no_place, slot::inventory);
+    create_item(row::hat, rat, -1, w, no_place, slot::inventory);
+    const int32_t clip = w.items.at(static_cast<std::size_t>(rifle)).clip;
+    ASSERT_GE(clip, 0);
     open_inventory(rat);
     TForm5& d = inv();
+    TForm3& items = dialog<TForm3>(editor.Form3);
+    TForm9& resources = dialog<TForm9>(editor.Form9);
 
     press_at(d.i_npc_lhand, 10, 10, MouseButton::right);
     EXPECT_EQ(open_popup(), &d.idollmenu);
-    EXPECT_EQ(editor.cur_placed_item, sword);
+    EXPECT_EQ(editor.cur_placed_item, rifle);
     choose(d.edit1);
-    EXPECT_TRUE(editor.Form3->visible());
+    ASSERT_TRUE(items.visible());
+    EXPECT_EQ(items.e_item_name.text(), "rifle");
     EXPECT_FALSE(d.enabled());
     EXPECT_EQ(editor.item_dlg_opener, opener::npc_inventory);
-    close(*editor.Form3);
+    // The clip's "eject": it joins the inventory, which grows a row and shows it.
+    press_at(items.i_i_clip, 10, 10, MouseButton::right);
+    ASSERT_EQ(open_popup(), &items.clip_menu);
+    choose(items.eject1);
+    EXPECT_EQ(w.items.at(static_cast<std::size_t>(rifle)).clip, -1);
+    EXPECT_EQ(npc_rec().inventory.back(), (Tinvitem{thing::resource, clip, 1}));
+    EXPECT_EQ(d.sg_npc_inv.row_count(), 2);
+    EXPECT_EQ(cell_pixel(d.sg_npc_inv, 0, 1, 5, 5), frame_color(10 + row::clip));
+    EXPECT_TRUE(links_hold(w));
+    close(items);
     EXPECT_TRUE(d.enabled());
     EXPECT_FALSE(form().enabled());
 
     pick_page(d.PageControl1, 1);
+    EXPECT_EQ(cell_pixel(d.sg_npc_inv, 0, 0, 5, 5), frame_color(10 + row::gold));
     press_cell(d.sg_npc_inv, 0, 0, MouseButton::right);
     EXPECT_EQ(open_popup(), &d.rdollmenu);
     EXPECT_EQ(editor.cur_placed_res, gold);
     choose(d.edit2);
-    EXPECT_TRUE(editor.Form9->visible());
+    ASSERT_TRUE(resources.visible());
+    EXPECT_EQ(resources.Edit1.text(), "1");
     EXPECT_FALSE(d.enabled());
     EXPECT_EQ(editor.res_dlg_opener, opener::npc_inventory);
-    // What the resource editor does: the amount changes, the opener shows it.
-    change_amount(gold, 4, w);
-    ASSERT_EQ(opener_dialog(editor.res_dlg_opener), &d);
-    opener_dialog(editor.res_dlg_opener)->refresh_for_editor();
+    // Its "save": the stack of four shows its many-pieces picture at once.
+    kit::user::type_text(resources.Edit1, "4");
+    kit::user::click(resources.Button2);
+    EXPECT_EQ(w.resources.at(static_cast<std::size_t>(gold)).amount, 4);
+    EXPECT_EQ(npc_rec().inventory[0].count, 4);
     EXPECT_EQ(cell_pixel(d.sg_npc_inv, 0, 0, 5, 5), frame_color(20 + row::gold));
-    close(*editor.Form9);
+    close(resources);
     EXPECT_TRUE(d.enabled());
+    EXPECT_FALSE(form().enabled());
+    EXPECT_TRUE(modal_->errors.empty());
 
     // Empty slots and cells, and slots naming no placed thing, open no menu.
     editor.cur_placed_item = editor.cur_placed_res = 99;
@@ -310,6 +334,12 @@ TEST_F(NpcInventory, EditOpensTheEditorsWhichGiveTheDialogBack) {
         press_at(*slot, 10, 10, MouseButton::right);
         EXPECT_EQ(open_popup(), nullptr) << slot->name;
     }
+    press_cell(d.sg_npc_inv, 1, 1, MouseButton::right);
+    EXPECT_EQ(open_popup(), nullptr);
+    // So does an inventory entry naming no placed thing, which draws nothing.
+    npc_rec().inventory[1] = {thing::item, 42, 1};
+    d.sg_npc_inv.refresh();
+    EXPECT_EQ(cell_pixel(d.sg_npc_inv, 1, 0, 5, 5), clWhite);
     press_cell(d.sg_npc_inv, 1, 0, MouseButton::right);
     EXPECT_EQ(open_popup(), nullptr);
     EXPECT_EQ(editor.cur_placed_item, 99);
@@ -420,9 +450,10 @@ TEST_F(NpcInventory, EquipRenameSaveAndReload) {
     press_cell(d.sg_npc_inv, 0, 0);
     press_cell(d.sg_npc_inv, 0, 0, MouseButton::right);
     choose(d.edit2);
-    change_amount(editor.cur_placed_res, -2, editor.world);  // the resource editor's save
-    opener_dialog(editor.res_dlg_opener)->refresh_for_editor();
-    close(*editor.Form9);
+    TForm9& resources = dialog<TForm9>(editor.Form9);
+    kit::user::type_text(resources.Edit1, "3");
+    kit::user::click(resources.Button2);
+    close(resources);
     close(d);
 
     TForm10& s = dialog<TForm10>(editor.Form10);

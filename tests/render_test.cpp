@@ -505,6 +505,31 @@ TEST_F(Thing, AmountIsWrittenAtTwentyTwentyByMode) {
     EXPECT_TRUE(drawn(2, 0, count_always).image() == expected.image());
 }
 
+// An amount too long for the room right of x 20 in a 32-pixel picture shows
+// every digit, ending at the picture's right edge.
+TEST_F(Thing, ALongAmountIsNotCutOff) {
+    const int picture = frame(32, 32, red);
+    for (int32_t amount : {10, 100, 1000}) {
+        SCOPED_TRACE(amount);
+        world.resources.clear();
+        resource(0, 0, picture, picture, amount);
+        const Bitmap b = drawn(2, 0, count_always);
+        // The same text written with room to spare: the columns it covers.
+        Bitmap wide = solid(200, 32, red);
+        wide.canvas().text_out(100, 20, std::to_string(amount));
+        int last = -1;
+        for (int x = 0; x < 200; ++x)
+            for (int y = 0; y < 32; ++y)
+                if (wide.pixel(x, y) != red) last = std::max(last, x);
+        const int width = last - 99;
+        ASSERT_LE(width, 32);
+        const int start = std::min(20, 32 - width);  // where the text starts in the picture
+        for (int y = 0; y < 32; ++y)
+            for (int x = 0; x < 32; ++x)
+                ASSERT_EQ(b.pixel(x, y), wide.pixel(x - start + 100, y)) << x << "," << y;
+    }
+}
+
 TEST_F(Thing, VialShowsItsFillingUnderItsGlass) {
     const int empty_glass = frame(32, 32, grey);
     // The glass: colour 1 lets the liquid through, the shadow keys darken it,
