@@ -64,6 +64,10 @@ TEST_F(TerrainPage, PickingATileShowsItAndTheInformationText) {
     pick_tile(33);
     EXPECT_EQ(info(), "w:64\rh:64\rcti:33\rcte:0\rcf:2\r0-1\r1-1\r25\r3-1\r4-1\r5-1\r6-1\r7-1");
     EXPECT_EQ(terrain().selim1.picture().pixel(60, 60), frame_color(33));
+    // A 32-pixel tile after it shows alone: nothing of the larger one around it.
+    pick_tile(5);
+    EXPECT_EQ(terrain().selim1.picture().pixel(5, 5), frame_color(5));
+    EXPECT_EQ(terrain().selim1.picture().pixel(60, 60), clWhite);
 }
 
 // The palette's last row has cells past the last tile: picking one changes
