@@ -17,10 +17,9 @@ bool is_filling(int32_t kind) { return kind == resource_kind::liquid || kind == 
 
 }  // namespace
 
-TForm9::TForm9() : Dialog("Form9", "re", 420, 320) {
+TForm9::TForm9() : Dialog("Form9", "re", 420, 330) {
     lay_out({
-        {Label1, "Label1", 8, 8},
-        {Label2, "Label2", 8, 112},
+        {Label1, "Label1", 8, 8, 176, 120},
         {Label3, "Label3", 8, 139},
         {Edit1, "Edit1", 60, 136, 80, 22},
         {Label4, "Label4", 8, 167},
@@ -30,7 +29,14 @@ TForm9::TForm9() : Dialog("Form9", "re", 420, 320) {
         {Button1, "Button1", 366, 8, 44, 36},
         {sg_res_items, "sg_res_items", 190, 52, kit::cell_grid_width(3, 32), 169},
         {cbexpress4, "cbexpress4", 190, 8, 220, 36},
+        {Label2, "Label2", 8, 236, 404, 86},
     });
+    // A long name wraps beside the clip's controls and a long title below
+    // everything, each inside its own box, so neither runs under a control.
+    for (kit::Label* l : {&Label1, &Label2}) {
+        l->set_auto_size(false);
+        l->set_word_wrap(true);
+    }
     kit::cell_grid(sg_res_items, 3, 32, 32);
     for (kit::ComboBox* list : {&cbexpress2, &cbexpress4}) {
         list->set_item_height(32);

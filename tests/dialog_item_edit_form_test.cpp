@@ -1,6 +1,7 @@
 // The item editor driven as a designer drives it, opened by each window that
 // opens it: the numbers and "Save", the clip and the ammunition with their
 // menus, the accepted rows and loading, and what an eject does for each opener.
+#include "dialogs/npc_inv.h"
 #include "tests/support/placed_things.h"
 
 #include "platform/modal.h"
@@ -250,6 +251,60 @@ TEST_F(ItemEditor, ARevolverKeepsItsChambersWhenAmmunitionLeaves) {
     EXPECT_EQ(item(i).contents.size(), 6u);
     EXPECT_EQ(std::count(item(i).contents.begin(), item(i).contents.end(), -1), 2);
     EXPECT_TRUE(links_hold(editor.world));
+}
+
+// The NPC inventory opens both editors through its own menus: the clip ejected
+// in the item editor lands in the NPC's inventory, which shows it at once, and
+// the resource editor's save repaints the inventory with the new amount.
+TEST_F(ItemEditor, TheNpcInventoryOpensBothEditorsAndShowsWhatTheyChange) {
+    TWorld& w = editor.world;
+    const Tplace cell = at(0, 1, 1);
+    const int32_t rat = place_npc(row::rat, cell, {}, w);
+    const int32_t rifle = create_item(row::rifle, rat, -1, w, no_place, slot::left_hand);
+    const int32_t gold = create_resource(w, {.row = row::gold, .amount = 1, .npc = rat, .link = links::inventory});
+    const int32_t clip = item(rifle).clip;
+    ASSERT_GE(clip, 0);
+    TForm5& inv = dialog<TForm5>(editor.Form5);
+    editor.cur_placed_npc = rat;
+    form().set_enabled(false);
+    inv.show();
+    kit::user::pick_page(inv.PageControl1, 1);
+    const auto shown = [&inv](int e) {  // what the inventory grid shows now, without a new paint
+        const kit::Rect r = inv.sg_npc_inv.cell_rect(e % 3, e / 3);
+        return inv.sg_npc_inv.canvas().pixel(r.left + 5, r.top + 5);
+    };
+    ASSERT_EQ(shown(0), frame_color(one_picture(row::gold)));
+
+    press_at(inv.i_npc_lhand, 10, 10, kit::MouseButton::right);
+    ASSERT_EQ(open_popup(), &inv.idollmenu);
+    choose(inv.edit1);
+    ASSERT_TRUE(item_editor().visible());
+    EXPECT_EQ(editor.item_dlg_opener, opener::npc_inventory);
+    EXPECT_EQ(item_editor().e_item_name.text(), "rifle");
+    clip_menu(item_editor().eject1);
+    EXPECT_EQ(item(rifle).clip, -1);
+    ASSERT_EQ(w.npcs[rat].inventory.size(), 2u);
+    EXPECT_EQ(w.npcs[rat].inventory[1], (Tinvitem{thing::resource, clip, 1}));
+    EXPECT_EQ(shown(1), frame_color(one_picture(row::clip)));
+    close(item_editor());
+    EXPECT_TRUE(inv.enabled());
+
+    press_cell(inv.sg_npc_inv, 0, 0, kit::MouseButton::right);
+    ASSERT_EQ(open_popup(), &inv.rdollmenu);
+    choose(inv.edit2);
+    ASSERT_TRUE(res_editor().visible());
+    EXPECT_EQ(editor.res_dlg_opener, opener::npc_inventory);
+    type_text(res_editor().Edit1, "9");
+    click(res_editor().Button2);
+    EXPECT_EQ(w.resources[gold].amount, 9);
+    EXPECT_EQ(w.npcs[rat].inventory[0].count, 9);
+    EXPECT_EQ(shown(0), frame_color(many_picture(row::gold)));
+    close(res_editor());
+    EXPECT_TRUE(inv.enabled());
+    close(inv);
+    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(links_hold(w));
+    EXPECT_TRUE(modal_->errors.empty());
 }
 
 // The accepted rows and loading, with their refusals.

@@ -4,6 +4,8 @@
 
 #include "platform/modal.h"
 
+#include <QLabel>
+
 namespace {
 
 using kit::user::click;
@@ -114,6 +116,21 @@ TEST_F(ResourceEditor, WhatSaveMayChangeByKindAndHolder) {
         close(d);
     }
     EXPECT_TRUE(links_hold(w));
+}
+
+// A long name and title stay readable beside the clip's controls: no text runs
+// under another control, and each wraps inside its own box.
+TEST_F(ResourceEditor, ALongNameAndTitleAreNeitherCoveredNorCut) {
+    const int32_t clip = loose_clip();
+    res(clip).name = "a rather long clip name for the old rifle";
+    res(clip).title = "A clip of the old kind, found in the ruins of the northern fort after the second winter";
+    open_resource_editor(clip, opener::ground_dialog);
+    TForm9& d = res_editor();
+    EXPECT_EQ(overlaps(d), std::vector<std::string>{});
+    for (kit::Label* l : {&d.Label1, &d.Label2}) {
+        const auto* q = static_cast<const QLabel*>(l->widget());
+        EXPECT_LE(q->heightForWidth(q->width()), q->height()) << l->name;
+    }
 }
 
 // "V" adds a child after "add res?" while the clip has room; selecting a

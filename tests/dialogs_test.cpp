@@ -23,7 +23,7 @@ struct Shape {
 
 const Shape shapes[] = {
     {&EditorState::Form2, "Form2", "Object", 420, 360},      {&EditorState::Form3, "Form3", "Form3", 560, 420},
-    {&EditorState::Form8, "Form8", "Form8", 380, 260},       {&EditorState::Form9, "Form9", "re", 420, 320},
+    {&EditorState::Form8, "Form8", "Form8", 380, 260},       {&EditorState::Form9, "Form9", "re", 420, 330},
 };
 
 TEST_F(Dialogs, ClosingGivesTheMainWindowItsInputBack) {
