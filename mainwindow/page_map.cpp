@@ -260,7 +260,8 @@ void MapPage::Timer2Timer() {
         if (n - 1 < editor.anim_frame) editor.anim_frame = 0;
         const auto slot = static_cast<std::size_t>(editor.anim_frame);
         if (slot >= frames.size() || frames[slot] < 0) return;
-        if (const Bitmap* frame = tile_frame(editor.tile_frames, frames[slot])) image.draw(0, 0, *frame);
+        // Cleared first, so a smaller frame after a larger one leaves nothing of it.
+        if (tile_frame(editor.tile_frames, frames[slot])) show_frame(image, frames[slot]);
     };
     if (open == page::terrain) preview(form.terrain->cb_timages, editor.terrain_frames, form.terrain->Image1);
     if (open == page::objects) preview(form.objects->cb_oimages, editor.object_frames, form.objects->Image2);

@@ -238,6 +238,13 @@ TEST_F(MapPage, AnimationStepsTheMapViewAndThePreviews) {
         ASSERT_TRUE(kit::user::tick(form().Timer2));
         EXPECT_EQ(objects().Image2.picture().pixel(5, 5), frame_color(k));
     }
+    // A 32-pixel frame after a 64-pixel one leaves nothing of the larger picture.
+    editor.object_frames = {21, frames32, -1, -1, -1, -1, -1, -1};
+    ASSERT_TRUE(kit::user::tick(form().Timer2));
+    EXPECT_EQ(objects().Image2.picture().pixel(50, 50), frame_color(frames32));
+    ASSERT_TRUE(kit::user::tick(form().Timer2));
+    EXPECT_EQ(objects().Image2.picture().pixel(5, 5), frame_color(21));
+    EXPECT_EQ(objects().Image2.picture().pixel(50, 50), clWhite);
 }
 
 TEST_F(MapPage, ShowHiddenTakesEffectAtTheNextRender) {
