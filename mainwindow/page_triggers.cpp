@@ -26,6 +26,15 @@ int selected_entry(const kit::ListBox& list, std::size_t count) {
     return i >= 0 && static_cast<std::size_t>(i) < count ? i : -1;
 }
 
+// Shows what an entry's index field names now when the field still shows
+// what the form was filled with; a field the designer typed over keeps the
+// typed text. now is nullptr when the form stands for no entry.
+void follow(kit::Edit& field, std::optional<std::string>& loaded, const int32_t* now) {
+    if (!now || !loaded || field.text() != *loaded) return;
+    loaded = std::to_string(*now);
+    field.set_text(*loaded);
+}
+
 }  // namespace
 
 TriggersPage::TriggersPage(TForm1& form) : form(form), triggers_page(form.PC, "Triggers") {
@@ -98,7 +107,14 @@ void TriggersPage::start() {
     scripts_refresh();
 }
 
-void TriggersPage::shown() {}
+void TriggersPage::shown() { follow_renumbering(); }
+
+void TriggersPage::follow_renumbering() {
+    Ttrigger* t = current();
+    follow(e_trig_map_object_id, trig_target_loaded, t ? &t->target : nullptr);
+    const int j = t ? selected_entry(lb_events, t->events.size()) : -1;
+    follow(e_event_target_id, event_target_loaded, j >= 0 ? &t->events[static_cast<std::size_t>(j)].target : nullptr);
+}
 
 void TriggersPage::reset_trigger_form() {
     kit::fill(cb_trig_type, TStrings(trigger_kinds.begin() + 1, trigger_kinds.begin() + 9));
@@ -108,6 +124,7 @@ void TriggersPage::reset_trigger_form() {
     e_trig_x.set_text("0");
     e_trig_y.set_text("0");
     e_trig_map_object_id.set_text("-1");
+    trig_target_loaded.reset();
     e_trig_size.set_text("1");
     e_trig_interval.set_text("");
     m_trig_descr.clear();
@@ -120,6 +137,7 @@ void TriggersPage::reset_event_form() {
     for (int a = 1; a <= 22; ++a) actions.push_back(vocabulary_word(event_actions, a));
     kit::fill(cb_event_type, actions);
     e_event_target_id.set_text("");
+    event_target_loaded.reset();
     e_event_target_name.set_text("");
     e_event_x.set_text("0");
     e_event_y.set_text("0");
@@ -178,6 +196,7 @@ Ttrigger TriggersPage::trigger_from_form(int32_t empty_size, const Ttrigger& kep
 }
 
 void TriggersPage::Button36Click() {
+    follow_renumbering();
     Ttrigger none;
     none.place.map = -1;
     editor.world.triggers.push_back(trigger_from_form(-1, none));
@@ -200,6 +219,7 @@ void TriggersPage::lb_triggersClick() {
     e_trig_x.set_text(std::to_string(t.place.x));
     e_trig_y.set_text(std::to_string(t.place.y));
     e_trig_map_object_id.set_text(std::to_string(t.target));
+    trig_target_loaded = e_trig_map_object_id.text();
     e_trig_size.set_text(std::to_string(t.size));
     e_trig_interval.set_text(std::to_string(t.interval));
     m_trig_descr.set_text(t.description);
@@ -211,10 +231,14 @@ void TriggersPage::lb_triggersClick() {
 void TriggersPage::Button37Click() {
     Ttrigger* t = current();
     if (!t) return;
+    follow_renumbering();
     Ttrigger updated = trigger_from_form(1, *t);
     updated.counter = t->counter;
     updated.events = std::move(t->events);
     *t = std::move(updated);
+    // The target field shows what the trigger now stores, and stands for it.
+    trig_target_loaded = std::to_string(t->target);
+    e_trig_map_object_id.set_text(*trig_target_loaded);
     scripts_refresh();
 }
 
@@ -231,6 +255,7 @@ void TriggersPage::Button38Click() {
     } else if (s < editor.cur_trigger) {
         --editor.cur_trigger;
     }
+    follow_renumbering();
     scripts_refresh();
 }
 
@@ -238,6 +263,7 @@ void TriggersPage::move_trigger(int step) {
     const int c = editor.cur_trigger;
     if (!current() || !swap_triggers(c, c + step, editor.world)) return;
     editor.cur_trigger = c + step;
+    follow_renumbering();
     scripts_refresh();
     lb_triggers.set_item_index(editor.cur_trigger);
 }
@@ -268,6 +294,7 @@ Tevent TriggersPage::event_from_form(const Tevent& kept) const {
 void TriggersPage::Button39Click() {
     Ttrigger* t = current();
     if (!t) return;
+    follow_renumbering();
     Tevent none;
     none.place.map = -1;
     t->events.push_back(event_from_form(none));
@@ -282,6 +309,7 @@ void TriggersPage::lb_eventsClick() {
     const Tevent& e = t->events[static_cast<std::size_t>(j)];
     cb_event_type.set_item_index(e.action - 1);
     e_event_target_id.set_text(std::to_string(e.target));
+    event_target_loaded = e_event_target_id.text();
     cb_event_turn_off_self.set_checked(e.turn_off_self);
     cb_event_turn_off_trig.set_checked(e.turn_off_trigger);
     cb_event_map.set_item_index(e.place.map);
@@ -299,6 +327,7 @@ void TriggersPage::Button40Click() {
     if (!t) return;
     const int j = selected_entry(lb_events, t->events.size());
     if (j < 0) return;
+    follow_renumbering();
     Tevent& e = t->events[static_cast<std::size_t>(j)];
     e = event_from_form(e);
     events_refresh();

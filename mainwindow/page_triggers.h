@@ -9,6 +9,9 @@
 #include "model/init.h"
 #include "platform/kit/kit.h"
 
+#include <optional>
+#include <string>
+
 class TForm1;
 
 class TriggersPage {
@@ -100,4 +103,15 @@ private:
     void move_trigger(int step);
     void move_event(int step);
     void show_current();  // cur_trig shows the current trigger's number, -1 for none
+    // The target fields follow the renumbering of what they name. A target
+    // field filled from a trigger or event stands for what that entry names
+    // now, as long as the designer has not typed over it: a deletion or move
+    // elsewhere renumbers the entry, and the field is shown the new number
+    // before the page is seen again and before anything is written from it.
+    // The trigger form stands for the current trigger; the event form for the
+    // event whose line is selected (a line is selected only by a click, which
+    // fills the form, or by moving that event).
+    void follow_renumbering();
+    std::optional<std::string> trig_target_loaded;   // the text e_trig_map_object_id was filled with
+    std::optional<std::string> event_target_loaded;  // the text e_event_target_id was filled with
 };

@@ -5,6 +5,7 @@
 // the hidden older events page's type choosers.
 #include "mainwindow/page_events.h"
 #include "mainwindow/page_map.h"
+#include "mainwindow/page_paths.h"
 #include "mainwindow/page_triggers.h"
 #include "model/tools.h"
 #include "tests/support/editor_fixture.h"
@@ -420,6 +421,59 @@ TEST_F(TriggersPage, ADeletedPlacedObjectShowsAsNamingNothing) {
     EXPECT_EQ(t().e_event_target_id.text(), "-2");
     pick(t().lb_events, 1);
     EXPECT_EQ(t().e_event_target_id.text(), "1");
+}
+
+// The forms show a trigger and an event while, on other pages, a placed object
+// and a path they name lose an earlier neighbour. Back on the page the target
+// fields show the new numbers, and Update writes them, never the old numbers
+// (which now name the next object and path). A number the designer typed over
+// the loaded one is written as typed.
+TEST_F(TriggersPage, TargetFieldsFollowTheRenumbering) {
+    editor.world.mapobjects.resize(4);
+    editor.world.paths.resize(3);
+    make_triggers(1);
+    Ttrigger& door = editor.world.triggers[0];
+    door.target = 2;
+    door.events = {event(action::switch_path_ways, 2), event(action::set_object_pass, 3)};
+    select_trigger(0);
+    pick(t().lb_events, 0);
+    ASSERT_EQ(t().e_trig_map_object_id.text(), "2");
+    ASSERT_EQ(t().e_event_target_id.text(), "2");
+
+    pick_page(form().PC, page::paths);
+    kit::user::press_cell(paths().sgpaths, 1, 1);
+    kit::user::press_key(paths().sgpaths, kit::keys::del);
+    ASSERT_EQ(editor.world.paths.size(), 2u);
+    delete_mapobject(0, editor.world);  // as the map page deletes a placed object
+    pick_page(form().PC, page::triggers);
+    EXPECT_EQ(t().e_trig_map_object_id.text(), "1");
+    EXPECT_EQ(t().e_event_target_id.text(), "1");
+    click(t().Button40);
+    click(t().Button37);
+    EXPECT_EQ(door.target, 1);
+    EXPECT_EQ(targets(door.events), (std::vector<int32_t>{1, 2}));
+
+    // Typed over: the typed number stays and is written.
+    pick(t().lb_events, 1);
+    ASSERT_EQ(t().e_event_target_id.text(), "2");
+    type_text(t().e_event_target_id, "0");
+    type_text(t().e_trig_map_object_id, "5");
+    delete_mapobject(0, editor.world);
+    click(t().Button40);
+    click(t().Button37);
+    EXPECT_EQ(door.target, 5);
+    EXPECT_EQ(targets(door.events), (std::vector<int32_t>{1, 0}));
+
+    // Moving the current trigger swaps its number with its neighbour's
+    // everywhere, in the event form too.
+    editor.world.triggers.push_back(Ttrigger{});
+    editor.world.triggers[0].events.push_back(event(action::act_trigger, 1));
+    t().scripts_refresh();
+    select_trigger(0);
+    pick(t().lb_events, 2);
+    ASSERT_EQ(t().e_event_target_id.text(), "1");
+    click(t().Button44);
+    EXPECT_EQ(t().e_event_target_id.text(), "0");
 }
 
 // A designer builds a door trigger with an "act trigger" event naming a
