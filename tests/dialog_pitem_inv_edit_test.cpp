@@ -112,6 +112,18 @@ TEST_F(PitemInvEdit, TheRightButtonAsksAndRemovesTheEntryClicked) {
     EXPECT_EQ(modal_->transcript.size(), 3u);
 }
 
+// The allowed grid has rows for its list, not for the catalogue: rows kept
+// from a larger world before an Open do not push a real entry out of reach.
+TEST_F(PitemInvEdit, EveryAllowedEntryCanBePickedPastRowsANewWorldLacks) {
+    put_resources({resource_kind::ammo, resource_kind::clip});
+    editor.item_children = {4, 5, 6, 1};
+    open_with_load("5");
+    EXPECT_EQ(dialog().sg_press.row_count(), 2);
+    press_cell(dialog().sg_press, 0, 1);
+    click(dialog().Button2);
+    EXPECT_EQ(editor.item_ammo, 1);
+}
+
 // With no resource template at all nothing is read past the catalogue.
 TEST_F(PitemInvEdit, AnEmptyCatalogueTakesNothing) {
     editor.item_ammo = 4;  // kept from a world opened before

@@ -94,6 +94,19 @@ TEST_F(PresInvEdit, TheRightButtonAsksAndRemovesTheEntryClicked) {
     EXPECT_EQ(editor.res_contents.size(), 3u);
 }
 
+// The allowed grid has rows for its list, not for the catalogue: rows kept
+// from a larger world before an Open do not push a real entry out of reach.
+TEST_F(PresInvEdit, EveryAllowedEntryCanBePickedPastRowsANewWorldLacks) {
+    put_resources({resource_kind::ammo, resource_kind::ammo});
+    editor.res_children = {4, 5, 6, 1};
+    open_with_power("5");
+    EXPECT_EQ(dialog().sg_press.row_count(), 2);
+    press_cell(dialog().sg_press, 0, 1);
+    EXPECT_EQ(dialog().sel_res_row, 1);
+    click(dialog().Button1);
+    EXPECT_EQ(editor.res_contents, tintarray{1});
+}
+
 // With no resource template at all nothing is read past the catalogue.
 TEST_F(PresInvEdit, AnEmptyCatalogueTakesNothing) {
     open_with_power("5");
