@@ -45,9 +45,9 @@ void FractionsPage::shown() {
     // The relation matrix may be shorter than the list in a world read from a file.
     const bool has_relation = !w.fracrel.empty() && !w.fracrel[0].empty();
     efracrel.set_text(has_relation ? std::to_string(int{w.fracrel[0][0]}) : "0");
-    for (kit::Image* image : {&ifrac1, &ifrac2}) {
-        if (const Bitmap* frame = tile_frame(editor.tile_frames, w.fracs[0].image)) image->draw(0, 0, *frame);
-    }
+    // Cleared first: a smaller picture, or one naming no tile, shows nothing of
+    // the fraction shown before.
+    for (kit::Image* image : {&ifrac1, &ifrac2}) show_frame(*image, w.fracs[0].image);
 }
 
 void FractionsPage::fill_relation_lists() {

@@ -101,13 +101,25 @@ TEST_F(PageSwitch, FractionsPageListsTheFractions) {
     EXPECT_EQ(fractions().ifrac1.picture().pixel(4, 4), frame_color(3));
     EXPECT_EQ(fractions().ifrac2.picture().pixel(4, 4), frame_color(3));
 
-    // A picture naming no tile frame draws nothing; a world without relations shows "0".
+    // The pictures are cleared first: a smaller picture leaves nothing of a
+    // larger one shown before, one naming no tile frame shows blank; a world
+    // without relations shows "0".
+    w.fracs[1].image = frames32;  // 64 x 64
+    kit::user::pick(fractions().cbfrac1, 1);
+    kit::user::pick(fractions().cbfrac2, 1);
+    pick_page(form().PC, 0);
+    pick_page(form().PC, 5);
+    for (kit::Image* image : {&fractions().ifrac1, &fractions().ifrac2}) {
+        EXPECT_EQ(image->picture().pixel(4, 4), frame_color(3)) << image->name;
+        EXPECT_EQ(image->picture().pixel(40, 40), clWhite) << image->name;
+    }
     w.fracs[0].image = 500;
     w.fracrel.clear();
     pick_page(form().PC, 0);
     pick_page(form().PC, 5);
     EXPECT_EQ(fractions().efracrel.text(), "0");
-    EXPECT_EQ(fractions().ifrac1.picture().pixel(4, 4), frame_color(3));
+    EXPECT_EQ(fractions().ifrac1.picture().pixel(4, 4), clWhite);
+    EXPECT_EQ(fractions().ifrac2.picture().pixel(4, 4), clWhite);
 }
 
 }  // namespace
