@@ -46,6 +46,7 @@ void TForm1::OPen1Click() {
     map->sg_terrains_2.refresh();
     npc->fill_fractions();
     triggers->scripts_refresh();
+    triggers->world_opened();
     // The Craft and Paths pages show the world they were opened on; when one of
     // them is open now, it shows the opened world, so that its pickers and the
     // rows its Delete key removes are the ones on screen.

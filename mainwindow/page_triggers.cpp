@@ -205,7 +205,23 @@ void TriggersPage::Button36Click() {
 
 void TriggersPage::lb_triggersClick() {
     const int i = selected_entry(lb_triggers, editor.world.triggers.size());
-    if (i < 0) return;
+    if (i >= 0) load_trigger(i);
+}
+
+void TriggersPage::world_opened() {
+    // The forms showed a trigger and an event of the world that is gone. The
+    // current trigger keeps its number, and the form shows what that number
+    // names now, so Update never writes the old world's trigger over it.
+    event_target_loaded.reset();
+    if (current()) {
+        load_trigger(editor.cur_trigger);
+    } else {
+        trig_target_loaded.reset();
+        show_current();
+    }
+}
+
+void TriggersPage::load_trigger(int i) {
     editor.cur_trigger = i;
     const Ttrigger& t = editor.world.triggers[static_cast<std::size_t>(i)];
     show_current();

@@ -24,6 +24,8 @@ public:
     void reset_event_form();
     // Lists the world's triggers, then the current trigger's events.
     void scripts_refresh();
+    // After File > Open: the forms show what the current trigger names in the opened world.
+    void world_opened();
     void events_refresh();
 
     // ---- triggers
@@ -112,6 +114,8 @@ private:
     // event whose line is selected (a line is selected only by a click, which
     // fills the form, or by moving that event).
     void follow_renumbering();
+    // Makes trigger i (which exists) current and fills the trigger form and the event list from it.
+    void load_trigger(int i);
     std::optional<std::string> trig_target_loaded;   // the text e_trig_map_object_id was filled with
     std::optional<std::string> event_target_loaded;  // the text e_event_target_id was filled with
 };

@@ -519,6 +519,38 @@ TEST_F(TriggersPage, ADoorTriggerSurvivesSaveAndReload) {
     EXPECT_EQ(t().lb_events.items(), (std::vector<std::string>{"id:0 act trigger", "id:1 show message"}));
 }
 
+// After an Open the form shows the opened world's trigger at the current
+// number, so Update never writes the old world's trigger over it.
+TEST_F(TriggersPage, OpenShowsWhatTheCurrentTriggerNamesNow) {
+    make_triggers(2);
+    editor.world.triggers[1].target = 7;
+    const std::string file = dir_.file("other.wld");
+    save_as(file);
+    editor.world.triggers.clear();
+    make_triggers(3);
+    select_trigger(1);
+    ASSERT_EQ(t().e_trig_name.text(), "t1");
+    type_text(t().e_trig_name, "typed");
+    editor.world.triggers[1].name = "old";
+    t().scripts_refresh();
+    open(file);
+    ASSERT_TRUE(modal_->errors.empty());
+    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(t().e_trig_name.text(), "t1");
+    EXPECT_EQ(t().e_trig_map_object_id.text(), "7");
+    click(t().Button37);
+    EXPECT_EQ(editor.world.triggers[1].name, "t1");
+    EXPECT_EQ(editor.world.triggers[1].target, 7);
+
+    // A current number the opened world does not have: Update acts on nothing.
+    editor.cur_trigger = 2;
+    open(file);
+    EXPECT_EQ(t().cur_trig.caption(), "-1");
+    const TWorld before = editor.world;
+    click(t().Button37);
+    EXPECT_TRUE(editor.world == before);
+}
+
 // The older events page: its tab is hidden, but its type choosers relabel its fields.
 TEST_F(TriggersPage, HiddenEventsPageChoosersShowTheirFields) {
     EventsPage& ev = events();
