@@ -2,6 +2,8 @@
 // lying loose on it, opened from the map as a designer opens it; editing a
 // thing opens its editor over the dialog, deleting it removes it everywhere.
 #include "dialogs/ground.h"
+#include "dialogs/item_edit_form.h"
+#include "dialogs/res_edit_form.h"
 #include "mainwindow/page_map.h"
 #include "model/tools.h"
 #include "tests/support/editor_fixture.h"
@@ -9,6 +11,7 @@
 namespace {
 
 using kit::user::choose;
+using kit::user::click;
 using kit::user::close;
 using kit::user::open_popup;
 using kit::user::pick_page;
@@ -305,6 +308,39 @@ TEST_F(GroundDialog, AnEditorsRefreshRebuildsTheList) {
     EXPECT_EQ(entry_color(0), frame_color(6));
     EXPECT_EQ(entry_color(1), clWhite);
     close(ground());
+}
+
+// The real editors opened from the dialog: ejecting a gun's clip in the item
+// editor lays it on the cell, saving a stack's amount in the resource editor
+// changes it; the dialog's list follows each at once.
+TEST_F(GroundDialog, TheEditorsEjectAndSaveRebuildTheList) {
+    TWorld& w = editor.world;
+    ASSERT_EQ(create_item(gun, -1, -1, w, at(5, 5), slot::cell), 0);
+    ASSERT_EQ(w.resources.size(), 1u);  // the loaded clip
+    create_resource(w, {.row = arrows, .amount = 5, .place = at(5, 5)});
+    open_on(5, 5);
+    ASSERT_EQ(ground().ground_things, (Tinvitems{{thing::item, 0, 1}, {thing::resource, 1, 5}}));
+
+    pick(0, ground().edit1);
+    auto& item_editor = dialog<TForm3>(editor.Form3);
+    ASSERT_TRUE(item_editor.visible());
+    kit::user::press_at(item_editor.i_i_clip, 4, 4, kit::MouseButton::right);
+    ASSERT_EQ(open_popup(), &item_editor.clip_menu);
+    choose(item_editor.eject1);
+    EXPECT_EQ(ground().ground_things,
+              (Tinvitems{{thing::item, 0, 1}, {thing::resource, 0, 1}, {thing::resource, 1, 5}}));
+    close(item_editor);
+
+    pick(2, ground().edit1);
+    auto& resource_editor = dialog<TForm9>(editor.Form9);
+    ASSERT_TRUE(resource_editor.visible());
+    kit::user::type_text(resource_editor.Edit1, "9");
+    click(resource_editor.Button2);
+    EXPECT_EQ(ground().ground_things.back(), (Tinvitem{thing::resource, 1, 9}));
+    close(resource_editor);
+    EXPECT_TRUE(ground().enabled());
+    close(ground());
+    EXPECT_TRUE(form().enabled());
 }
 
 }  // namespace

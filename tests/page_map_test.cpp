@@ -918,21 +918,26 @@ TEST_F(MapEditing, SetPlayerThenThePlayerPageShowsThatNpc) {
     EXPECT_EQ(player().Image5.picture().pixel(4, 4), frame_color(8));
 }
 
-// The menus open the secondary windows over the main window, which gets its
-// input back when they close.
+// The menus open the secondary windows over the main window on the thing
+// under the click, and the main window gets its input back when they close.
 TEST_F(MapEditing, TheMenusOpenTheirWindows) {
     put_object(rock, 1, 1);
     put_object(boat, 2, 2);
     put_npc(4, 4);
+    put_npc(6, 6, "hero");
     struct Case {
         int x, y;
         kit::MenuItem* item;
         kit::Window* EditorState::*window;
+        std::string shows;  // the window's caption, or the ground dialog's cell text
     };
     const Case cases[] = {
-        {2, 2, &form().properties, &EditorState::Form2}, {2, 2, &form().parts1, &EditorState::Finv},
-        {2, 2, &form().ground1, &EditorState::Form8},    {4, 4, &form().inv, &EditorState::Form5},
-        {4, 4, &form().settings1, &EditorState::Form10}, {9, 9, nullptr, &EditorState::Form8},
+        {2, 2, &form().properties, &EditorState::Form2, "1"},
+        {2, 2, &form().parts1, &EditorState::Finv, ""},
+        {2, 2, &form().ground1, &EditorState::Form8, "Type:ground HARD:400 MAP:cave X:2 Y:2"},
+        {6, 6, &form().inv, &EditorState::Form5, "NPC #1 hero"},
+        {6, 6, &form().settings1, &EditorState::Form10, "NPC #1 hero"},
+        {9, 9, nullptr, &EditorState::Form8, "Type:ground HARD:400 MAP:cave X:9 Y:9"},
     };
     for (const Case& c : cases) {
         kit::Window& w = *(editor.*c.window);
@@ -941,8 +946,10 @@ TEST_F(MapEditing, TheMenusOpenTheirWindows) {
         if (c.item) choose(*c.item);
         EXPECT_TRUE(w.visible());
         EXPECT_FALSE(form().enabled());
-        if (c.window == &EditorState::Form2) {
-            EXPECT_EQ(w.caption(), "1");
+        if (c.window == &EditorState::Form8) {
+            EXPECT_EQ(dialog<TForm8>(editor.Form8).Label1.caption(), c.shows);
+        } else if (!c.shows.empty()) {
+            EXPECT_EQ(w.caption(), c.shows);
         }
         if (c.window == &EditorState::Finv) {
             EXPECT_EQ(editor.inv_target, &editor.world.mapobjects[1].parts);
