@@ -173,10 +173,10 @@ void TForm2::Button2Click() {
     TWorld& w = editor.world;
     const Tplace place = o->place;
     if (pc_itres.active_page_index() == 0) {
-        if (sel_item_row < 0 || static_cast<std::size_t>(sel_item_row) >= w.pitems.size()) return;
+        if (!item_template(sel_item_row)) return;
         create_item(sel_item_row, -1, editor.cur_placed_object, w, place, slot::inventory);
     } else {
-        if (sel_res_row < 0 || static_cast<std::size_t>(sel_res_row) >= w.presources.size()) return;
+        if (!resource_template(sel_res_row)) return;
         const int amount = modal().ask_quant();
         create_resource(w, {.row = sel_res_row,
                             .amount = amount,
