@@ -15,16 +15,9 @@ void draw_count(Canvas& canvas, int x, int y, int32_t count) {
     canvas.text_out(x + 10, y + 10, std::to_string(count));
 }
 
-// A resource carrying count pieces: its one-piece picture at 1, its
-// many-pieces picture above 1, none at 0 or below, at the size of the
-// one-piece frame; then the count.
+// A resource carrying count pieces, then the count.
 void draw_resource(Canvas& canvas, int x, int y, const Tpres& r, int32_t count) {
-    const Bitmap* one = tile_frame(editor.tile_frames, r.image_one);
-    const Bitmap* frame = count == 1 ? one : count > 1 ? tile_frame(editor.tile_frames, r.image_many) : nullptr;
-    if (frame && canvas.image()) {
-        const Bitmap& size = one ? *one : *frame;
-        bit_blt(*canvas.image(), x, y, size.width(), size.height(), frame->image(), 0, 0);
-    }
+    draw_pieces(canvas, x, y, r, count);
     draw_count(canvas, x, y, count);
 }
 
