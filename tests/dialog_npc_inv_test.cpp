@@ -1,7 +1,8 @@
 // The NPC inventory dialog driven as the map's NPC menu opens it: equipping
 // head, body and hands, filling the inventory and the parts from the
 // catalogues, the counts drawn, the item and resource editors opened on what
-// the NPC carries, deleting, and a selection that names nothing.
+// the NPC carries, deleting, a selection that names nothing, and a rat placed
+// on the map, equipped, renamed, saved and opened again.
 #include "dialogs/item_edit_form.h"
 #include "dialogs/npc_edit.h"
 #include "dialogs/npc_inv.h"

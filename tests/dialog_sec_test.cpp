@@ -1,7 +1,7 @@
 // The object dialog driven as a designer drives it: the property page and
 // SAVE, putting catalogue entries into a chest and taking them out, the
-// contents grid, the editors opened from it, and a chest filled, edited,
-// saved and opened again.
+// contents grid, the editors opened from it, and a chest placed on the map,
+// filled, edited, saved and opened again.
 #include "tests/support/placed_things.h"
 
 #include "mainwindow/page_map.h"
