@@ -12,11 +12,10 @@ constexpr int items_tab = 0, resources_tab = 1;
 
 // The picture of a list entry: its catalogue row's, nothing for a row that names none.
 const Bitmap* entry_picture(const Tinvitem& entry) {
-    const TWorld& w = editor.world;
-    if (entry.kind == thing::item && links::in_range(entry.index, w.pitems))
-        return tile_frame(editor.tile_frames, w.pitems[static_cast<std::size_t>(entry.index)].image);
-    if (entry.kind == thing::resource && links::in_range(entry.index, w.presources))
-        return tile_frame(editor.tile_frames, w.presources[static_cast<std::size_t>(entry.index)].image_one);
+    if (const Tpitem* item = entry.kind == thing::item ? item_template(entry.index) : nullptr)
+        return tile_frame(editor.tile_frames, item->image);
+    if (const Tpres* res = entry.kind == thing::resource ? resource_template(entry.index) : nullptr)
+        return tile_frame(editor.tile_frames, res->image_one);
     return nullptr;
 }
 

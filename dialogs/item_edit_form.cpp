@@ -160,8 +160,8 @@ void TForm3::FormActivate() {
     e_item_name.set_text(i ? i->name : "");
     Label1.set_caption(i ? vocabulary_word(item_classes, i->item_class) : "");
     e_item_curhp.set_text(i ? std::to_string(i->hp) : "");
-    const bool has_template = i && i->row >= 0 && static_cast<std::size_t>(i->row) < w.pitems.size();
-    e_item_HP.set_text(has_template ? std::to_string(w.pitems[static_cast<std::size_t>(i->row)].hp) : "");
+    const Tpitem* pattern = i ? item_template(i->row) : nullptr;
+    e_item_HP.set_text(pattern ? std::to_string(pattern->hp) : "");
     for (const NumberField& f : number_fields) (this->*f.edit).set_text(i ? std::to_string(i->*f.field) : "");
     e_item_load.set_text(i ? std::to_string(i->load) : "");
     e_item_hands.set_text(i ? std::to_string(i->hands) : "");
@@ -258,8 +258,9 @@ void TForm3::delete2Click() {
 void TForm3::Button1Click() {
     Tpitem* i = item();
     const int32_t row = chosen_row(cbress);
-    if (!i || !resource_row(row)) return;
-    if (!is_ammunition(editor.world.presources[static_cast<std::size_t>(row)].kind)) {
+    const Tpres* chosen = resource_template(row);
+    if (!i || !chosen) return;
+    if (!is_ammunition(chosen->kind)) {
         modal().message("ammo clips and cells only");
         return;
     }
@@ -287,7 +288,7 @@ void TForm3::Button3Click() {
 void TForm3::Button2Click() {
     const Tpitem* i = item();
     const int32_t row = chosen_row(cbchildren);
-    if (!i || !resource_row(row)) return;
+    if (!i || !resource_template(row)) return;
     // A loaded resource fills the clip slot whatever the contents hold.
     if (static_cast<int64_t>(i->contents.size()) >= i->load || loaded() >= 0) {
         modal().message("item is full");
@@ -322,9 +323,8 @@ void TForm3::Button4Click() {
         return;
     }
     // The most HP an item may have is its template's.
-    const std::vector<Tpitem>& templates = editor.world.pitems;
-    if (i->row >= 0 && static_cast<std::size_t>(i->row) < templates.size()) {
-        const int32_t max_hp = templates[static_cast<std::size_t>(i->row)].hp;
+    if (const Tpitem* pattern = item_template(i->row)) {
+        const int32_t max_hp = pattern->hp;
         if (hp > max_hp) {
             modal().message("current HP can`t be more than MAX HP");
             e_item_HP.set_text(std::to_string(max_hp));

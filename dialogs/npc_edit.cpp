@@ -1,10 +1,10 @@
 #include "dialogs/npc_edit.h"
 
 #include "dialogs/npc_inv.h"
+#include "mainwindow/skill_rows.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 
-#include <algorithm>
 #include <iterator>
 
 namespace {
@@ -29,7 +29,6 @@ constexpr int32_t Tplace::*seen_fields[] = {&Tplace::map, &Tplace::x, &Tplace::y
 
 // The second column of skill rows stands this far right of the first.
 constexpr int skill_column = 128;
-constexpr int skill_row = 22;
 
 }  // namespace
 
@@ -85,22 +84,12 @@ TForm10::TForm10() : Dialog("Form10", "Form10", 620, 448) {
 }
 
 void TForm10::FormCreate() {
-    for (int i = 1; i <= 32; ++i) {
-        const auto s = static_cast<std::size_t>(i);
-        kit::Label& label = make<kit::Label>(GroupBox2, skill_names[s]);
-        label.name = "skill_label" + std::to_string(i);
-        kit::Edit& edit = make<kit::Edit>(GroupBox2, "0");
-        edit.name = "skill_edit" + std::to_string(i);
-        const bool first = i <= 16;
-        const int dx = first ? 0 : skill_column, dy = (first ? i - 1 : i - 17) * skill_row;
-        label.set_left(lskill.left() + dx);
-        label.set_top(lskill.top() + dy);
-        edit.set_bounds(eskill.left() + dx, eskill.top() + dy, eskill.width(), eskill.height());
-        label.show();
-        edit.show();
-        skill_labels[s] = &label;
-        skill_edits[s] = &edit;
-    }
+    // The first row lies over the pattern controls, the second column a fixed step right.
+    const SkillRows rows = make_skill_rows(*this, GroupBox2, lskill, eskill, [this](const SkillRows&) {
+        return SkillColumns{{lskill.left(), lskill.left() + skill_column}, {eskill.left(), eskill.left() + skill_column}};
+    });
+    skill_labels = rows.labels;
+    skill_edits = rows.edits;
 }
 
 void TForm10::FormActivate() {
@@ -157,31 +146,15 @@ void TForm10::Button1Click() {
 }
 
 void TForm10::refresh_phys_attrs_list() {
-    lb_pnpc_phys_attrs.clear();
     Tchar* n = current_placed_npc();
-    if (!n) return;
-    Tskills& attrs = n->phys_attrs;
-    for (std::size_t k = 0; k < attrs.size();) {
-        if (attrs[k].value <= 0) {
-            delete_skill(static_cast<int32_t>(k), attrs);
-            continue;
-        }
-        // A number outside the attribute names (from a file) shows no name.
-        lb_pnpc_phys_attrs.add(vocabulary_word(phys_attrs, attrs[k].number) + " " + std::to_string(attrs[k].value));
-        ++k;
-    }
+    lb_pnpc_phys_attrs.set_lines(n ? list_phys_attrs(n->phys_attrs) : TStrings{});
 }
 
 void TForm10::Button34Click() {
     Tchar* n = current_placed_npc();
     const int chosen = cb_pnpc_phys_attr.item_index();
     if (!n || chosen < 0) return;
-    const int32_t value = convert_to_int(e_pnpc_phys_attr.text());
-    if (value < 1) return;
-    Tskills& attrs = n->phys_attrs;
-    const auto same = std::find_if(attrs.begin(), attrs.end(), [chosen](const Tskill& s) { return s.number == chosen; });
-    if (same != attrs.end()) same->value = value;
-    else attrs.push_back({chosen, value, 0});
+    set_phys_attr(chosen, convert_to_int(e_pnpc_phys_attr.text()), n->phys_attrs);
     refresh_phys_attrs_list();
 }
 

@@ -146,10 +146,10 @@ void TForm5::sg_npc_partsDrawCell(int ACol, int ARow, kit::Rect Rect) {
     if (e < 0) return;
     // A parts entry names a resource catalogue row; one naming no row shows nothing.
     const Tinvitem& part = n->parts[static_cast<std::size_t>(e)];
-    if (!links::in_range(part.index, editor.world.presources)) return;
+    const Tpres* row = resource_template(part.index);
+    if (!row) return;
     Canvas& canvas = sg_npc_parts.canvas();
-    const Tpres& row = editor.world.presources[static_cast<std::size_t>(part.index)];
-    if (const Bitmap* picture = tile_frame(editor.tile_frames, row.image_one)) canvas.draw(Rect.left, Rect.top, *picture);
+    if (const Bitmap* picture = tile_frame(editor.tile_frames, row->image_one)) canvas.draw(Rect.left, Rect.top, *picture);
     canvas.text_out(Rect.left + 10, Rect.top + 10, std::to_string(part.count));
 }
 

@@ -9,32 +9,15 @@
 
 namespace {
 
-// The catalogue entry a buffer row names, or nullptr: rows survive an Open of
-// another world, so they are checked wherever they are used.
-template <typename T>
-const T* row_of(const std::vector<T>& catalogue, int32_t row) {
-    return row >= 0 && static_cast<std::size_t>(row) < catalogue.size() ? &catalogue[static_cast<std::size_t>(row)]
-                                                                        : nullptr;
-}
-const Tpitem* item_row(int32_t row) { return row_of(editor.world.pitems, row); }
-const Tpres* resource_row(int32_t row) { return row_of(editor.world.presources, row); }
-
 // The count of an entry drawn at (x, y): 10 pixels right of and below the corner.
 void draw_count(Canvas& canvas, int x, int y, int32_t count) {
     canvas.brush_color = clWhite;
     canvas.text_out(x + 10, y + 10, std::to_string(count));
 }
 
-// A resource carrying count pieces: its one-piece picture at 1, its
-// many-pieces picture above 1, none at 0 or below, at the size of the
-// one-piece frame; then the count.
+// A resource carrying count pieces, then the count.
 void draw_resource(Canvas& canvas, int x, int y, const Tpres& r, int32_t count) {
-    const Bitmap* one = tile_frame(editor.tile_frames, r.image_one);
-    const Bitmap* frame = count == 1 ? one : count > 1 ? tile_frame(editor.tile_frames, r.image_many) : nullptr;
-    if (frame && canvas.image()) {
-        const Bitmap& size = one ? *one : *frame;
-        bit_blt(*canvas.image(), x, y, size.width(), size.height(), frame->image(), 0, 0);
-    }
+    draw_pieces(canvas, x, y, r, count);
     draw_count(canvas, x, y, count);
 }
 
@@ -102,9 +85,9 @@ void TForm4::FormCreate() {
 
 void TForm4::FormActivate() {
     setgrids();
-    const Tpitem* head = item_row(editor.npc_head);
+    const Tpitem* head = item_template(editor.npc_head);
     show_frame(i_pnpc_head, head ? head->image : -1);
-    const Tpitem* body = item_row(editor.npc_body);
+    const Tpitem* body = item_template(editor.npc_body);
     show_frame(i_pnpc_body, body ? body->image : -1);
     show_hand(i_pnpc_left, editor.npc_lhand);
     show_hand(i_pnpc_right, editor.npc_rhand);
@@ -120,18 +103,18 @@ void TForm4::setgrids() {
 }
 
 const Tpitem* TForm4::picked_item() const {
-    return pc_pnpc_items.active_page_index() == items.page_index() ? item_row(sel_item_row) : nullptr;
+    return pc_pnpc_items.active_page_index() == items.page_index() ? item_template(sel_item_row) : nullptr;
 }
 
 const Tpres* TForm4::picked_resource() const {
-    return pc_pnpc_items.active_page_index() == resources.page_index() ? resource_row(sel_res_row) : nullptr;
+    return pc_pnpc_items.active_page_index() == resources.page_index() ? resource_template(sel_res_row) : nullptr;
 }
 
 void TForm4::show_hand(kit::Image& slot, const Tinvitem& hand) {
-    const Tpitem* item = hand.kind == thing::item ? item_row(hand.index) : nullptr;
+    const Tpitem* item = hand.kind == thing::item ? item_template(hand.index) : nullptr;
     show_frame(slot, item ? item->image : -1);
     if (hand.kind != thing::resource) return;
-    if (const Tpres* r = resource_row(hand.index)) draw_resource(slot.canvas(), 0, 0, *r, hand.count);
+    if (const Tpres* r = resource_template(hand.index)) draw_resource(slot.canvas(), 0, 0, *r, hand.count);
 }
 
 // ---- the slots
@@ -243,11 +226,11 @@ void TForm4::sg_pnpc_invDrawCell(int ACol, int ARow, kit::Rect Rect) {
     const Tinvitem& entry = editor.npc_items[static_cast<std::size_t>(e)];
     Canvas& canvas = sg_pnpc_inv.canvas();
     if (entry.kind == thing::item) {
-        if (const Tpitem* item = item_row(entry.index))
+        if (const Tpitem* item = item_template(entry.index))
             if (const Bitmap* frame = tile_frame(editor.tile_frames, item->image))
                 canvas.draw(Rect.left, Rect.top, *frame);
     } else if (entry.kind == thing::resource) {
-        if (const Tpres* r = resource_row(entry.index)) draw_resource(canvas, Rect.left, Rect.top, *r, entry.count);
+        if (const Tpres* r = resource_template(entry.index)) draw_resource(canvas, Rect.left, Rect.top, *r, entry.count);
     }
 }
 
@@ -256,7 +239,7 @@ void TForm4::sg_pnpc_partsDrawCell(int ACol, int ARow, kit::Rect Rect) {
     const int e = picture_entry(ACol, ARow, editor.npc_parts.size());
     if (e < 0) return;
     const Tinvitem& entry = editor.npc_parts[static_cast<std::size_t>(e)];
-    const Tpres* r = resource_row(entry.index);
+    const Tpres* r = resource_template(entry.index);
     if (!r) return;
     Canvas& canvas = sg_pnpc_parts.canvas();
     if (const Bitmap* frame = tile_frame(editor.tile_frames, r->image_one)) canvas.draw(Rect.left, Rect.top, *frame);

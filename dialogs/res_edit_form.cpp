@@ -123,7 +123,7 @@ void TForm9::Button1Click() {
     const Tpres* r = resource();
     if (!r || r->kind != resource_kind::clip) return;
     const int32_t row = chosen_row(cbexpress2);
-    if (!resource_row(row)) return;
+    if (!resource_template(row)) return;
     // A full clip, or a row the clip does not take, adds nothing and asks nothing.
     if (static_cast<int64_t>(r->contents.size()) >= r->power || int_array_find(row, r->children) < 0) return;
     if (!modal().ask_ok("add res?")) return;
@@ -155,7 +155,8 @@ void TForm9::Button2Click() {
         if (cbexpress4.item_index() < 0) return;
         const int32_t row = chosen_row(cbexpress4);
         if (row != -1) {
-            if (!resource_row(row) || !is_filling(w.presources[static_cast<std::size_t>(row)].kind)) return;
+            const Tpres* chosen = resource_template(row);
+            if (!chosen || !is_filling(chosen->kind)) return;
             // A vial is always filled to its power.
             filling = {thing::resource, row, r->power};
         }

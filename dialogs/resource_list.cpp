@@ -11,8 +11,6 @@ tintarray resource_rows(const std::function<bool(int32_t row, const Tpres& entry
     return rows;
 }
 
-bool resource_row(int32_t row) { return row >= 0 && static_cast<std::size_t>(row) < editor.world.presources.size(); }
-
 void fill_resource_list(kit::ComboBox& list, kit::ImageList& pictures, const tintarray& rows,
                         const std::string& none_text) {
     list.clear();
@@ -20,7 +18,7 @@ void fill_resource_list(kit::ComboBox& list, kit::ImageList& pictures, const tin
     list.set_images(&pictures);
     if (!none_text.empty()) list.add_item(none_text, pictures.add(Bitmap()), -1);
     for (int32_t row : rows) {
-        const Tpres* entry = resource_row(row) ? &editor.world.presources[static_cast<std::size_t>(row)] : nullptr;
+        const Tpres* entry = resource_template(row);
         const Bitmap* frame = entry ? tile_frame(editor.tile_frames, entry->image_one) : nullptr;
         list.add_item(entry ? entry->name : "", pictures.add(frame ? *frame : Bitmap()), row);
     }

@@ -25,8 +25,6 @@ void fill_resource_list(kit::ComboBox& list, kit::ImageList& pictures, const tin
 
 // The row the chosen entry stands for; -1 when none is chosen or it stands for no row.
 int32_t chosen_row(const kit::ComboBox& list);
-// True when row is a row of the resource catalogue.
-bool resource_row(int32_t row);
 
 // Draws the one-piece picture of the placed resource that entry col + 3 x row
 // of list names into that cell of grid; nothing for a cell past the list, an

@@ -173,10 +173,10 @@ void TForm2::Button2Click() {
     TWorld& w = editor.world;
     const Tplace place = o->place;
     if (pc_itres.active_page_index() == 0) {
-        if (sel_item_row < 0 || static_cast<std::size_t>(sel_item_row) >= w.pitems.size()) return;
+        if (!item_template(sel_item_row)) return;
         create_item(sel_item_row, -1, editor.cur_placed_object, w, place, slot::inventory);
     } else {
-        if (sel_res_row < 0 || static_cast<std::size_t>(sel_res_row) >= w.presources.size()) return;
+        if (!resource_template(sel_res_row)) return;
         const int amount = modal().ask_quant();
         create_resource(w, {.row = sel_res_row,
                             .amount = amount,
@@ -218,12 +218,7 @@ void TForm2::sg_o_itemsDrawCell(int ACol, int ARow, kit::Rect Rect) {
     // A stack shows its one-piece picture at 1, its many-pieces picture above,
     // always at the one-piece picture's size, and its amount.
     const Tpres& r = editor.world.resources[static_cast<std::size_t>(t.index)];
-    const Bitmap* one = tile_frame(frames, r.image_one);
-    const Bitmap* picture = r.amount == 1 ? one : r.amount > 1 ? tile_frame(frames, r.image_many) : nullptr;
-    if (picture && canvas.image()) {
-        const Bitmap& size = one ? *one : *picture;
-        bit_blt(*canvas.image(), Rect.left, Rect.top, size.width(), size.height(), picture->image(), 0, 0);
-    }
+    draw_pieces(canvas, Rect.left, Rect.top, r, r.amount);
     canvas.brush_color = clWhite;
     canvas.font_color = clBlack;
     canvas.text_out(Rect.left + 10, Rect.top + 10, std::to_string(r.amount));

@@ -253,17 +253,8 @@ void CraftPage::sgcraftressDrawCell(int, int row, kit::Rect rect) {
     if (e->kind == thing::item) {
         if (const Tpitem* item = item_at(e->index)) draw_frame_at(canvas, rect.left, rect.top, item->image);
     } else if (e->kind == thing::resource) {
-        // One piece shows the one-piece picture; more show the many-pieces
-        // picture over the same area; none or fewer show only the count.
-        if (const Tpres* r = resource_at(e->index)) {
-            const Bitmap* one = tile_frame(editor.tile_frames, r->image_one);
-            const Bitmap* many = tile_frame(editor.tile_frames, r->image_many);
-            if (e->count == 1 && one) canvas.draw(rect.left, rect.top, *one);
-            if (e->count > 1 && many) {
-                const Bitmap& area = one ? *one : *many;
-                bit_blt(*canvas.image(), rect.left, rect.top, area.width(), area.height(), many->image(), 0, 0);
-            }
-        }
+        // None or fewer pieces show only the count.
+        if (const Tpres* r = resource_at(e->index)) draw_pieces(canvas, rect.left, rect.top, *r, e->count);
     }
     canvas.text_out(rect.left + text_inset, rect.top + text_inset, std::to_string(e->count));
 }

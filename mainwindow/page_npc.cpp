@@ -2,6 +2,7 @@
 
 #include "mainwindow/main.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/skill_rows.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 
@@ -12,9 +13,8 @@
 
 namespace {
 
-// The skill rows: 22 pixels apart; a skill name stands this far before its
-// edit at least, and the second column this far right of the first's edits.
-constexpr int skill_row_height = 22;
+// A skill name stands this far before its edit at least, and the second
+// column this far right of the first's edits.
 constexpr int skill_name_gap = 4;
 constexpr int skill_column_gap = 8;
 
@@ -78,33 +78,18 @@ void NpcPage::start() {
     // label and edit: the first column's names start where the design label
     // does, each column's edits stand right of its longest name (never left of
     // the design edit), so no name is cut off whatever the font.
-    std::array<kit::Label*, 32> labels{};
-    std::array<int, 2> widest{};
-    for (int i = 1; i <= 32; ++i) {
-        kit::Label& label = form.make<kit::Label>(gb_pnpc_skills, skill_names[static_cast<std::size_t>(i)]);
-        label.name = "skill_label" + std::to_string(i);
-        labels[static_cast<std::size_t>(i - 1)] = &label;
-        int& w = widest[i <= 16 ? 0 : 1];
-        w = std::max(w, label.width());
-    }
     const int name1 = l_pnpc_skill.left();
-    const int edit1 = std::max(e_pnpc_skill.left(), name1 + widest[0] + skill_name_gap);
-    const int name2 = edit1 + e_pnpc_skill.width() + skill_column_gap;
-    const int edit2 = std::max(e_pnpc_skill.left() + (name2 - name1), name2 + widest[1] + skill_name_gap);
-    for (int i = 1; i <= 32; ++i) {
-        kit::Label& label = *labels[static_cast<std::size_t>(i - 1)];
-        kit::Edit& edit = form.make<kit::Edit>(gb_pnpc_skills, "0");
-        edit.name = "skill_edit" + std::to_string(i);
-        const bool first = i <= 16;
-        const int row = first ? i - 1 : i - 17;
-        label.set_left(first ? name1 : name2);
-        label.set_top(l_pnpc_skill.top() + row * skill_row_height);
-        edit.set_bounds(first ? edit1 : edit2, e_pnpc_skill.top() + row * skill_row_height, e_pnpc_skill.width(),
-                        e_pnpc_skill.height());
-        label.show();
-        edit.show();
-        editor.skill_controls[static_cast<std::size_t>(i)] = &label;
-        editor.skill_controls[static_cast<std::size_t>(32 + i)] = &edit;
+    int edit2 = 0;
+    const SkillRows rows =
+        make_skill_rows(form, gb_pnpc_skills, l_pnpc_skill, e_pnpc_skill, [&](const SkillRows& made) {
+            const int edit1 = std::max(e_pnpc_skill.left(), name1 + made.widest_name(0) + skill_name_gap);
+            const int name2 = edit1 + e_pnpc_skill.width() + skill_column_gap;
+            edit2 = std::max(e_pnpc_skill.left() + (name2 - name1), name2 + made.widest_name(1) + skill_name_gap);
+            return SkillColumns{{name1, name2}, {edit1, edit2}};
+        });
+    for (std::size_t i = 1; i <= 32; ++i) {
+        editor.skill_controls[i] = rows.labels[i];
+        editor.skill_controls[32 + i] = rows.edits[i];
     }
     gb_pnpc_skills.set_width(std::max(gb_pnpc_skills.width(), edit2 + e_pnpc_skill.width() + name1));
 
@@ -225,12 +210,7 @@ void NpcPage::Button23Click() {
 void NpcPage::Button34Click() {
     const int a = cb_pnpc_phys_attr.item_index();
     if (a < 0 || cb_pnpc_phys_attr.count() == 0) return;
-    const int32_t v = convert_to_int(e_pnpc_phys_attr.text());
-    if (v < 1) return;
-    Tskills& attrs = editor.npc_phys_attrs;
-    const auto same = std::find_if(attrs.begin(), attrs.end(), [a](const Tskill& s) { return s.number == a; });
-    if (same != attrs.end()) same->value = v;
-    else attrs.push_back(Tskill{a, v, 0});
+    set_phys_attr(a, convert_to_int(e_pnpc_phys_attr.text()), editor.npc_phys_attrs);
     refresh_phys_attrs_list();
 }
 
@@ -242,18 +222,4 @@ void NpcPage::Button47Click() {
     refresh_phys_attrs_list();
 }
 
-void NpcPage::refresh_phys_attrs_list() {
-    lb_pnpc_phys_attrs.clear();
-    Tskills& attrs = editor.npc_phys_attrs;
-    std::size_t i = 0;
-    while (i < attrs.size()) {
-        const Tskill& s = attrs[i];
-        if (s.value <= 0) {
-            delete_skill(static_cast<int32_t>(i), attrs);
-            continue;
-        }
-        // A number from a file may name no attribute: its name is then empty.
-        lb_pnpc_phys_attrs.add(vocabulary_word(phys_attrs, s.number) + " " + std::to_string(s.value));
-        ++i;
-    }
-}
+void NpcPage::refresh_phys_attrs_list() { lb_pnpc_phys_attrs.set_lines(list_phys_attrs(editor.npc_phys_attrs)); }

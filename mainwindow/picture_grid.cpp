@@ -40,6 +40,14 @@ void bind_resource_rows(kit::StringGrid& grid, const tintarray& rows, std::funct
         std::move(select));
 }
 
+void draw_pieces(Canvas& canvas, int x, int y, const Tpres& r, int64_t count) {
+    const Bitmap* one = tile_frame(editor.tile_frames, r.image_one);
+    const Bitmap* picture = count == 1 ? one : count > 1 ? tile_frame(editor.tile_frames, r.image_many) : nullptr;
+    if (!picture || !canvas.image()) return;
+    const Bitmap& area = one ? *one : *picture;
+    bit_blt(*canvas.image(), x, y, area.width(), area.height(), picture->image(), 0, 0);
+}
+
 void show_frame(kit::Image& image, int64_t frame) {
     Bitmap& picture = image.picture();
     Canvas& canvas = image.canvas();

@@ -10,6 +10,8 @@
 #include "platform/kit/kit.h"
 #include "tiles/utils.h"
 
+struct Tpres;
+
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -43,6 +45,12 @@ void bind_pictures(kit::StringGrid& grid, const std::vector<T>& list, Picture pi
         grid, [&list] { return list.size(); }, [&list, picture](std::size_t e) { return int64_t{picture(list[e])}; },
         std::move(select));
 }
+
+// Draws resource template r carrying count pieces at (x, y) of canvas: its
+// one-piece picture at 1, its many-pieces picture above 1 over the one-piece
+// picture's area, nothing at 0 or below or for a picture that names no frame.
+// The caller writes the count.
+void draw_pieces(Canvas& canvas, int x, int y, const Tpres& r, int64_t count);
 
 // Shows tile frame `frame` in an image: the image is cleared to white, then the
 // frame is drawn unscaled at its top-left corner when it exists, so a picture

@@ -14,11 +14,19 @@ kit::Window* opener_window(uint16_t code) {
     }
 }
 
-const Tpres* resource_template(int64_t row) {
-    const auto& catalogue = editor.world.presources;
+namespace {
+
+template <typename T>
+const T* catalogue_entry(const std::vector<T>& catalogue, int64_t row) {
     return row >= 0 && row < static_cast<int64_t>(catalogue.size()) ? &catalogue[static_cast<std::size_t>(row)]
                                                                     : nullptr;
 }
+
+}  // namespace
+
+const Tpitem* item_template(int64_t row) { return catalogue_entry(editor.world.pitems, row); }
+
+const Tpres* resource_template(int64_t row) { return catalogue_entry(editor.world.presources, row); }
 
 const Tterrain* cell_terrain(const TWorld& world, const Tplace& place) {
     if (!is_cell(place, world)) return nullptr;

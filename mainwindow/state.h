@@ -119,8 +119,9 @@ extern EditorState editor;
 // The window an opener code names, or nullptr for a code that names none.
 kit::Window* opener_window(uint16_t code);
 
-// The resource template at a catalogue row, or nullptr when the row names none
-// (buffers and pickers keep rows across an Open of a smaller world).
+// The item or resource template at a catalogue row, or nullptr when the row
+// names none (buffers and pickers keep rows across an Open of a smaller world).
+const Tpitem* item_template(int64_t row);
 const Tpres* resource_template(int64_t row);
 
 // The terrain a map cell holds, or nullptr when the place is no cell of the

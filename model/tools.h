@@ -70,6 +70,15 @@ void delete_invitem(int32_t index, Tinvitems& list);
 void delete_craft(int32_t index, Tcrafts& list);
 void delete_event(int32_t index, Tevents& list);
 
+// ---- physiological attributes (an NPC's or a template's phys_attrs) ----
+// Gives attribute number the value: the first entry of that number gets it,
+// else a new entry is appended. A value below 1 changes nothing.
+void set_phys_attr(int32_t number, int32_t value, Tskills& list);
+// Drops every entry whose value is 0 or less, then gives one line per entry
+// left, in order: the attribute's name (empty for a number that names none,
+// as a file may hold), a blank and the value.
+TStrings list_phys_attrs(Tskills& list);
+
 // ---- references to triggers, paths, placed objects and placed NPCs ----
 //
 // Events and triggers name triggers, paths, placed objects and placed NPCs by

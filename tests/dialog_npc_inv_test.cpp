@@ -1,11 +1,13 @@
 // The NPC inventory dialog driven as the map's NPC menu opens it: equipping
 // head, body and hands, filling the inventory and the parts from the
 // catalogues, the counts drawn, the item and resource editors opened on what
-// the NPC carries, deleting, and a selection that names nothing.
+// the NPC carries, deleting, a selection that names nothing, and a rat placed
+// on the map, equipped, renamed, saved and opened again.
 #include "dialogs/item_edit_form.h"
 #include "dialogs/npc_edit.h"
 #include "dialogs/npc_inv.h"
 #include "dialogs/res_edit_form.h"
+#include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
 #include "model/tools.h"
 #include "tests/support/editor_fixture.h"
@@ -435,11 +437,35 @@ TEST_F(NpcInventory, ANpcThatDoesNotExistShowsNothingAndTakesNothing) {
     }
 }
 
-// The designer's way from the map: equip a rat, fill its inventory, change the
-// amount in the resource editor, rename it in the settings, save and open.
+// The designer's way from the map: place a rat, equip it and fill its
+// inventory from the NPC menu's "inv of ...", change the amount in the
+// resource editor, rename it in "settings", save and open.
 TEST_F(NpcInventory, EquipRenameSaveAndReload) {
-    open_inventory(rat);
+    // The designer's world, opened; the map page on its first map.
+    save_as(dir_.file("start.wld"));
+    open(dir_.file("start.wld"));
+    pick_page(form().PC, page::map);
+    kit::user::pick(map().cb_maps, 0);
+    ASSERT_EQ(map().cb_maps.text(), "field");
+    // A second rat from the NPC palette onto cell (3, 3).
+    pick_page(map().PC2, palette::npcs);
+    press_cell(map().sg_pnpc2, row::rat % 3, row::rat / 3);
+    press_cell(map().sg_map, 4, 4);
+    ASSERT_EQ(editor.world.npcs.size(), 2u);
+    const int32_t placed = 1;
+    EXPECT_EQ(editor.world.npcs[placed].place, at(0, 3, 3));
+    const auto npc_menu = [this] {
+        press_cell(map().sg_map, 4, 4, MouseButton::right);
+        EXPECT_EQ(open_popup(), &form().map_char_menu);
+    };
+
+    npc_menu();
+    EXPECT_EQ(form().inv.caption(), "inv of 1 rat");
+    choose(form().inv);
     TForm5& d = inv();
+    ASSERT_TRUE(d.visible());
+    EXPECT_EQ(d.caption(), "NPC #1 rat");
+    EXPECT_FALSE(form().enabled());
     pick_item(row::hat);
     press_at(d.i_npc_head, 10, 10);
     pick_item(row::sword);
@@ -451,22 +477,31 @@ TEST_F(NpcInventory, EquipRenameSaveAndReload) {
     press_cell(d.sg_npc_inv, 0, 0, MouseButton::right);
     choose(d.edit2);
     TForm9& resources = dialog<TForm9>(editor.Form9);
+    ASSERT_TRUE(resources.visible());
+    EXPECT_EQ(resources.Edit1.text(), "5");
     kit::user::type_text(resources.Edit1, "3");
     kit::user::click(resources.Button2);
     close(resources);
+    EXPECT_TRUE(d.enabled());
     close(d);
+    EXPECT_TRUE(form().enabled());
 
+    npc_menu();
+    choose(form().settings1);
     TForm10& s = dialog<TForm10>(editor.Form10);
-    form().set_enabled(false);
-    s.show();
+    ASSERT_TRUE(s.visible());
+    EXPECT_EQ(s.caption(), "NPC #1 rat");
     kit::user::type_text(s.ename, "Bob");
     kit::user::type_text(s.estr, "12");
     kit::user::click(s.Button1);
     close(s);
     EXPECT_TRUE(form().enabled());
     EXPECT_TRUE(modal_->errors.empty());
+    npc_menu();
+    EXPECT_EQ(form().inv.caption(), "inv of 1 Bob");
+    form().map_char_menu.close_menu();  // Escape
 
-    const Tchar& n = npc_rec();
+    const Tchar& n = editor.world.npcs[placed];
     EXPECT_EQ(n.name, "Bob");
     EXPECT_EQ(n.STR, 12);
     EXPECT_EQ(editor.world.items.at(static_cast<std::size_t>(n.head)).row, row::hat);
@@ -478,11 +513,10 @@ TEST_F(NpcInventory, EquipRenameSaveAndReload) {
 
     const TWorld saved = editor.world;
     save_as(dir_.file("rat.wld"));
-    editor.world.npcs.clear();
+    editor.world = small_world();
     open(dir_.file("rat.wld"));
     EXPECT_TRUE(modal_->errors.empty());
-    ASSERT_EQ(editor.world.npcs.size(), 1u);
-    EXPECT_EQ(editor.world.npcs[0], saved.npcs[0]);
+    EXPECT_EQ(editor.world.npcs, saved.npcs);
     EXPECT_EQ(editor.world.items, saved.items);
     EXPECT_EQ(editor.world.resources, saved.resources);
 }

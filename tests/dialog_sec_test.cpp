@@ -1,9 +1,10 @@
 // The object dialog driven as a designer drives it: the property page and
 // SAVE, putting catalogue entries into a chest and taking them out, the
-// contents grid, the editors opened from it, and a chest filled, edited,
-// saved and opened again.
+// contents grid, the editors opened from it, and a chest placed on the map,
+// filled, edited, saved and opened again.
 #include "tests/support/placed_things.h"
 
+#include "mainwindow/page_map.h"
 #include "platform/modal.h"
 
 namespace {
@@ -366,16 +367,44 @@ TEST_F(ObjectDialog, ASelectionNamingNothingShowsEmptyControls) {
     EXPECT_TRUE(modal_->transcript.empty());
 }
 
-// A designer fills a chest with a sword and gold, ejects the sword's clip
-// into the chest and loads a new one, changes the gold's amount, and saves:
-// the world opened from the file is exactly the one saved.
+// A designer places a chest on the map, opens its properties from the
+// object's menu, makes room inside, fills it with a sword and gold, ejects the
+// sword's clip into the chest and loads a new one, changes the gold's amount,
+// and saves: the world opened from the file is exactly the one saved.
 TEST_F(ObjectDialog, FillEditSaveAndOpenAChest) {
     TWorld& w = editor.world;
     w.pitems[row::sword].clip = row::clip;
     w.pitems[row::sword].children = {row::clip};
     w.pitems[row::sword].load = 1;
-    const int32_t o = place_chest(8);
-    open_contents(o);
+    // The designer's world, opened; the map page on its first map.
+    save_as(dir_.file("start.wld"));
+    open(dir_.file("start.wld"));
+    pick_page(form().PC, page::map);
+    kit::user::pick(map().cb_maps, 0);
+    ASSERT_EQ(map().cb_maps.text(), "field");
+
+    // The chest from the objects palette onto cell (2, 2).
+    pick_page(map().PC2, palette::objects);
+    press_cell(map().sg_objects_2, row::chest, 0);
+    press_cell(map().sg_map, 3, 3);
+    ASSERT_EQ(w.mapobjects.size(), 1u);
+    const int32_t o = 0;
+    EXPECT_EQ(w.mapobjects[o].place, chest_cell());
+    press_cell(map().sg_map, 3, 3, kit::MouseButton::right);
+    ASSERT_EQ(kit::user::open_popup(), &form().map_menu);
+    EXPECT_EQ(form().properties.caption(), "properties 0 chest");
+    kit::user::choose(form().properties);
+    ASSERT_TRUE(sec().visible());
+    EXPECT_EQ(sec().caption(), "0");
+    EXPECT_FALSE(form().enabled());
+
+    // Room for two things: size 8.
+    EXPECT_EQ(sec().mo_size.text(), "0");
+    type_text(sec().mo_size, "8");
+    click(sec().Button1);
+    EXPECT_EQ(w.mapobjects[o].size, 8);
+    pick_page(sec().mo, 1);
+    ASSERT_EQ(sec().mo.active_page_index(), 1);
     pick_page(sec().pc_itres, 0);
     press_cell(sec().sg_pitems, 0, 0);
     click(sec().Button2);
