@@ -141,6 +141,7 @@ void ObjectsPage::select_pmapobject(int32_t row) {
 }
 
 Tmapobject ObjectsPage::object_from_controls(int n, const Tmapobject& base) const {
+    check_rows(editor.obj_parts, "A part", "right-click it in the Parts window to remove it", base.parts);
     Tmapobject o = base;
     o.size = str_to_int(eosize.text());
     o.height = str_to_int(eoheight.text());
@@ -173,6 +174,12 @@ void ObjectsPage::Button4Click() {
     // Only the main set must be complete; the secondary one may stay empty.
     const int n = frame_set::count_to_add(cb_oimages, editor.object_frames);
     if (n == 0) return;
+    // The secondary set may keep empty slots, but none that shows nothing while
+    // holding a number (from a file) that names no tile.
+    if (!frame_set::empty_or_filled(editor.object_frames2, n)) {
+        modal().message(frame_set::unfilled_message);
+        return;
+    }
     Tmapobject o = object_from_controls(n, Tmapobject{});
     // A size outside what an object may have is brought into it, and the
     // field shows the size stored.

@@ -39,7 +39,16 @@ void load(tintarray& set, int64_t count, const tintarray& frames) {
 
 bool filled(const tintarray& set, int n) {
     if (n < 0 || n > static_cast<int>(set.size())) return false;
-    return std::none_of(set.begin(), set.begin() + n, [](int32_t slot) { return slot == -1; });
+    // A slot whose number names no tile frame (as a file may hold) shows
+    // nothing and is as empty as a -1.
+    return std::all_of(set.begin(), set.begin() + n,
+                       [](int32_t slot) { return tile_frame(editor.tile_frames, slot) != nullptr; });
+}
+
+bool empty_or_filled(const tintarray& set, int n) {
+    if (n < 0 || n > static_cast<int>(set.size())) return false;
+    return std::all_of(set.begin(), set.begin() + n,
+                       [](int32_t slot) { return slot == -1 || tile_frame(editor.tile_frames, slot) != nullptr; });
 }
 
 tintarray first(const tintarray& set, int n) {

@@ -28,8 +28,11 @@ int count_to_add(const kit::ComboBox& counts, const tintarray& set);
 // Every slot empty, then slot i := frames[i] for i below count, below eight and
 // inside the list.
 void load(tintarray& set, int64_t count, const tintarray& frames);
-// True when none of the first n slots is empty.
+// True when each of the first n slots names a tile frame: none is empty, and
+// none holds a number that names no frame (which shows nothing either).
 bool filled(const tintarray& set, int n);
+// True when each of the first n slots is empty or names a tile frame.
+bool empty_or_filled(const tintarray& set, int n);
 // The first n slots as a frame list.
 tintarray first(const tintarray& set, int n);
 // Stores the current tile in slot c, when c is a slot and the current tile

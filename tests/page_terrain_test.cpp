@@ -143,6 +143,25 @@ TEST_F(TerrainPage, AddTakesTheChosenNumberOfFilledSlots) {
     EXPECT_EQ(cell_colour(terrain().sg_terrains, 0, 0), frame_color(1));
 }
 
+// A terrain from a file whose frames name no tile shows those slots empty:
+// ADD refuses them as it refuses empty slots, so no copy names a missing tile.
+TEST_F(TerrainPage, AddRefusesSlotsThatNameNoTile) {
+    for (int32_t frame : {frames32 + frames64, 100000, -5}) {
+        editor.world.terrains = {terrain_of({2, frame})};
+        form().setgrids();
+        press_cell(terrain().sg_terrains, 0, 0);
+        EXPECT_EQ(cell_colour(terrain().tframes, 1, 0), clWhite);
+        click(terrain().Button1);
+        EXPECT_EQ(editor.world.terrains.size(), 1u) << frame;
+        EXPECT_EQ(modal_->messages.back(), frame_set::unfilled_message);
+        // Once the slot takes a tile, ADD takes the set.
+        set_slot(1, 4);
+        click(terrain().Button1);
+        ASSERT_EQ(editor.world.terrains.size(), 2u);
+        EXPECT_EQ(editor.world.terrains[1].frames, (tintarray{2, 4}));
+    }
+}
+
 // The hardness is kept in 16 bits: a number outside them, or no number, is
 // refused with an error and neither ADD nor EDIT writes anything.
 TEST_F(TerrainPage, AHardnessOutsideSixteenBitsIsRefused) {
