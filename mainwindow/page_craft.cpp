@@ -96,17 +96,6 @@ int32_t chosen_object(const kit::ComboBox& picker, const char* message) {
     return world().pmapobjects[static_cast<std::size_t>(i)].row;
 }
 
-// Refuses an ingredient list with an entry that names no catalogue entry: the
-// list outlives an Open, which may bring shorter catalogues.
-void check_ingredients(const Tinvitems& list) {
-    for (const Tinvitem& e : list) {
-        if (e.kind == thing::item && item_at(e.index)) continue;
-        if (e.kind == thing::resource && resource_at(e.index)) continue;
-        throw EditorError("An ingredient names " + std::string(e.kind == thing::item ? "item " : "resource ") +
-                          std::to_string(e.index) + ", which does not exist: click it to remove it");
-    }
-}
-
 }  // namespace
 
 CraftPage::CraftPage(TForm1& form) : form(form), craft_page(form.PC, "Craft") {
@@ -284,7 +273,7 @@ void CraftPage::Button29Click() {
 void CraftPage::Button30Click() {
     // Every part first: a refused one appends nothing.
     const TWorld& w = world();
-    check_ingredients(editor.craft_ingredients);
+    check_rows(editor.craft_ingredients, "An ingredient", "click it to remove it");
     Tcraft c;
     c.ingredients = editor.craft_ingredients;
     c.tool = cbcraftitemwith.checked()

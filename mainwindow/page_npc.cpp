@@ -148,6 +148,24 @@ void NpcPage::i_pnpc_i1Click() { take_current_tile(editor.npc_figure, i_pnpc_i1)
 void NpcPage::i_pnpc_i2Click() { take_current_tile(editor.npc_portrait, i_pnpc_i2); }
 
 void NpcPage::read_template(Tchar& c) const {
+    // The rows the equipment buffers name must exist, as they outlive an Open;
+    // what c holds already (from a file) may stay.
+    const std::string remedy = "right-click it in the INV window to remove it";
+    check_rows(editor.npc_items, "The inventory", remedy, c.inventory);
+    // Parts are resources, whatever kind an entry says.
+    const auto as_resources = [](const Tinvitems& list) {
+        Tinvitems out;
+        for (const Tinvitem& e : list) out.push_back({thing::resource, e.index, e.count});
+        return out;
+    };
+    check_rows(as_resources(editor.npc_parts), "A part", remedy, as_resources(c.parts));
+    const auto slot = [&](const Tinvitem& buffer, const Tinvitem& held, const char* what) {
+        if (buffer.index != -1) check_rows({buffer}, what, remedy, {held});
+    };
+    slot({thing::item, editor.npc_head, 1}, {thing::item, c.head, 1}, "The head");
+    slot({thing::item, editor.npc_body, 1}, {thing::item, c.body, 1}, "The body");
+    slot(editor.npc_lhand, c.left_hand, "The left hand");
+    slot(editor.npc_rhand, c.right_hand, "The right hand");
     // Every number is converted before anything is written: a typo in the
     // last skill changes nothing.
     int32_t Tchar::*const fields[] = {&Tchar::STR, &Tchar::AGI, &Tchar::DEX, &Tchar::ACU, &Tchar::CON, &Tchar::INT,
@@ -180,6 +198,7 @@ void NpcPage::read_template(Tchar& c) const {
 void NpcPage::Button22Click() {
     if (e_pnpc_name.text().empty()) return;
     Tchar c;
+    c.head = c.body = c.left_hand.index = c.right_hand.index = -1;  // a new template holds nothing yet
     read_template(c);
     editor.world.pnpcs.push_back(std::move(c));
     // The attributes went to this template; the other buffers stay for a similar one.

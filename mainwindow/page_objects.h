@@ -63,6 +63,7 @@ private:
     // base with every field the form sets taken from the controls, n frames
     // of both sets and a copy of the parts buffer; a lock or form the list
     // does not hold (from a file) shows no entry and is kept. Every number is
-    // converted first: a failure throws and nothing is returned.
+    // converted, and every part checked to name a template (or to be one base
+    // holds already), first: a failure throws and nothing is returned.
     Tmapobject object_from_controls(int n, const Tmapobject& base) const;
 };

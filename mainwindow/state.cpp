@@ -1,6 +1,9 @@
 #include "mainwindow/state.h"
 
 #include "model/tools.h"
+#include "platform/errors.h"
+
+#include <algorithm>
 
 EditorState editor;
 
@@ -27,6 +30,19 @@ const T* catalogue_entry(const std::vector<T>& catalogue, int64_t row) {
 const Tpitem* item_template(int64_t row) { return catalogue_entry(editor.world.pitems, row); }
 
 const Tpres* resource_template(int64_t row) { return catalogue_entry(editor.world.presources, row); }
+
+void check_rows(const Tinvitems& list, const std::string& what, const std::string& remedy, const Tinvitems& kept) {
+    const auto same = [](const Tinvitem& a, const Tinvitem& b) { return a.kind == b.kind && a.index == b.index; };
+    for (const Tinvitem& e : list) {
+        if (e.kind == thing::item && item_template(e.index)) continue;
+        if (e.kind == thing::resource && resource_template(e.index)) continue;
+        if (std::any_of(kept.begin(), kept.end(), [&](const Tinvitem& k) { return same(e, k); })) continue;
+        const std::string named = e.kind == thing::item       ? "item " + std::to_string(e.index)
+                                  : e.kind == thing::resource ? "resource " + std::to_string(e.index)
+                                                              : "a thing of kind " + std::to_string(e.kind);
+        throw EditorError(what + " names " + named + ", which does not exist: " + remedy);
+    }
+}
 
 const Tterrain* cell_terrain(const TWorld& world, const Tplace& place) {
     if (!is_cell(place, world)) return nullptr;

@@ -124,6 +124,13 @@ kit::Window* opener_window(uint16_t code);
 const Tpitem* item_template(int64_t row);
 const Tpres* resource_template(int64_t row);
 
+// Refuses a list of catalogue rows (a template's inventory or parts, a
+// recipe's ingredients) with an entry that names no item or resource template
+// and is not one of kept (what the entry being edited holds already, as a file
+// may give it): throws EditorError "<what> names item 7, which does not exist:
+// <remedy>". Edit buffers outlive an Open, which may bring shorter catalogues.
+void check_rows(const Tinvitems& list, const std::string& what, const std::string& remedy, const Tinvitems& kept = {});
+
 // The terrain a map cell holds, or nullptr when the place is no cell of the
 // world or its terrain row names no terrain (as in a map made before any
 // terrain existed).

@@ -10,6 +10,8 @@
 #include "tests/support/editor_fixture.h"
 #include "worldfile/worldfile.h"
 
+#include <functional>
+
 namespace {
 
 using kit::user::click;
@@ -59,6 +61,8 @@ protected:
 TEST_F(NpcTemplates, AddCopiesThePageAndTheBuffers) {
     fill_page("guard");
     npc().skill_edit(1).set_text("");  // an empty text is 0
+    editor.world.pitems.resize(6);     // the rows the buffers name
+    editor.world.presources.resize(2);
     editor.npc_head = 4;
     editor.npc_body = 5;
     editor.npc_lhand = {thing::item, 2, 0};
@@ -227,6 +231,74 @@ TEST_F(NpcTemplates, SelectLoadsThePageAndEditWritesItBack) {
         EXPECT_EQ(w.pnpcs, before);
     }
     EXPECT_TRUE(modal_->transcript.empty());
+}
+
+// The equipment buffers outlive an Open: a row they keep from a larger world
+// names nothing here. ADD refuses it, naming it; "<- EDIT" keeps what the
+// template holds already (as a file gave it) but takes no new one.
+TEST_F(NpcTemplates, BufferRowsThatNameNothingAreNotStored) {
+    editor.world.pitems.resize(1);
+    editor.world.presources.resize(1);
+    struct Case {
+        const char* error;
+        std::function<void()> set;
+    };
+    const Case cases[] = {
+        {"The inventory names item 9",
+         [] {
+             editor.npc_items = {{thing::item, 0, 1}, {thing::item, 9, 1}};
+         }},
+        {"The inventory names a thing of kind 5",
+         [] {
+             editor.npc_items = {{5, 0, 1}};
+         }},
+        {"A part names resource 9",
+         [] {
+             editor.npc_parts = {{thing::item, 9, 1}};
+         }},
+        {"The head names item 9", [] { editor.npc_head = 9; }},
+        {"The body names item -3", [] { editor.npc_body = -3; }},
+        {"The left hand names resource 9",
+         [] {
+             editor.npc_lhand = {thing::resource, 9, 2};
+         }},
+        {"The right hand names item 1",
+         [] {
+             editor.npc_rhand = {thing::item, 1, 1};
+         }},
+    };
+    fill_page("guard");
+    for (const Case& c : cases) {
+        editor.npc_items = editor.npc_parts = {};
+        editor.npc_head = editor.npc_body = editor.npc_lhand.index = editor.npc_rhand.index = -1;
+        c.set();
+        click(npc().Button22);
+        EXPECT_TRUE(editor.world.pnpcs.empty()) << c.error;
+        EXPECT_EQ(modal_->errors.back(),
+                  std::string(c.error) + ", which does not exist: right-click it in the INV window to remove it.");
+    }
+
+    // A template from a file holding such rows is edited and keeps them.
+    Tchar ghost;
+    ghost.name = "ghost";
+    ghost.head = 9;
+    ghost.body = -1;
+    ghost.left_hand = {thing::item, 7, 1};
+    ghost.right_hand = {thing::resource, -1, 0};
+    ghost.inventory = {{thing::resource, 8, 2}};
+    editor.world.pnpcs = {ghost};
+    form().setgrids();
+    press_cell(npc().sg_pnpc, 0, 0);
+    type_text(npc().e_pnpc_name, "ghost 2");
+    click(npc().Button35);
+    EXPECT_EQ(editor.world.pnpcs[0].name, "ghost 2");
+    EXPECT_EQ(editor.world.pnpcs[0].inventory, ghost.inventory);
+    EXPECT_EQ(editor.world.pnpcs[0].head, 9);
+    editor.npc_body = 9;
+    click(npc().Button35);
+    EXPECT_EQ(modal_->errors.back(),
+              "The body names item 9, which does not exist: right-click it in the INV window to remove it.");
+    EXPECT_EQ(editor.world.pnpcs[0].body, -1);
 }
 
 TEST_F(NpcTemplates, PicturesComeFromTheTilePalette) {

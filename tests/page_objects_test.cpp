@@ -98,6 +98,8 @@ TEST_F(ObjectsPage, AddTakesEveryFieldOfTheForm) {
     set_slot(1, 4);
     set_slot(2, 5);
     set_slot(0, 30, true);
+    editor.world.pitems.resize(3);  // the rows the parts name
+    editor.world.presources.resize(1);
     editor.obj_parts = {{thing::item, 2, 1}, {thing::resource, 0, 5}};
     fill_form();
     pick(objects().cb_oimages, 1);  // "2"
@@ -123,6 +125,50 @@ TEST_F(ObjectsPage, AddTakesEveryFieldOfTheForm) {
     click(objects().Button4);
     EXPECT_EQ(modal_->messages, std::vector<std::string>{frame_set::unfilled_message});
     EXPECT_EQ(editor.world.pmapobjects.size(), 5u);
+}
+
+// An object from a file whose frames or parts name nothing: ADD refuses a
+// slot that names no tile in either set (it shows empty) and a part that names
+// no template; "<- EDIT" keeps the parts the object holds already but takes no
+// new one that names nothing.
+TEST_F(ObjectsPage, FramesAndPartsThatNameNothingAreNotCopied) {
+    editor.world.pitems.resize(1);
+    Tmapobject o = object_of("odd", 2, 3);
+    o.parts = {{thing::item, 0, 1}, {thing::item, 9, 1}};
+    const int32_t missing = frames32 + frames64;
+    o.frames[1] = missing;
+    editor.world.pmapobjects = {o};
+    form().setgrids();
+    const auto add = [this] {
+        const std::size_t before = editor.world.pmapobjects.size();
+        click(objects().Button4);
+        return editor.world.pmapobjects.size() > before;
+    };
+
+    select(0);
+    EXPECT_FALSE(add());  // main slot 1 names no tile
+    EXPECT_EQ(modal_->messages.back(), frame_set::unfilled_message);
+    set_slot(1, 4);
+    editor.object_frames2[0] = missing;
+    EXPECT_FALSE(add());  // secondary slot 0 names no tile
+    editor.object_frames2[0] = -1;
+    EXPECT_FALSE(add());  // part 1 names no item
+    EXPECT_EQ(modal_->errors.back(),
+              "A part names item 9, which does not exist: right-click it in the Parts window to remove it.");
+    editor.obj_parts.pop_back();
+    EXPECT_TRUE(add());
+    EXPECT_EQ(editor.world.pmapobjects[1].frames2, (tintarray{-1, 14}));
+
+    // An edit of the object keeps its own part naming nothing, refuses a new one.
+    editor.obj_parts = o.parts;
+    click(objects().Button6);
+    EXPECT_EQ(editor.world.pmapobjects[0].parts, o.parts);
+    const std::size_t errors = modal_->errors.size();
+    editor.obj_parts.push_back({thing::resource, 0, 1});
+    const std::vector<Tmapobject> before = editor.world.pmapobjects;
+    click(objects().Button6);
+    EXPECT_EQ(modal_->errors.size(), errors + 1);
+    EXPECT_EQ(editor.world.pmapobjects, before);
 }
 
 // A size outside 0..32 is brought into it by ADD, which shows the size stored;
@@ -180,6 +226,7 @@ TEST_F(ObjectsPage, SelectingLoadsTheObjectIntoTheForm) {
     set_slot(0, 3);
     set_slot(1, 4);
     set_slot(0, 30, true);
+    editor.world.pitems.resize(2);  // the row the part names
     editor.obj_parts = {{thing::item, 1, 2}};
     fill_form();
     pick(objects().cb_oimages, 1);
@@ -247,6 +294,7 @@ TEST_F(ObjectsPage, EditOverwritesOnlyTheSelectedObject) {
     select(1);
     fill_form();
     pick(objects().cb_oimages, 1);
+    editor.world.presources.resize(5);  // the row the part names
     editor.obj_parts = {{thing::resource, 4, 9}};
     click(objects().Button6);
     Tmapobject edited = filled_object({1, -1}, {11, -1}, editor.obj_parts);
