@@ -416,94 +416,78 @@ TWorld small_sound_world() {
 
 // ---------------------------------------------------------------- the driver
 
-// The references of the catalogues, recipes and the player that
-// name nothing (-1 where it means none is no such reference). An action may
-// keep what a file brought but never add one: a template built from edit
-// buffers a newly opened world makes stale must not store rows that name nothing.
+// The references of the catalogues, recipes and the player that name
+// nothing (-1 where it means none is no such reference), one line per list and
+// field each: an edit may rename an entry and a deletion renumber those after
+// it, but no action may add one. A template made from edit buffers that a newly
+// opened world has made stale must not store rows that name nothing.
 std::multiset<std::string> dangling_references(const TWorld& w) {
     std::multiset<std::string> found;
-    std::string at;  // what is being looked at
-    const auto bad = [&](bool names_nothing, const std::string& what, int64_t value) {
-        // Counted by what names it, not by position or value, which deleting
-        // an entry before it renumbers.
-        if (names_nothing) found.insert(at + " " + what);
-        (void)value;
+    std::string list;  // the list being looked at
+    const auto bad = [&](bool names_nothing, const char* field) {
+        if (names_nothing) found.insert(list + " " + field);
     };
     const auto item_row = [&w](int64_t r) { return r >= 0 && r < static_cast<int64_t>(w.pitems.size()); };
     const auto res_row = [&w](int64_t r) { return r >= 0 && r < static_cast<int64_t>(w.presources.size()); };
     const auto row_of = [&](const Tinvitem& e) {
         return e.kind == thing::item ? item_row(e.index) : e.kind == thing::resource && res_row(e.index);
     };
-    const auto picture = [&](const char* what, int64_t p) {
-        bad(p != -1 && !tile_frame(editor.tile_frames, p), what, p);
+    const auto picture = [&](int64_t p, const char* field) {
+        bad(p != -1 && !tile_frame(editor.tile_frames, p), field);
     };
-    const auto entries = [&](const char* what, const Tinvitems& list) {
-        for (const Tinvitem& e : list) bad(!row_of(e), what, e.index);
+    const auto entries = [&](const Tinvitems& entries, const char* field) {
+        for (const Tinvitem& e : entries) bad(!row_of(e), field);
     };
-    const auto hand = [&](const char* what, const Tinvitem& h) { bad(h.index != -1 && !row_of(h), what, h.index); };
-    const auto name = [&at](const char* list, std::size_t, const std::string& entry) {
-        at = std::string(list) + " \"" + entry + "\"";
-    };
-    for (std::size_t i = 0; i < w.terrains.size(); ++i) {
-        name("terrain", i, "");
-        for (int32_t f : w.terrains[i].frames) picture("frame", f);
+    list = "terrain";
+    for (const Tterrain& t : w.terrains)
+        for (int32_t f : t.frames) picture(f, "frame");
+    list = "object template";
+    for (const Tmapobject& o : w.pmapobjects) {
+        entries(o.parts, "part");
+        for (int32_t f : o.frames) picture(f, "frame");
+        for (int32_t f : o.frames2) picture(f, "second frame");
     }
-    for (std::size_t i = 0; i < w.pmapobjects.size(); ++i) {
-        const Tmapobject& o = w.pmapobjects[i];
-        name("object template", i, o.name);
-        entries("part", o.parts);
-        for (int32_t f : o.frames) picture("frame", f);
-        for (int32_t f : o.frames2) picture("second frame", f);
+    list = "item template";
+    for (const Tpitem& i : w.pitems) {
+        picture(i.image, "picture");
+        bad(i.clip != -1 && !res_row(i.clip), "clip");
+        for (int32_t r : i.contents) bad(r != -1 && !res_row(r), "contents");
+        for (int32_t r : i.children) bad(!res_row(r), "child");
     }
-    for (std::size_t k = 0; k < w.pitems.size(); ++k) {
-        const Tpitem& i = w.pitems[k];
-        name("item template", k, i.name);
-        picture("picture", i.image);
-        bad(i.clip != -1 && !res_row(i.clip), "clip", i.clip);
-        for (int32_t r : i.contents) bad(r != -1 && !res_row(r), "contents", r);
-        for (int32_t r : i.children) bad(!res_row(r), "child", r);
+    list = "resource template";
+    for (const Tpres& r : w.presources) {
+        picture(r.image_one, "one-piece picture");
+        picture(r.image_many, "many-pieces picture");
+        for (int32_t c : r.contents) bad(c != -1 && !res_row(c), "contents");
+        for (int32_t c : r.children) bad(!res_row(c), "child");
+        bad(r.filling.index != -1 && !res_row(r.filling.index), "filling");
     }
-    for (std::size_t k = 0; k < w.presources.size(); ++k) {
-        const Tpres& r = w.presources[k];
-        name("resource template", k, r.name);
-        picture("one-piece picture", r.image_one);
-        picture("many-pieces picture", r.image_many);
-        for (int32_t c : r.contents) bad(c != -1 && !res_row(c), "contents", c);
-        for (int32_t c : r.children) bad(!res_row(c), "child", c);
-        bad(r.filling.index != -1 && !res_row(r.filling.index), "filling", r.filling.index);
-    }
-    for (std::size_t k = 0; k < w.fracs.size(); ++k) {
-        name("fraction", k, w.fracs[k].name);
-        picture("picture", w.fracs[k].image);
-    }
-    for (std::size_t k = 0; k < w.pnpcs.size(); ++k) {
-        const Tchar& c = w.pnpcs[k];
-        // Its pictures are kept as a file gave them, also by a copy.
-        name("NPC template", k, c.name);
-        entries("inventory", c.inventory);
-        entries("part", c.parts);
-        bad(c.head != -1 && !item_row(c.head), "head", c.head);
-        bad(c.body != -1 && !item_row(c.body), "body", c.body);
-        hand("left hand", c.left_hand);
-        hand("right hand", c.right_hand);
-        bad(c.fraction != -1 && (c.fraction < 0 || c.fraction >= static_cast<int64_t>(w.fracs.size())), "fraction",
-            c.fraction);
+    list = "fraction";
+    for (const Tfrac& f : w.fracs) picture(f.image, "picture");
+    // An NPC template's pictures are kept as a file gave them, also by a copy.
+    list = "NPC template";
+    for (const Tchar& c : w.pnpcs) {
+        entries(c.inventory, "inventory");
+        entries(c.parts, "part");
+        bad(c.head != -1 && !item_row(c.head), "head");
+        bad(c.body != -1 && !item_row(c.body), "body");
+        bad(c.left_hand.index != -1 && !row_of(c.left_hand), "left hand");
+        bad(c.right_hand.index != -1 && !row_of(c.right_hand), "right hand");
+        bad(c.fraction != -1 && (c.fraction < 0 || c.fraction >= static_cast<int64_t>(w.fracs.size())), "fraction");
     }
     // Recipes name object templates by their own row, which deleting a template
     // leaves naming nothing by design: those are not counted.
-    for (std::size_t k = 0; k < w.crafts.size(); ++k) {
-        const Tcraft& c = w.crafts[k];
-        name("recipe", k, c.word);
-        entries("ingredient", c.ingredients);
-        bad(c.tool != -1 && !item_row(c.tool), "tool", c.tool);
-        if (c.product_kind == product::item) bad(!item_row(c.product), "product", c.product);
-        if (c.product_kind == product::resource) bad(!res_row(c.product), "product", c.product);
+    list = "recipe";
+    for (const Tcraft& c : w.crafts) {
+        entries(c.ingredients, "ingredient");
+        bad(c.tool != -1 && !item_row(c.tool), "tool");
+        if (c.product_kind == product::item) bad(!item_row(c.product), "product");
+        if (c.product_kind == product::resource) bad(!res_row(c.product), "product");
     }
-    at = "player";
-    bad(w.player.npc != -1 && (w.player.npc < 0 || w.player.npc >= static_cast<int64_t>(w.npcs.size())), "NPC",
-        w.player.npc);
-    for (int32_t p : w.player.pictures) picture("picture", p);
-    for (int32_t p : w.player.portraits) picture("portrait", p);
+    list = "player";
+    bad(w.player.npc != -1 && (w.player.npc < 0 || w.player.npc >= static_cast<int64_t>(w.npcs.size())), "NPC");
+    for (int32_t p : w.player.pictures) picture(p, "picture");
+    for (int32_t p : w.player.portraits) picture(p, "portrait");
     return found;
 }
 
@@ -533,10 +517,11 @@ public:
         for (int p = 0; p < form.PC.page_count(); ++p) {
             if (!form.PC.page(p)->tab_visible()) continue;
             act(form, "tab " + std::to_string(p), [&] { kit::user::pick_page(form.PC, p); });
+            // The map page's maps before its own controls add more.
+            if (p == page::map) map_hub(form);
             walk(form, form.PC.page(p)->widget());
             // The palette is the window's own; it stands beside the first page and others.
             if (p == page::terrain) walk_control(form, form.sg_tiles);
-            if (p == page::map) map_hub(form);
             // The pages whose pictures the animation runs through.
             if (p == page::terrain || p == page::map || p == page::objects) animate(form);
             expect_settled(form, "page " + std::to_string(p));
@@ -556,25 +541,32 @@ private:
     std::map<std::pair<kit::Window*, kit::Window*>, std::set<std::string>> walked_;
     static constexpr std::size_t subjects_per_opener = 3;
 
-    // What a secondary window opened now shows: the placed things and the cell handed to it.
-    static std::string subject() {
-        return std::to_string(editor.current_map ? editor.current_map() : -1) + " " + std::to_string(editor.cell_x) +
-               "," + std::to_string(editor.cell_y) + " o" + std::to_string(editor.cur_placed_object) + " n" +
-               std::to_string(editor.cur_placed_npc) + " i" + std::to_string(editor.cur_placed_item) + " r" +
-               std::to_string(editor.cur_placed_res);
-    }
-
     std::string where(const kit::Window& w, const std::string& what) const {
         return world_ + ": " + w.name + " " + what;
     }
 
-    // The map with every map, every palette and the cells things stand on:
+    // What a secondary window opened now shows: the placed thing or the cell
+    // handed to it (the template windows show buffers, one subject each).
+    static std::string subject(const kit::Window* d) {
+        if (d == editor.Form2) return "object " + std::to_string(editor.cur_placed_object);
+        if (d == editor.Form3) return "item " + std::to_string(editor.cur_placed_item);
+        if (d == editor.Form9) return "resource " + std::to_string(editor.cur_placed_res);
+        if (d == editor.Form5 || d == editor.Form10) return "NPC " + std::to_string(editor.cur_placed_npc);
+        if (d == editor.Form8)
+            return "cell " + std::to_string(editor.current_map ? editor.current_map() : -1) + " " +
+                   std::to_string(editor.cell_x) + "," + std::to_string(editor.cell_y);
+        if (d == editor.Finv) return editor.inv_target == &editor.obj_parts ? "template parts" : "object parts";
+        return {};
+    }
+
+    // The map page with every map, every palette and the cells things stand on:
     // placing from each palette (its second entry, then its first) and the
     // right click's menus and windows.
     void map_hub(TForm1& form) {
         MapPage& m = *form.map;
         kit::StringGrid* palettes[] = {&m.sg_terrains_2, &m.sg_objects_2, &m.sg_pitems_2, &m.sg_pres_2, &m.sg_pnpc2};
-        for (int i = 0; i < m.cb_maps.count(); ++i) {
+        // The last map first: Open selects it, and the worlds place their things on it.
+        for (int i = m.cb_maps.count() - 1; i >= 0; --i) {
             act(form, "cb_maps item " + std::to_string(i), [&m, i] { kit::user::pick(m.cb_maps, i); });
             // A map without cells shows no cell to click.
             if (m.sg_map.col_count() < 2 || m.sg_map.row_count() < 2) continue;
@@ -741,7 +733,7 @@ private:
         act(win, grid.name + " paint", [&grid] { grid.refresh(); });
         // The first cells, the last visible ones and what lies between: cells past a list too.
         const auto picks = [](int first, int shown, int count) {
-            std::vector<int> at{first, first + 1, first + 2, first + std::max(shown, 1) - 1, count - 1};
+            std::vector<int> at{first, first + 1, first + 2, first + 3, first + std::max(shown, 1) - 1, count - 1};
             std::sort(at.begin(), at.end());
             at.erase(std::unique(at.begin(), at.end()), at.end());
             return at;
@@ -782,11 +774,14 @@ private:
         });
         for (std::size_t k = 0; k < items.size(); ++k) {
             if (!win.enabled() || !win.visible()) return;
+            // The item before may have armed something the next click only
+            // cancels (a move): then the click is made once more.
             kit::PopupMenu* menu = nullptr;
-            step(win, what, [&] {
-                action();
-                menu = kit::user::open_popup();
-            });
+            for (int attempt = 0; attempt < 2 && !menu && win.enabled(); ++attempt)
+                step(win, what, [&] {
+                    action();
+                    menu = kit::user::open_popup();
+                });
             if (!menu) continue;
             // The action may open another menu now (its subject went away): that item is skipped.
             QPointer<QAction> item = menu->menu()->actions().contains(items[k]) ? items[k] : nullptr;
@@ -838,7 +833,8 @@ private:
         for (kit::Window* d : dialogs()) {
             if (!d->visible() || std::find(open_before.begin(), open_before.end(), d) != open_before.end()) continue;
             std::set<std::string>& seen = walked_[{d, &win}];
-            if (seen.size() < subjects_per_opener && seen.insert(subject()).second) walk(*d, d->widget());
+            if (qEnvironmentVariableIsSet("SWEEP_TRACE")) fprintf(stderr, "OPEN %s by %s on %s\n", d->name.c_str(), win.name.c_str(), subject(d).c_str());
+            if (seen.size() < subjects_per_opener && seen.insert(subject(d)).second) walk(*d, d->widget());
             if (d->visible()) kit::user::close(*d);
             EXPECT_FALSE(d->visible()) << where(*d, "opened by " + what) << " did not close";
             EXPECT_TRUE(win.enabled()) << where(*d, "opened by " + what) << " left " << win.name << " without input";
