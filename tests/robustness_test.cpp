@@ -462,9 +462,8 @@ std::multiset<std::string> dangling_references(const TWorld& w) {
         for (int32_t c : r.children) bad(!res_row(c), "child");
         bad(r.filling.index != -1 && !res_row(r.filling.index), "filling");
     }
-    list = "fraction";
-    for (const Tfrac& f : w.fracs) picture(f.image, "picture");
-    // An NPC template's pictures are kept as a file gave them, also by a copy.
+    // The pictures of fractions and NPC templates are kept as a file gave
+    // them, also by a copy.
     list = "NPC template";
     for (const Tchar& c : w.pnpcs) {
         entries(c.inventory, "inventory");
@@ -499,6 +498,15 @@ bool library_error(const std::string& text) {
     return false;
 }
 
+// The faults in the links between placed things and their holders. What
+// triggers and events name is left out: the designer types those numbers, and
+// they may name anything.
+std::vector<std::string> placed_link_problems(const TWorld& w) {
+    std::vector<std::string> problems = link_problems(w);
+    std::erase_if(problems, [](const std::string& p) { return p.starts_with("trigger ") || p.starts_with("event "); });
+    return problems;
+}
+
 // The secondary windows, which every action may open.
 std::vector<kit::Window*> dialogs() {
     return {editor.Form2, editor.Form3, editor.Form4, editor.Form5,  editor.Form6,
@@ -509,7 +517,7 @@ std::vector<kit::Window*> dialogs() {
 class Sweep {
 public:
     Sweep(ScriptedModal& modal, std::string world)
-        : modal_(modal), world_(std::move(world)), links_held_(link_problems(editor.world).empty()) {}
+        : modal_(modal), world_(std::move(world)), links_held_(placed_link_problems(editor.world).empty()) {}
 
     // Every page of the main window through its tab, its menus and its timers.
     void main_window(TForm1& form) {
@@ -536,7 +544,9 @@ private:
     std::string world_;
     const kit::Control* hub_grid_ = nullptr;
     bool links_held_;
-    bool deleting_ = false;  // popup menus: only the items that delete, or only the others
+    bool deleting_ = false;
+    int menus_opened_ =
+        0;  // popup menus the actions have opened  // popup menus: only the items that delete, or only the others
     // The subjects each window was walked on, by (window, opener).
     std::map<std::pair<kit::Window*, kit::Window*>, std::set<std::string>> walked_;
     static constexpr std::size_t subjects_per_opener = 3;
@@ -583,6 +593,10 @@ private:
                     for (int x = 1; x <= 3; ++x) press(form, m.sg_map, x, y, kit::MouseButton::right);
             }
             deleting_ = false;
+            act(form, "sg_map wheel", [&m] {
+                kit::user::wheel(m.sg_map, -2);
+                kit::user::wheel(m.sg_map, 2, {.shift = true});
+            });
             // "move" of what stands on the first cells, taken to an empty cell,
             // an occupied one and back.
             for (const auto& [x, y] : {std::pair{1, 1}, {2, 1}, {1, 2}})
@@ -646,7 +660,7 @@ private:
 
     // Every control of a container; then its buttons again, on the picks just
     // made; then every field gets a hostile text and the buttons are pressed again.
-    void walk(kit::Window& win, QWidget* parent) {
+    void walk(kit::Window& win, QWidget* parent, bool unit = true) {
         const std::vector<QPointer<QWidget>> found = controls_under(parent);
         const auto each = [&](const std::function<void(kit::Control&)>& f) {
             for (const QPointer<QWidget>& w : found)
@@ -655,18 +669,13 @@ private:
         each([&](kit::Control& c) { walk_control(win, c); });
         each([&](kit::Control& c) {
             if (presses(c)) walk_control(win, c);
-        });
-        // Each entry of a catalogue grid picked, then every button pressed on it.
-        each([&](kit::Control& c) {
-            auto* grid = dynamic_cast<kit::StringGrid*>(&c);
-            if (!grid || grid->col_count() != 3 || grid->fixed_rows() != 0 || !grid->on_select_cell) return;
-            for (int col = 0; col < 3; ++col) {
-                press(win, *grid, col, 0, kit::MouseButton::left);
-                each([&](kit::Control& b) {
-                    if (dynamic_cast<kit::Button*>(&b)) walk_control(win, b);
+            // A list's first line picked again: the buttons after it act on a line.
+            if (auto* list = dynamic_cast<kit::ListBox*>(&c); list && list->count() > 0)
+                act(win, c.name + " line 0 again", [list] {
+                    if (list->count() > 0) kit::user::pick(*list, 0);
                 });
-            }
         });
+        if (unit) entries_then_presses(win, parent);
         std::size_t k = 0;
         each([&](kit::Control& c) {
             auto* edit = dynamic_cast<kit::Edit*>(&c);
@@ -680,6 +689,58 @@ private:
             });
     }
 
+    // Every control under a widget, also on the pages of its page controls.
+    static std::vector<QPointer<QWidget>> all_controls_under(QWidget* parent) {
+        std::vector<QPointer<QWidget>> out;
+        for (QWidget* w : parent->findChildren<QWidget*>())
+            if (!w->isWindow() && kit::detail::control_of(w) && kit::detail::control_of(w)->widget() == w)
+                out.push_back(w);
+        return out;
+    }
+
+    // Opens the pages a control stands on, as a user reaches it; false when
+    // a tab on the way is hidden.
+    static bool reveal(kit::Control& c) {
+        std::vector<kit::TabSheet*> pages;
+        for (kit::Control* p = c.parent(); p; p = p->parent())
+            if (auto* sheet = dynamic_cast<kit::TabSheet*>(p)) pages.push_back(sheet);
+        for (auto it = pages.rbegin(); it != pages.rend(); ++it) {
+            auto* control = dynamic_cast<kit::PageControl*>((*it)->parent());
+            if (!control || !(*it)->tab_visible()) return false;
+            if (control->active_page_index() != (*it)->page_index())
+                kit::user::pick_page(*control, (*it)->page_index());
+        }
+        return reachable(c);
+    }
+
+    // Each of the first entries of every catalogue grid of a page or window
+    // (on any of its pages) picked, then every button and picture that takes
+    // a click pressed on it: what a designer does to put a pick somewhere.
+    void entries_then_presses(kit::Window& win, QWidget* parent) {
+        const std::vector<QPointer<QWidget>> all = all_controls_under(parent);
+        std::vector<kit::StringGrid*> grids;
+        std::vector<kit::Control*> pressables;
+        for (const QPointer<QWidget>& w : all) {
+            kit::Control* c = kit::detail::control_of(w);
+            auto* grid = dynamic_cast<kit::StringGrid*>(c);
+            if (grid && grid->col_count() == 3 && grid->fixed_rows() == 0 && grid->on_select_cell && grid != hub_grid_)
+                grids.push_back(grid);
+            if (dynamic_cast<kit::Button*>(c) || (dynamic_cast<kit::Image*>(c) && (c->on_click || c->on_mouse_down)))
+                pressables.push_back(c);
+        }
+        for (kit::StringGrid* grid : grids)
+            for (int col = 0; col < 3; ++col)
+                for (kit::Control* c : pressables) {
+                    act(win, grid->name + " entry " + std::to_string(col), [grid, col] {
+                        if (reveal(*grid) && col < grid->col_count() && grid->cell_rect(col, 0).width > 0)
+                            kit::user::press_cell(*grid, col, 0);
+                    });
+                    act(win, c->name + " after the entry", [c] {
+                        if (reveal(*c)) kit::user::click(*c);
+                    });
+                }
+    }
+
     static bool reachable(kit::Control& c) { return c.widget() && c.widget()->isVisible() && c.widget()->isEnabled(); }
 
     void walk_control(kit::Window& win, kit::Control& c) {
@@ -690,7 +751,7 @@ private:
             for (int p = 0; p < pages->page_count(); ++p) {
                 if (!pages->page(p)->tab_visible()) continue;
                 act(win, name + " tab " + std::to_string(p), [pages, p] { kit::user::pick_page(*pages, p); });
-                walk(win, pages->page(p)->widget());
+                walk(win, pages->page(p)->widget(), false);
             }
         } else if (dynamic_cast<kit::Button*>(&c) || dynamic_cast<kit::CheckBox*>(&c) ||
                    dynamic_cast<kit::RadioButton*>(&c)) {
@@ -740,16 +801,17 @@ private:
         };
         const std::vector<int> rows = picks(grid.top_row(), grid.visible_row_count(), grid.row_count());
         const std::vector<int> cols = picks(grid.left_col(), grid.visible_col_count(), grid.col_count());
+        const int menus = menus_opened_;
         for (int row : rows)
             for (int col : cols)
                 for (kit::MouseButton button : {kit::MouseButton::left, kit::MouseButton::right})
                     press(win, grid, col, row, button);
-        for (int key : {kit::keys::down, kit::keys::right, kit::keys::del})
+        // The keys: a keyboard move, and Delete where the grid takes keys.
+        std::vector<int> keys{kit::keys::down};
+        if (grid.on_key_down) keys.push_back(kit::keys::del);
+        for (int key : keys)
             act(win, grid.name + " key " + std::to_string(key), [&grid, key] { kit::user::press_key(grid, key); });
-        act(win, grid.name + " wheel", [&grid] {
-            kit::user::wheel(grid, -2);
-            kit::user::wheel(grid, 2);
-        });
+        if (menus_opened_ == menus) return;
         const bool outer = deleting_;
         deleting_ = true;
         for (int row : rows)
@@ -765,6 +827,7 @@ private:
         step(win, what, [&] {
             action();
             if (kit::PopupMenu* menu = kit::user::open_popup()) {
+                ++menus_opened_;
                 for (QAction* a : menu->menu()->actions())
                     if (!a->isSeparator()) items.push_back(a);
                 menu->close_menu();
@@ -802,38 +865,41 @@ private:
             if (d->visible()) open_before.push_back(d);
         if (qEnvironmentVariableIsSet("SWEEP_TRACE")) fprintf(stderr, "ACT %s\n", where(win, what).c_str());
         const TWorld before = editor.world;
-        const std::size_t errors = modal_.errors.size();
-        const std::multiset<std::string> dangling = dangling_references(before);
+        const std::size_t errors = modal_.errors.size(), messages = modal_.messages.size();
         try {
             action();
         } catch (const std::logic_error&) {
             // The control was not there to be used (a line that went away): nothing happened.
         }
-        kit::user::process_events();
-        if (qEnvironmentVariableIsSet("SWEEP_TRACE"))
-            for (std::size_t e = errors; e < modal_.errors.size(); ++e)
-                fprintf(stderr, "ERR %s\n", modal_.errors[e].c_str());
+        for (std::size_t e = errors; e < modal_.errors.size(); ++e)
+            EXPECT_FALSE(library_error(modal_.errors[e])) << where(win, what) << ": " << modal_.errors[e];
+        const bool changed = !(editor.world == before);
         if (modal_.errors.size() > errors) {
-            for (std::size_t e = errors; e < modal_.errors.size(); ++e)
-                EXPECT_FALSE(library_error(modal_.errors[e])) << where(win, what) << ": " << modal_.errors[e];
-            EXPECT_TRUE(editor.world == before)
-                << where(win, what) << ": refused with \"" << modal_.errors.back() << "\" but changed the world";
+            EXPECT_FALSE(changed) << where(win, what) << ": refused with \"" << modal_.errors.back()
+                                  << "\" but changed the world";
         }
-        std::vector<std::string> added;
-        const std::multiset<std::string> now = dangling_references(editor.world);
-        std::set_difference(now.begin(), now.end(), dangling.begin(), dangling.end(), std::back_inserter(added));
-        for (const std::string& a : added)
-            ADD_FAILURE() << where(win, what) << ": stored " << a << ", which names nothing";
-        // In a world whose links held, every action keeps them.
-        if (links_held_ && !link_problems(editor.world).empty()) {
-            ADD_FAILURE() << where(win, what) << ": broke the links of placed things:\n"
-                          << links_hold(editor.world).message();
-            links_held_ = false;
+        // Every message but the item editor's "Done" tells why nothing was done.
+        for (std::size_t m = messages; m < modal_.messages.size(); ++m) {
+            if (modal_.messages[m] == "Done") continue;
+            EXPECT_FALSE(changed) << where(win, what) << ": refused with \"" << modal_.messages[m]
+                                  << "\" but changed the world";
+        }
+        if (changed) {
+            std::vector<std::string> added;
+            const std::multiset<std::string> was = dangling_references(before), now = dangling_references(editor.world);
+            std::set_difference(now.begin(), now.end(), was.begin(), was.end(), std::back_inserter(added));
+            for (const std::string& a : added)
+                ADD_FAILURE() << where(win, what) << ": stored a " << a << " that names nothing";
+            // In a world whose links held, every action keeps them.
+            if (links_held_) {
+                const std::vector<std::string> broken = placed_link_problems(editor.world);
+                for (const std::string& b : broken) ADD_FAILURE() << where(win, what) << ": broke a link: " << b;
+                links_held_ = broken.empty();
+            }
         }
         for (kit::Window* d : dialogs()) {
             if (!d->visible() || std::find(open_before.begin(), open_before.end(), d) != open_before.end()) continue;
             std::set<std::string>& seen = walked_[{d, &win}];
-            if (qEnvironmentVariableIsSet("SWEEP_TRACE")) fprintf(stderr, "OPEN %s by %s on %s\n", d->name.c_str(), win.name.c_str(), subject(d).c_str());
             if (seen.size() < subjects_per_opener && seen.insert(subject(d)).second) walk(*d, d->widget());
             if (d->visible()) kit::user::close(*d);
             EXPECT_FALSE(d->visible()) << where(*d, "opened by " + what) << " did not close";
@@ -910,9 +976,8 @@ TEST_P(HostileWorlds, EveryWindowStaysUsable) {
 INSTANTIATE_TEST_SUITE_P(Indexes, HostileWorlds,
                          ::testing::Values(HostileCase{"minus_one", Bad::minus_one, false},
                                            HostileCase{"lowest", Bad::lowest, true},
-                                           HostileCase{"highest", Bad::highest, true},
-                                           HostileCase{"past_end", Bad::past_end, false},
-                                           HostileCase{"past_end_cancel", Bad::past_end, true}),
+                                           HostileCase{"highest", Bad::highest, false},
+                                           HostileCase{"past_end", Bad::past_end, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Every selection and buffer made on a large world, then a small and an empty
@@ -927,7 +992,6 @@ TEST_F(Robustness, SmallWorldsOpenedOverALargeOne) {
     sweep("small over large");
     open_world(large_world(), "large again");
     answer_ok();
-    sweep("large again");
     leave_stale();
     TWorld empty;
     reset_world(empty);
