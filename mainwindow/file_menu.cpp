@@ -2,6 +2,7 @@
 // editor, then bringing the pages that show the world up to date.
 #include "mainwindow/main.h"
 #include "mainwindow/page_craft.h"
+#include "mainwindow/page_fractions.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
 #include "mainwindow/page_paths.h"
@@ -47,11 +48,13 @@ void TForm1::OPen1Click() {
     npc->fill_fractions();
     triggers->scripts_refresh();
     triggers->world_opened();
-    // The Craft and Paths pages show the world they were opened on; when one of
-    // them is open now, it shows the opened world, so that its pickers and the
-    // rows its Delete key removes are the ones on screen.
+    // The Craft, Paths and Fractions pages show the world they were opened on;
+    // when one of them is open now, it shows the opened world, so that its
+    // pickers, the rows its Delete key removes and the pair of fractions SAVE
+    // writes are the ones on screen.
     if (PC.active_page_index() == page::craft) craft->shown();
     if (PC.active_page_index() == page::paths) paths->shown();
+    if (PC.active_page_index() == page::fractions) fractions->shown();
     // The Player page may be open: its fields show the opened world at once,
     // so that SAVE never stores the old world's values into it.
     player->shown();

@@ -169,39 +169,37 @@ TEST_F(FractionsPage, SaveWritesOneDirectionWithinTheRange) {
     }
 }
 
-// After an Open the relation lists still name the fractions of the world
-// before it until the page is opened again: a pair that names no fraction of
-// the world now neither shows nor stores a relation.
-TEST_F(FractionsPage, StaleListsAfterOpenTouchNothing) {
-    const std::string file = dir_.file("one.wld");
-    add("elves", 3);
+// An Open with the page on screen lists the opened world's fractions at once:
+// the relation lists never name fractions of the world before it, so SAVE
+// writes the pair the lists show. Opened elsewhere, the page lists them when
+// it is opened again.
+TEST_F(FractionsPage, AnOpenListsTheOpenedWorldsFractions) {
+    const std::string file = dir_.file("two.wld");
+    add("dwarves", 3);
+    add("trolls", 4);
     save_as(file);
-    add("orcs", 5);
-    add("men", 6);
-    choose_pair(2, 2);
+    add("elves", 5);
+    choose_pair(2, 2);  // elves to elves, the last pair of the world before
     type_text(fractions().efracrel, "4");
     open(file);
     ASSERT_TRUE(modal_->errors.empty());
-    ASSERT_EQ(editor.world.fracs.size(), 1u);
-    EXPECT_EQ(fractions().cbfrac1.count(), 3);
-    const TWorld after_open = editor.world;
-
-    click(fractions().Button17);
-    choose_pair(2, 1);
-    choose_pair(0, 2);
-    click(fractions().Button17);
-    EXPECT_TRUE(editor.world == after_open);
-    EXPECT_EQ(fractions().efracrel.text(), "4");
-    EXPECT_TRUE(modal_->errors.empty());
-    // The NPC page lists the fractions of the world opened.
-    EXPECT_EQ(npc().cb_pnpc_frac.items(), std::vector<std::string>{"elves"});
-
-    // Opening the page again lists the world's fractions; the pair works again.
-    pick_page(form().PC, page::terrain);
-    pick_page(form().PC, page::fractions);
-    choose_pair(0, 0);
+    ASSERT_EQ(editor.world.fracs.size(), 2u);
+    EXPECT_EQ(fractions().cbfrac1.items(), (std::vector<std::string>{"dwarves", "trolls"}));
+    EXPECT_EQ(fractions().cbfrac2.items(), (std::vector<std::string>{"dwarves", "trolls"}));
+    EXPECT_EQ(fractions().efracrel.text(), "0");
+    choose_pair(1, 0);
     save_relation("-3");
-    EXPECT_EQ(editor.world.fracrel, (std::vector<std::vector<int8_t>>{{-3}}));
+    EXPECT_EQ(editor.world.fracrel, (std::vector<std::vector<int8_t>>{{0, 0}, {-3, 0}}));
+    // The NPC page lists the fractions of the world opened.
+    EXPECT_EQ(npc().cb_pnpc_frac.items(), (std::vector<std::string>{"dwarves", "trolls"}));
+
+    // Opened on another page: the lists follow when the page opens.
+    add("elves", 5);
+    pick_page(form().PC, page::terrain);
+    open(file);
+    pick_page(form().PC, page::fractions);
+    EXPECT_EQ(fractions().cbfrac1.count(), 2);
+    EXPECT_TRUE(modal_->errors.empty());
 }
 
 TEST_F(FractionsPage, ABuiltWorldIsSavedAndOpenedWhole) {
