@@ -63,7 +63,7 @@ TWorld hostile_world(BadIndex bad, std::size_t tiles) {
     reset_world(w);
     // Sizes of the lists, for indexes just past their ends.
     const std::size_t terrains = 3, maps = 3, pobjects = 3, objects = 4, pitems = 4, items = 6, presources = 6,
-                      resources = 7, fracs = 2, pnpcs = 2, npcs = 3, triggers = 2, paths = 2;
+                      resources = 9, fracs = 2, pnpcs = 2, npcs = 3, triggers = 2, paths = 2;
     const auto b8 = [&](std::size_t n) { return static_cast<uint8_t>(bad(n)); };
 
     w.terrains = {{400, 1, 1, {0}},
@@ -252,6 +252,11 @@ TWorld hostile_world(BadIndex bad, std::size_t tiles) {
     Tpres clip_in = placed(clip, cell(0, 1), -1, -1, 1, -1, links::loaded, 1);
     clip_in.contents = {bad(resources), 0, -1};
     clip_in.power = 3;
+    // Two clips that hold each other, one lying loose and listing itself too.
+    Tpres loop_a = placed(clip, cell(2, 0), -1, -1, -1, -1, links::cell, 1);
+    loop_a.contents = {8, 7};
+    Tpres loop_b = placed(clip, cell(2, 0), -1, -1, -1, 7, links::inside, 1);
+    loop_b.contents = {7};
     w.resources = {
         placed(strange, cell(2, 0), -1, -1, -1, -1, links::cell, 0),
         placed(ammo, cell(0, 1), 1, -1, -1, -1, links::inventory, -5),
@@ -260,6 +265,8 @@ TWorld hostile_world(BadIndex bad, std::size_t tiles) {
         placed(ammo, cell(2, 0), -1, -1, -1, bad(resources), links::inside, 2),
         placed(liquid, cell(1, 0), -1, bad(npcs), -1, -1, 99, 1),
         placed(ammo, cell(1, 0), -1, 0, -1, -1, links::inventory, INT32_MAX),
+        loop_a,
+        loop_b,
     };
     w.resources[0].row = bad(presources);
 
