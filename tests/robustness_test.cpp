@@ -505,6 +505,17 @@ bool library_error(const std::string& text) {
     return false;
 }
 
+// A world as the file holds it: a catalogue entry's row is its position, and
+// a resource template has the place (1, 1, 0) and no holder object, NPC or item.
+TWorld as_stored(TWorld w) {
+    for (std::size_t i = 0; i < w.pitems.size(); ++i) w.pitems[i].row = static_cast<int32_t>(i);
+    for (Tpres& r : w.presources) {
+        r.place = Tplace{1, 1, 0};
+        r.holder_object = r.holder_npc = r.holder_item = -1;
+    }
+    return w;
+}
+
 // The faults in the links between placed things and their holders. What
 // triggers and events name is left out: the designer types those numbers, and
 // they may name anything.
@@ -523,8 +534,12 @@ std::vector<kit::Window*> dialogs() {
 // Walks every control of a window the way a user reaches it and acts on it.
 class Sweep {
 public:
-    Sweep(ScriptedModal& modal, std::string world)
-        : modal_(modal), world_(std::move(world)), links_held_(placed_link_problems(editor.world).empty()) {}
+    // saved: the file the walked world is saved to at the end.
+    Sweep(ScriptedModal& modal, std::string world, std::string saved)
+        : modal_(modal),
+          world_(std::move(world)),
+          saved_(std::move(saved)),
+          links_held_(placed_link_problems(editor.world).empty()) {}
 
     // Every page of the main window through its tab, its menus and its timers.
     void main_window(TForm1& form) {
@@ -544,11 +559,23 @@ public:
         for (kit::MenuItem* item : {&form.Showhidden1, &form.Showhidden1, &form.Save1, &form.OPen1})
             act(form, item->caption(), [item] { kit::user::choose(*item); });
         expect_settled(form, "menus");
+        // Whatever the windows made of the world, the file holds it: saved and
+        // opened again, it is the same world.
+        const TWorld made = editor.world;
+        const std::size_t errors = modal_.errors.size();
+        modal_.save_answers.push_back(saved_);
+        kit::user::choose(form.Save1);
+        modal_.open_answers.push_back(saved_);
+        kit::user::choose(form.OPen1);
+        EXPECT_EQ(modal_.errors.size(), errors) << world_ << ": saved and opened again: " << modal_.errors.back();
+        EXPECT_TRUE(as_stored(editor.world) == as_stored(made))
+            << world_ << ": the world opened again is not the world saved";
     }
 
 private:
     ScriptedModal& modal_;
     std::string world_;
+    std::string saved_;
     const kit::Control* hub_grid_ = nullptr;
     bool links_held_;
     bool deleting_ = false;
@@ -927,7 +954,7 @@ protected:
         ASSERT_EQ(modal_->errors.size(), errors) << name << ": " << modal_->errors.back();
     }
 
-    void sweep(const std::string& name) { Sweep(*modal_, name).main_window(form()); }
+    void sweep(const std::string& name) { Sweep(*modal_, name, dir_.file("walked.wld")).main_window(form()); }
 
     // The first (and richest) entry of every catalogue picked on its page, so
     // its buffers fill, and the placed things handed to the windows the last
