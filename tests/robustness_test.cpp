@@ -5,9 +5,13 @@
 // tab and every secondary window the way its opener opens it, and presses
 // every button, picks every combo box entry and list line, clicks cells of
 // every grid (left and right, also past the lists), chooses every popup menu
-// item and answers every modal box. After each action: an action refused
-// with an error leaves the world as it was, no error comes from the standard
-// library (a read past a list), and every window gives its opener back.
+// item, types hostile texts into every field and answers every modal box.
+// After each action: an action refused with an error or a message leaves the
+// world as it was, no error comes from the standard library (a read past a
+// list), no action stores a row or picture that names nothing, a sound world's
+// placed things stay linked to their holders, and every window gives its
+// opener back. At the end the world saved and opened again is the same world.
+// The sanitizers of the test build report any read out of bounds.
 #include "mainwindow/page_fractions.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_map.h"
@@ -578,9 +582,8 @@ private:
     std::string saved_;
     const kit::Control* hub_grid_ = nullptr;
     bool links_held_;
-    bool deleting_ = false;
-    int menus_opened_ =
-        0;  // popup menus the actions have opened  // popup menus: only the items that delete, or only the others
+    bool deleting_ = false;  // popup menus: only the items that delete, or only the others
+    int menus_opened_ = 0;   // popup menus the actions have opened
     // The subjects each window was walked on, by (window, opener).
     std::map<std::pair<kit::Window*, kit::Window*>, std::set<std::string>> walked_;
     static constexpr std::size_t subjects_per_opener = 3;
@@ -693,7 +696,9 @@ private:
     }
 
     // Every control of a container; then its buttons again, on the picks just
-    // made; then every field gets a hostile text and the buttons are pressed again.
+    // made; for a page or a window (a unit), each catalogue entry picked before
+    // each button; then every field gets a hostile text and the buttons are
+    // pressed again.
     void walk(kit::Window& win, QWidget* parent, bool unit = true) {
         const std::vector<QPointer<QWidget>> found = controls_under(parent);
         const auto each = [&](const std::function<void(kit::Control&)>& f) {
@@ -897,7 +902,6 @@ private:
         std::vector<kit::Window*> open_before;
         for (kit::Window* d : dialogs())
             if (d->visible()) open_before.push_back(d);
-        if (qEnvironmentVariableIsSet("SWEEP_TRACE")) fprintf(stderr, "ACT %s\n", where(win, what).c_str());
         const TWorld before = editor.world;
         const std::size_t errors = modal_.errors.size(), messages = modal_.messages.size();
         try {
