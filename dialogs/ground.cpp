@@ -1,6 +1,7 @@
 #include "dialogs/ground.h"
 
 #include "mainwindow/picture_grid.h"
+#include "model/links.h"
 #include "model/render.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
@@ -92,13 +93,8 @@ void TForm8::ginvMouseDown(kit::MouseButton Button, kit::ShiftState, int X, int 
 }
 
 const Tinvitem* TForm8::picked() const {
-    if (ground_pick < 0 || static_cast<std::size_t>(ground_pick) >= ground_things.size()) return nullptr;
-    const Tinvitem& e = ground_things[static_cast<std::size_t>(ground_pick)];
-    const TWorld& w = editor.world;
-    const bool exists =
-        e.index >= 0 && ((e.kind == thing::item && static_cast<std::size_t>(e.index) < w.items.size()) ||
-                         (e.kind == thing::resource && static_cast<std::size_t>(e.index) < w.resources.size()));
-    return exists ? &e : nullptr;
+    const Tinvitem* e = entry_at(ground_things, ground_pick);
+    return e && links::thing_ok(*e, editor.world) ? e : nullptr;
 }
 
 void TForm8::edit1Click() {

@@ -101,9 +101,7 @@ kit::Window* TForm3::opener() const {
 }
 
 Tpitem* TForm3::item() const {
-    std::vector<Tpitem>& items = editor.world.items;
-    const int i = editor.cur_placed_item;
-    return i >= 0 && static_cast<std::size_t>(i) < items.size() ? &items[static_cast<std::size_t>(i)] : nullptr;
+    return entry_at(editor.world.items, editor.cur_placed_item);
 }
 
 int32_t TForm3::loaded() const {

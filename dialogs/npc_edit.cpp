@@ -160,8 +160,8 @@ void TForm10::Button34Click() {
 
 void TForm10::Button47Click() {
     Tchar* n = current_placed_npc();
-    const int line = lb_pnpc_phys_attrs.item_index();
-    if (!n || line < 0 || static_cast<std::size_t>(line) >= n->phys_attrs.size()) return;
-    n->phys_attrs[static_cast<std::size_t>(line)].value = 0;
+    Tskill* attr = n ? entry_at(n->phys_attrs, lb_pnpc_phys_attrs.item_index()) : nullptr;
+    if (!attr) return;
+    attr->value = 0;
     refresh_phys_attrs_list();
 }

@@ -11,12 +11,6 @@ namespace {
 
 constexpr int grid_width = kit::cell_grid_width(3, 32);
 
-// Whether a slot or list entry names an existing placed item or resource.
-bool names_placed_thing(const Tinvitem& thing) {
-    return (thing.kind == thing::item && links::item_ok(thing.index, editor.world)) ||
-           (thing.kind == thing::resource && links::resource_ok(thing.index, editor.world));
-}
-
 // The picture of the placed item index, or nullptr when it names none.
 const Bitmap* placed_item_picture(int32_t index) {
     if (!links::item_ok(index, editor.world)) return nullptr;
@@ -168,7 +162,7 @@ void TForm5::put_in(int32_t item_slot, int32_t resource_link) {
 }
 
 void TForm5::thing_menu(const Tinvitem& thing) {
-    if (!names_placed_thing(thing)) return;
+    if (!links::thing_ok(thing, editor.world)) return;
     if (thing.kind == thing::item) {
         editor.cur_placed_item = thing.index;
         idollmenu.popup_at_cursor();

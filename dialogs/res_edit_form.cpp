@@ -55,9 +55,7 @@ TForm9::TForm9() : Dialog("Form9", "re", 420, 330) {
 kit::Window* TForm9::opener() const { return or_main_window(opener_window(editor.res_dlg_opener)); }
 
 Tpres* TForm9::resource() const {
-    std::vector<Tpres>& list = editor.world.resources;
-    const int r = editor.cur_placed_res;
-    return r >= 0 && static_cast<std::size_t>(r) < list.size() ? &list[static_cast<std::size_t>(r)] : nullptr;
+    return entry_at(editor.world.resources, editor.cur_placed_res);
 }
 
 void TForm9::show_info() {

@@ -33,9 +33,8 @@ int32_t chosen_row(const kit::ComboBox& list) {
 void draw_placed_resource(kit::StringGrid& grid, const tintarray& list, int col, int row, kit::Rect rect) {
     const int e = picture_entry(col, row, list.size());
     if (e < 0) return;
-    const int32_t r = list[static_cast<std::size_t>(e)];
-    const std::vector<Tpres>& placed = editor.world.resources;
-    if (r < 0 || static_cast<std::size_t>(r) >= placed.size()) return;
-    if (const Bitmap* frame = tile_frame(editor.tile_frames, placed[static_cast<std::size_t>(r)].image_one))
+    const Tpres* placed = entry_at(editor.world.resources, list[static_cast<std::size_t>(e)]);
+    if (!placed) return;
+    if (const Bitmap* frame = tile_frame(editor.tile_frames, placed->image_one))
         grid.canvas().draw(rect.left, rect.top, *frame);
 }

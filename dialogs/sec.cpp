@@ -1,6 +1,7 @@
 #include "dialogs/sec.h"
 
 #include "mainwindow/picture_grid.h"
+#include "model/links.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
@@ -19,12 +20,6 @@ int64_t capacity(int32_t size) { return size / 4; }
 // Rows of the contents grid for an object's size: one per 12 pixels, and one more.
 int rows_for_size(int32_t size) { return std::clamp(size, 0, max_size) / 12 + 1; }
 
-bool names_a_thing(const Tinvitem& e) {
-    const TWorld& w = editor.world;
-    if (e.kind == thing::item) return e.index >= 0 && static_cast<std::size_t>(e.index) < w.items.size();
-    if (e.kind == thing::resource) return e.index >= 0 && static_cast<std::size_t>(e.index) < w.resources.size();
-    return false;
-}
 
 }  // namespace
 
@@ -92,9 +87,7 @@ void TForm2::FormCreate() {
 }
 
 Tmapobject* TForm2::object() const {
-    std::vector<Tmapobject>& objects = editor.world.mapobjects;
-    const int o = editor.cur_placed_object;
-    return o >= 0 && static_cast<std::size_t>(o) < objects.size() ? &objects[static_cast<std::size_t>(o)] : nullptr;
+    return entry_at(editor.world.mapobjects, editor.cur_placed_object);
 }
 
 void TForm2::refresh_for_editor() {
@@ -190,11 +183,12 @@ void TForm2::Button2Click() {
 
 void TForm2::Button3Click() {
     Tmapobject* o = object();
-    if (!o || sel_entry < 0 || static_cast<std::size_t>(sel_entry) >= o->contents.size()) return;
-    const Tinvitem e = o->contents[static_cast<std::size_t>(sel_entry)];
+    const Tinvitem* picked = o ? entry_at(o->contents, sel_entry) : nullptr;
+    if (!picked) return;
+    const Tinvitem e = *picked;
     // Deleting the thing takes every entry naming it out of the lists; an
     // entry naming no thing is taken out on its own.
-    if (names_a_thing(e)) delete_thing(e.kind, e.index, editor.world);
+    if (links::thing_ok(e, editor.world)) delete_thing(e.kind, e.index, editor.world);
     else delete_invitem(sel_entry, o->contents);
     sel_entry = o->contents.empty() ? -1 : 0;
     size_contents_grid();
@@ -207,7 +201,7 @@ void TForm2::sg_o_itemsDrawCell(int ACol, int ARow, kit::Rect Rect) {
     const int e = picture_entry(ACol, ARow, o->contents.size());
     if (e < 0) return;
     const Tinvitem& t = o->contents[static_cast<std::size_t>(e)];
-    if (!names_a_thing(t)) return;
+    if (!links::thing_ok(t, editor.world)) return;
     Canvas& canvas = sg_o_items.canvas();
     const tiarray& frames = editor.tile_frames;
     if (t.kind == thing::item) {
@@ -238,7 +232,7 @@ void TForm2::sg_o_itemsMouseDown(kit::MouseButton Button, int X, int Y) {
     const int e = picture_entry(cell.col, cell.row, o->contents.size());
     if (e < 0) return;
     const Tinvitem t = o->contents[static_cast<std::size_t>(e)];
-    if (!names_a_thing(t)) return;
+    if (!links::thing_ok(t, editor.world)) return;
     if (t.kind == thing::item) {
         editor.cur_placed_item = t.index;
         set_enabled(false);

@@ -26,9 +26,6 @@ const Tmapobject* object_of_row(int32_t row) {
     return nullptr;
 }
 
-const Tpitem* item_at(int64_t row) { return entry_at(world().pitems, row); }
-const Tpres* resource_at(int64_t row) { return entry_at(world().presources, row); }
-
 // The name and the picture (a tile frame, -1 none) of what a recipe makes.
 std::string product_name(const Tcraft& c) {
     if (c.product_kind == product::object) {
@@ -36,11 +33,11 @@ std::string product_name(const Tcraft& c) {
         return o ? o->name : std::string();
     }
     if (c.product_kind == product::item) {
-        const Tpitem* i = item_at(c.product);
+        const Tpitem* i = item_template(c.product);
         return i ? i->name : std::string();
     }
     if (c.product_kind == product::resource) {
-        const Tpres* r = resource_at(c.product);
+        const Tpres* r = resource_template(c.product);
         return r ? r->name : std::string();
     }
     return {};
@@ -52,11 +49,11 @@ int64_t product_picture(const Tcraft& c) {
         return o ? first_frame(o->frames) : -1;
     }
     if (c.product_kind == product::item) {
-        const Tpitem* i = item_at(c.product);
+        const Tpitem* i = item_template(c.product);
         return i ? i->image : -1;
     }
     if (c.product_kind == product::resource) {
-        const Tpres* r = resource_at(c.product);
+        const Tpres* r = resource_template(c.product);
         return r ? r->image_one : -1;
     }
     return -1;
@@ -216,7 +213,7 @@ void CraftPage::fill_skills() {
 void CraftPage::add_ingredient(int32_t kind, const kit::ComboBox& picker, const kit::Edit& count_field) {
     const int i = picker.item_index();
     if (i < 0) return;
-    const bool exists = kind == thing::item ? item_at(i) != nullptr : resource_at(i) != nullptr;
+    const bool exists = kind == thing::item ? item_template(i) != nullptr : resource_template(i) != nullptr;
     if (!exists) throw EditorError("The list shows a catalogue that has changed: open the Craft page again");
     const int32_t count = str_to_int(count_field.text());
     Tinvitem entry;
@@ -230,7 +227,7 @@ void CraftPage::Button26Click() { add_ingredient(thing::item, cbexcraftitem, ecr
 void CraftPage::Button27Click() { add_ingredient(thing::resource, cbexcraftress, ecraft_ress_count); }
 
 void CraftPage::sgcraftressSelectCell(int, int row) {
-    if (row < 0 || static_cast<std::size_t>(row) >= editor.craft_ingredients.size()) return;
+    if (!entry_at(editor.craft_ingredients, row)) return;
     delete_invitem(row, editor.craft_ingredients);
     sgcraftress.refresh();
 }
@@ -240,10 +237,10 @@ void CraftPage::sgcraftressDrawCell(int, int row, kit::Rect rect) {
     if (!e) return;
     Canvas& canvas = sgcraftress.canvas();
     if (e->kind == thing::item) {
-        if (const Tpitem* item = item_at(e->index)) draw_frame_at(canvas, rect.left, rect.top, item->image);
+        if (const Tpitem* item = item_template(e->index)) draw_frame_at(canvas, rect.left, rect.top, item->image);
     } else if (e->kind == thing::resource) {
         // None or fewer pieces show only the count.
-        if (const Tpres* r = resource_at(e->index)) draw_pieces(canvas, rect.left, rect.top, *r, e->count);
+        if (const Tpres* r = resource_template(e->index)) draw_pieces(canvas, rect.left, rect.top, *r, e->count);
     }
     canvas.text_out(rect.left + text_inset, rect.top + text_inset, std::to_string(e->count));
 }
@@ -263,7 +260,7 @@ void CraftPage::Button28Click() {
 
 void CraftPage::Button29Click() {
     const int i = lbcraftskills.item_index();
-    if (i < 0 || static_cast<std::size_t>(i) >= editor.craft_skills.size()) return;
+    if (!entry_at(editor.craft_skills, i)) return;
     delete_skill(i, editor.craft_skills);
     fill_skills();
 }
@@ -353,9 +350,9 @@ void CraftPage::sgcraftsDrawCell(int col, int row, kit::Rect rect) {
             const Tinvitem& e = craft->ingredients[k];
             const int left = x + picture_cell * static_cast<int>(k);
             if (e.kind == thing::item) {
-                if (const Tpitem* item = item_at(e.index)) draw_frame_at(canvas, left, y, item->image);
+                if (const Tpitem* item = item_template(e.index)) draw_frame_at(canvas, left, y, item->image);
             } else if (e.kind == thing::resource) {
-                if (const Tpres* r = resource_at(e.index)) draw_frame_at(canvas, left, y, r->image_one);
+                if (const Tpres* r = resource_template(e.index)) draw_frame_at(canvas, left, y, r->image_one);
                 canvas.text_out(left + text_inset, y + text_inset, std::to_string(e.count));
             }
         }
@@ -366,7 +363,7 @@ void CraftPage::sgcraftsDrawCell(int col, int row, kit::Rect rect) {
         break;
     case 7:
         if (craft->tool == -1) canvas.text_out(x + text_inset, y + text_inset, "No");
-        else if (const Tpitem* item = item_at(craft->tool)) draw_frame_at(canvas, x, y, item->image);
+        else if (const Tpitem* item = item_template(craft->tool)) draw_frame_at(canvas, x, y, item->image);
         break;
     case 8:
         if (craft->near_object == -1) canvas.text_out(x + text_inset, y + text_inset, "No");

@@ -87,7 +87,7 @@ void FractionsPage::Button14Click() {
 
 void FractionsPage::Button48Click() {
     const int e = editor.cur_fraction;
-    if (e < 0 || e >= static_cast<int>(editor.world.fracs.size())) return;
+    if (!entry_at(editor.world.fracs, e)) return;
     Tfrac& f = editor.world.fracs[static_cast<std::size_t>(e)];
     f.image = editor.frac_image;
     f.name = efracname.text();

@@ -110,7 +110,7 @@ void ItemsPage::shown() {}
 // ---- the catalogue
 
 void ItemsPage::sg_pitemsSelectCell(int e) {
-    if (e < 0 || e >= static_cast<int>(editor.world.pitems.size())) return;
+    if (!entry_at(editor.world.pitems, e)) return;
     const Tpitem& item = editor.world.pitems[static_cast<std::size_t>(e)];
     editor.cur_item = e;
     cb_pitem_class.set_item_index(item.item_class);  // a class outside the list shows none
@@ -179,7 +179,7 @@ void ItemsPage::Button10Click() {
 }
 
 void ItemsPage::Button11Click() {
-    if (editor.cur_item < 0 || editor.cur_item >= static_cast<int>(editor.world.pitems.size())) return;
+    if (!entry_at(editor.world.pitems, editor.cur_item)) return;
     if (!picture_picked()) return;
     Tpitem& item = editor.world.pitems[static_cast<std::size_t>(editor.cur_item)];
     Tpitem edited = item;

@@ -194,9 +194,9 @@ void MapPage::Button5Click() {
 }
 
 void MapPage::cb_mapsChange() {
-    const int m = cb_maps.item_index();
-    if (m < 0 || m >= static_cast<int>(editor.world.maps.size())) return;
-    const Tmap& map = editor.world.maps[static_cast<std::size_t>(m)];
+    const Tmap* chosen = entry_at(editor.world.maps, cb_maps.item_index());
+    if (!chosen) return;
+    const Tmap& map = *chosen;
     // A map without cells has nothing to head: its other side, which a world
     // file may give any length without holding a cell, gets no columns or rows.
     const bool has_cells = map.width > 0 && map.height > 0;
@@ -293,7 +293,7 @@ void MapPage::Showhidden1Click() {
 void MapPage::sg_mapSelectCell(int ACol, int ARow) {
     TWorld& w = editor.world;
     const int m = cb_maps.item_index();
-    if (m < 0 || m >= static_cast<int>(w.maps.size())) return;
+    if (!entry_at(w.maps, m)) return;
     Tplace p;
     make_place(m, ACol - 1, ARow - 1, p);
     if (!is_cell(p, w)) return;
@@ -306,13 +306,13 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
 
     if (editor.move_object_mode) {
         // Another object on the cell does not stop the move, nor does the terrain.
-        const int32_t moved = editor.cur_placed_object;
+        Tmapobject* moved = entry_at(w.mapobjects, editor.cur_placed_object);
         if (n != -1) {
             form.set_caption("Cell is not empty");
-        } else if (moved < 0 || moved >= static_cast<int64_t>(w.mapobjects.size())) {
+        } else if (!moved) {
             form.set_caption("Object not exists");
         } else {
-            w.mapobjects[static_cast<std::size_t>(moved)].place = p;
+            moved->place = p;
             sg_map.refresh();
         }
         disarm_moves();
@@ -320,15 +320,15 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
     }
     if (editor.move_npc_mode) {
         // An occupied cell keeps the move armed: the next selected cell is tried.
-        const int32_t moved = editor.cur_placed_npc;
+        Tchar* moved = entry_at(w.npcs, editor.cur_placed_npc);
         if (o != -1 || n != -1) {
             modal().message("Cell is not empty");
             return;
         }
-        if (moved < 0 || moved >= static_cast<int64_t>(w.npcs.size())) {
+        if (!moved) {
             modal().message("NPC not exists");
         } else {
-            w.npcs[static_cast<std::size_t>(moved)].place = p;
+            moved->place = p;
             sg_map.refresh();
         }
         disarm_moves();
@@ -337,7 +337,7 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
 
     switch (PC2.active_page_index()) {
     case palette::terrains: {
-        if (editor.cur_terrain < 0 || editor.cur_terrain >= static_cast<int64_t>(w.terrains.size())) return;
+        if (!entry_at(w.terrains, editor.cur_terrain)) return;
         tintmatrix& cells = w.maps[static_cast<std::size_t>(m)].cells;
         const auto x = static_cast<std::size_t>(p.x), y = static_cast<std::size_t>(p.y);
         if (x >= cells.size() || y >= cells[x].size()) return;
@@ -346,11 +346,11 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
         break;
     }
     case palette::objects: {
-        const int32_t row = editor.cur_object;
-        if (row < 0 || row >= static_cast<int64_t>(w.pmapobjects.size())) return;
+        const Tmapobject* chosen = entry_at(w.pmapobjects, editor.cur_object);
+        if (!chosen) return;
         // Only a floating object goes on void, water and deep water.
-        if (floating_only(terrain_kind_at(p)) && !w.pmapobjects[static_cast<std::size_t>(row)].floating) return;
-        place_object(row, p, w);
+        if (floating_only(terrain_kind_at(p)) && !chosen->floating) return;
+        place_object(editor.cur_object, p, w);
         sg_map.refresh();
         break;
     }
@@ -362,7 +362,7 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
     case palette::resources: {
         const int32_t row = editor.cur_resource;
         // No amount is asked for a row that is gone (after an Open, say).
-        if (row < 0 || row >= static_cast<int64_t>(w.presources.size())) return;
+        if (!resource_template(row)) return;
         editor.new_res_quantity = 1;
         // No second placement may start on the grid while the amount is asked;
         // the grid takes input again whatever happens.
@@ -446,9 +446,9 @@ void MapPage::ground1Click() { open_over(form, editor.Form8); }
 void MapPage::cancel2Click() {}
 
 void MapPage::parts1Click() {
-    const int32_t o = editor.cur_placed_object;
-    if (o < 0 || o >= static_cast<int64_t>(editor.world.mapobjects.size())) return;
-    editor.inv_target = &editor.world.mapobjects[static_cast<std::size_t>(o)].parts;
+    Tmapobject* o = entry_at(editor.world.mapobjects, editor.cur_placed_object);
+    if (!o) return;
+    editor.inv_target = &o->parts;
     open_over(form, editor.Finv);
 }
 
@@ -469,8 +469,7 @@ void MapPage::delete3Click() {
 }
 
 void MapPage::setplayer1Click() {
-    const int32_t n = editor.cur_placed_npc;
-    if (n >= 0 && n < static_cast<int64_t>(editor.world.npcs.size())) editor.world.player.npc = n;
+    if (entry_at(editor.world.npcs, editor.cur_placed_npc)) editor.world.player.npc = editor.cur_placed_npc;
 }
 
 void MapPage::disarm_moves() {

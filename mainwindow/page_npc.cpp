@@ -185,7 +185,7 @@ void NpcPage::read_template(Tchar& c) const {
     for (std::size_t k = 0; k < values.size(); ++k) c.*fields[k] = values[k];
     c.description = m_pnpc_descr.text();
     c.skills = skills;
-    c.fraction = fraction >= 0 && fraction < static_cast<int>(editor.world.fracs.size()) ? fraction : -1;
+    c.fraction = entry_at(editor.world.fracs, fraction) ? fraction : -1;
     c.head = editor.npc_head;
     c.body = editor.npc_body;
     c.left_hand = editor.npc_lhand;
@@ -209,9 +209,9 @@ void NpcPage::Button22Click() {
 }
 
 void NpcPage::Button35Click() {
-    const int e = editor.cur_npc;
-    if (e < 0 || e >= static_cast<int>(editor.world.pnpcs.size())) return;
-    Tchar& target = editor.world.pnpcs[static_cast<std::size_t>(e)];
+    Tchar* chosen = entry_at(editor.world.pnpcs, editor.cur_npc);
+    if (!chosen) return;
+    Tchar& target = *chosen;
     Tchar c = target;
     read_template(c);
     target = std::move(c);
@@ -236,8 +236,9 @@ void NpcPage::Button34Click() {
 void NpcPage::Button47Click() {
     const int i = lb_pnpc_phys_attrs.item_index();
     Tskills& attrs = editor.npc_phys_attrs;
-    if (i < 0 || i >= static_cast<int>(attrs.size())) return;
-    attrs[static_cast<std::size_t>(i)].value = 0;
+    Tskill* attr = entry_at(attrs, i);
+    if (!attr) return;
+    attr->value = 0;
     refresh_phys_attrs_list();
 }
 

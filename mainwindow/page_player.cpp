@@ -62,23 +62,22 @@ void PlayerPage::shown() {
     fit_rows(sgplayerimages, w.player.pictures);
     fit_rows(sgplayerportraits, w.player.portraits);
 
-    const int32_t q = w.player.npc;
-    if (q < 0 || q >= static_cast<int64_t>(w.npcs.size())) {
+    const Tchar* player_npc = entry_at(w.npcs, w.player.npc);
+    if (!player_npc) {
         Image5.draw(0, 0, editor.blank_bitmap32);
         Image6.draw(0, 0, editor.blank_bitmap32);
         Label87.set_caption("");
         Label93.set_caption("");
         return;
     }
-    const Tchar& n = w.npcs[static_cast<std::size_t>(q)];
+    const Tchar& n = *player_npc;
     show_frame(Image5, n.figure);
     show_frame(Image6, n.portrait);
 
     const std::string cr = "\r";
     const auto num = [](int32_t v) { return std::to_string(v); };
-    const int32_t m = n.place.map;
-    const std::string map_name =
-        m >= 0 && m < static_cast<int64_t>(w.maps.size()) ? w.maps[static_cast<std::size_t>(m)].name : "";
+    const Tmap* map = entry_at(w.maps, n.place.map);
+    const std::string map_name = map ? map->name : "";
     Label87.set_caption("object: " + n.name + cr + "Name: " + n.self_name + cr + "STR: " + num(n.STR) + cr +
                         "AGI: " + num(n.AGI) + cr + "CON: " + num(n.CON) + cr + "DEX: " + num(n.DEX) + cr +
                         "INT: " + num(n.INT) + cr + "WIS: " + num(n.WIS) + cr + "PER: " + num(n.PER) + cr + cr +

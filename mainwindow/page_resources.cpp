@@ -237,7 +237,7 @@ bool ResourcesPage::add_child(int row, tintarray& children) {
 
 bool ResourcesPage::remove_child(const kit::ListBox& list, tintarray& children) {
     const int line = list.item_index();
-    if (line < 0 || line >= static_cast<int>(children.size())) return false;
+    if (!entry_at(children, line)) return false;
     int_array_delete(line, children);
     return true;
 }

@@ -166,9 +166,7 @@ void TriggersPage::events_refresh() {
 }
 
 Ttrigger* TriggersPage::current() {
-    Ttriggers& triggers = editor.world.triggers;
-    const int c = editor.cur_trigger;
-    return c >= 0 && static_cast<std::size_t>(c) < triggers.size() ? &triggers[static_cast<std::size_t>(c)] : nullptr;
+    return entry_at(editor.world.triggers, editor.cur_trigger);
 }
 
 void TriggersPage::show_current() { cur_trig.set_caption(std::to_string(current() ? editor.cur_trigger : -1)); }
@@ -363,7 +361,7 @@ void TriggersPage::move_event(int step) {
     if (!t) return;
     const int j = selected_entry(lb_events, t->events.size());
     const int k = j + step;
-    if (j < 0 || k < 0 || static_cast<std::size_t>(k) >= t->events.size()) return;
+    if (j < 0 || !entry_at(t->events, k)) return;
     std::swap(t->events[static_cast<std::size_t>(j)], t->events[static_cast<std::size_t>(k)]);
     events_refresh();
     lb_events.set_item_index(k);

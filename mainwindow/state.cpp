@@ -17,19 +17,9 @@ kit::Window* opener_window(uint16_t code) {
     }
 }
 
-namespace {
+const Tpitem* item_template(int64_t row) { return entry_at(editor.world.pitems, row); }
 
-template <typename T>
-const T* catalogue_entry(const std::vector<T>& catalogue, int64_t row) {
-    return row >= 0 && row < static_cast<int64_t>(catalogue.size()) ? &catalogue[static_cast<std::size_t>(row)]
-                                                                    : nullptr;
-}
-
-}  // namespace
-
-const Tpitem* item_template(int64_t row) { return catalogue_entry(editor.world.pitems, row); }
-
-const Tpres* resource_template(int64_t row) { return catalogue_entry(editor.world.presources, row); }
+const Tpres* resource_template(int64_t row) { return entry_at(editor.world.presources, row); }
 
 void check_rows(const Tinvitems& list, const std::string& what, const std::string& remedy, const Tinvitems& kept) {
     const auto same = [](const Tinvitem& a, const Tinvitem& b) { return a.kind == b.kind && a.index == b.index; };
@@ -49,7 +39,5 @@ const Tterrain* cell_terrain(const TWorld& world, const Tplace& place) {
     const tintmatrix& cells = world.maps[static_cast<std::size_t>(place.map)].cells;
     const auto x = static_cast<std::size_t>(place.x), y = static_cast<std::size_t>(place.y);
     if (x >= cells.size() || y >= cells[x].size()) return nullptr;
-    const int32_t t = cells[x][y];
-    if (t < 0 || static_cast<std::size_t>(t) >= world.terrains.size()) return nullptr;
-    return &world.terrains[static_cast<std::size_t>(t)];
+    return entry_at(world.terrains, cells[x][y]);
 }

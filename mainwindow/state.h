@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Who opened the item editor (`item_dlg_opener`) or the resource editor
@@ -118,6 +119,17 @@ extern EditorState editor;
 
 // The window an opener code names, or nullptr for a code that names none.
 kit::Window* opener_window(uint16_t code);
+
+// Entry index of list, or nullptr when the index names none (negative, or past
+// the end): every index the world or a selection records is looked up so.
+template <typename T>
+const T* entry_at(const std::vector<T>& list, int64_t index) {
+    return index >= 0 && static_cast<uint64_t>(index) < list.size() ? &list[static_cast<std::size_t>(index)] : nullptr;
+}
+template <typename T>
+T* entry_at(std::vector<T>& list, int64_t index) {
+    return const_cast<T*>(entry_at(std::as_const(list), index));
+}
 
 // The item or resource template at a catalogue row, or nullptr when the row
 // names none (buffers and pickers keep rows across an Open of a smaller world).

@@ -1,18 +1,10 @@
 #pragma once
-// What the tables of the Craft and Paths pages share: checked lookups of the
-// entries that recorded indexes name (after a deletion or an Open an index may
-// name nothing), and column widths that show their headers and texts whole.
+// What the tables of the Craft and Paths pages share: column widths that show
+// their headers and texts whole.
 #include "platform/kit/kit.h"
 
-#include <cstdint>
 #include <string>
 #include <vector>
-
-// Entry index of list, or nullptr when the index names none.
-template <typename T>
-const T* entry_at(const std::vector<T>& list, int64_t index) {
-    return index >= 0 && static_cast<uint64_t>(index) < list.size() ? &list[static_cast<std::size_t>(index)] : nullptr;
-}
 
 // The header of a table's row number column: "№" in the model's code page.
 inline constexpr const char* number_header = "\xB9";

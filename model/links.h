@@ -19,6 +19,12 @@ inline bool item_ok(int64_t i, const TWorld& w) { return in_range(i, w.items); }
 inline bool resource_ok(int64_t i, const TWorld& w) { return in_range(i, w.resources); }
 inline bool npc_ok(int64_t i, const TWorld& w) { return in_range(i, w.npcs); }
 inline bool object_ok(int64_t i, const TWorld& w) { return in_range(i, w.mapobjects); }
+// Whether (kind, index) names an existing placed item (kind item) or placed
+// resource (kind resource); any other kind names nothing.
+inline bool thing_ok(int64_t kind, int64_t index, const TWorld& w) {
+    return kind == thing::item ? item_ok(index, w) : kind == thing::resource && resource_ok(index, w);
+}
+inline bool thing_ok(const Tinvitem& e, const TWorld& w) { return thing_ok(e.kind, e.index, w); }
 
 // A 64-bit value clamped into the signed 32-bit range.
 inline int32_t saturate(int64_t v) {

@@ -121,8 +121,7 @@ void unlink(int32_t kind, int32_t index, TWorld& world) {
 }
 
 void erase(int32_t kind, int32_t index, TWorld& world) {
-    if (kind == thing::item ? !item_ok(index, world) : kind == thing::resource ? !resource_ok(index, world) : true)
-        return;
+    if (!thing_ok(kind, index, world)) return;
     unlink(kind, index, world);
     if (kind == thing::item) world.items.erase(world.items.begin() + index);
     else world.resources.erase(world.resources.begin() + index);
