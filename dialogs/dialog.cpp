@@ -17,6 +17,22 @@ Dialog::Dialog(const std::string& dialog_name, const std::string& caption, int c
 
 kit::Window* Dialog::opener() const { return editor.Form1; }
 
+void Dialog::open_item_editor(int32_t item, uint16_t code) {
+    if (!editor.Form3) return;
+    editor.cur_placed_item = item;
+    set_enabled(false);
+    editor.Form3->show();
+    editor.item_dlg_opener = code;
+}
+
+void Dialog::open_resource_editor(int32_t resource, uint16_t code) {
+    if (!editor.Form9) return;
+    editor.cur_placed_res = resource;
+    set_enabled(false);
+    editor.Form9->show();
+    editor.res_dlg_opener = code;
+}
+
 kit::Window* Dialog::or_main_window(kit::Window* w) const { return w && w != this ? w : editor.Form1; }
 
 Dialog* opener_dialog(uint16_t code) { return dynamic_cast<Dialog*>(opener_window(code)); }

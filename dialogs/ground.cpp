@@ -101,17 +101,8 @@ void TForm8::edit1Click() {
     const Tinvitem* e = picked();
     if (!e) return;
     // The editor gives this window its input back when it closes.
-    if (e->kind == thing::item && editor.Form3) {
-        editor.cur_placed_item = e->index;
-        set_enabled(false);
-        editor.Form3->show();
-        editor.item_dlg_opener = opener::ground_dialog;
-    } else if (e->kind == thing::resource && editor.Form9) {
-        editor.cur_placed_res = e->index;
-        set_enabled(false);
-        editor.Form9->show();
-        editor.res_dlg_opener = opener::ground_dialog;
-    }
+    if (e->kind == thing::item) open_item_editor(e->index, opener::ground_dialog);
+    else open_resource_editor(e->index, opener::ground_dialog);
 }
 
 void TForm8::delete1Click() {

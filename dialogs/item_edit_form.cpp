@@ -198,12 +198,7 @@ void TForm3::sg_i_invMouseDown(kit::MouseButton Button, int X, int Y) {
     ammo_menu.popup_at_cursor();
 }
 
-void TForm3::edit_resource(int32_t r) {
-    editor.cur_placed_res = r;
-    set_enabled(false);
-    editor.Form9->show();
-    editor.res_dlg_opener = opener::item_editor;
-}
+void TForm3::edit_resource(int32_t r) { open_resource_editor(r, opener::item_editor); }
 
 void TForm3::eject(int32_t r) {
     // Where the resource goes depends on who shows the item: the ground

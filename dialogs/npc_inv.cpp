@@ -246,17 +246,10 @@ void TForm5::sg_npc_partsMouseDown(kit::MouseButton Button, int X, int Y) {
 
 // ---- the menus of a placed thing
 
-void TForm5::edit1Click() {
-    set_enabled(false);
-    editor.Form3->show();
-    editor.item_dlg_opener = opener::npc_inventory;
-}
+// The thing under the right click that opened the menu is the editor's already.
+void TForm5::edit1Click() { open_item_editor(editor.cur_placed_item, opener::npc_inventory); }
 
-void TForm5::edit2Click() {
-    set_enabled(false);
-    editor.Form9->show();
-    editor.res_dlg_opener = opener::npc_inventory;
-}
+void TForm5::edit2Click() { open_resource_editor(editor.cur_placed_res, opener::npc_inventory); }
 
 void TForm5::delete1Click() {
     delete_thing(thing::item, editor.cur_placed_item, editor.world);

@@ -233,15 +233,6 @@ void TForm2::sg_o_itemsMouseDown(kit::MouseButton Button, int X, int Y) {
     if (e < 0) return;
     const Tinvitem t = o->contents[static_cast<std::size_t>(e)];
     if (!links::thing_ok(t, editor.world)) return;
-    if (t.kind == thing::item) {
-        editor.cur_placed_item = t.index;
-        set_enabled(false);
-        editor.Form3->show();
-        editor.item_dlg_opener = opener::object_dialog;
-    } else {
-        editor.cur_placed_res = t.index;
-        set_enabled(false);
-        editor.Form9->show();
-        editor.res_dlg_opener = opener::object_dialog;
-    }
+    if (t.kind == thing::item) open_item_editor(t.index, opener::object_dialog);
+    else open_resource_editor(t.index, opener::object_dialog);
 }
