@@ -102,6 +102,12 @@ TForm1::~TForm1() {
     editor.res_power_text = nullptr;
 }
 
+void TForm1::open_secondary(kit::Window* window) {
+    if (!window) return;
+    set_enabled(false);
+    window->show();
+}
+
 void TForm1::disable_pages() {
     PC.set_enabled(false);
     for (kit::MenuItem* item : {&Save1, &OPen1, &animation1, &Showhidden1}) item->set_enabled(false);

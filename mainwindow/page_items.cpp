@@ -192,10 +192,7 @@ void ItemsPage::Button11Click() {
 
 void ItemsPage::Button12Click() { form.setgrids(); }
 
-void ItemsPage::Button24Click() {
-    form.set_enabled(false);
-    editor.Form6->show();
-}
+void ItemsPage::Button24Click() { form.open_secondary(editor.Form6); }
 
 // ---- the allowed ammunition
 

@@ -57,14 +57,6 @@ void draw_header_number(kit::StringGrid& grid, int col, int row, kit::Rect rect)
     c.font = saved;
 }
 
-// Opens a secondary window over the main window, which takes no input until
-// the window closes and gives it back.
-void open_over(kit::Window& main, kit::Window* window) {
-    if (!window) return;
-    main.set_enabled(false);
-    window->show();
-}
-
 // The kind of terrain a cell holds for placing things on it: a cell whose
 // terrain names none counts as "void".
 int terrain_kind_at(const Tplace& p) {
@@ -420,7 +412,7 @@ void MapPage::sg_mapMouseDown(kit::MouseButton Button, kit::ShiftState, int X, i
         form.map_char_menu.popup_at_cursor();
         return;
     }
-    open_over(form, editor.Form8);
+    form.open_secondary(editor.Form8);
 }
 
 void MapPage::deleteobjectClick() {
@@ -431,7 +423,7 @@ void MapPage::deleteobjectClick() {
 }
 
 void MapPage::propertiesClick() {
-    open_over(form, editor.Form2);
+    form.open_secondary(editor.Form2);
     if (editor.Form2) editor.Form2->set_caption(std::to_string(editor.cur_placed_object));
 }
 
@@ -441,7 +433,7 @@ void MapPage::move1Click() {
     sg_map.set_cursor(kit::Cursor::drag);
 }
 
-void MapPage::ground1Click() { open_over(form, editor.Form8); }
+void MapPage::ground1Click() { form.open_secondary(editor.Form8); }
 
 void MapPage::cancel2Click() {}
 
@@ -449,12 +441,12 @@ void MapPage::parts1Click() {
     Tmapobject* o = entry_at(editor.world.mapobjects, editor.cur_placed_object);
     if (!o) return;
     editor.inv_target = &o->parts;
-    open_over(form, editor.Finv);
+    form.open_secondary(editor.Finv);
 }
 
-void MapPage::invClick() { open_over(form, editor.Form5); }
+void MapPage::invClick() { form.open_secondary(editor.Form5); }
 
-void MapPage::settings1Click() { open_over(form, editor.Form10); }
+void MapPage::settings1Click() { form.open_secondary(editor.Form10); }
 
 void MapPage::move2Click() {
     editor.move_object_mode = false;

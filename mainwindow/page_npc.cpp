@@ -218,11 +218,7 @@ void NpcPage::Button35Click() {
     sg_pnpc.refresh();
 }
 
-void NpcPage::Button23Click() {
-    if (!editor.Form4) return;
-    form.set_enabled(false);
-    editor.Form4->show();
-}
+void NpcPage::Button23Click() { form.open_secondary(editor.Form4); }
 
 // ---- physiological attributes
 

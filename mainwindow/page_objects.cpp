@@ -218,6 +218,5 @@ void ObjectsPage::Button7Click() {
 void ObjectsPage::Button42Click() {
     if (!links::in_range(editor.cur_object, editor.world.pmapobjects)) return;
     editor.inv_target = &editor.obj_parts;
-    form.set_enabled(false);
-    editor.Finv->show();
+    form.open_secondary(editor.Finv);
 }

@@ -204,10 +204,7 @@ void ResourcesPage::Button15Click() {
     update_ress_cb();
 }
 
-void ResourcesPage::Button25Click() {
-    form.set_enabled(false);
-    editor.Form7->show();
-}
+void ResourcesPage::Button25Click() { form.open_secondary(editor.Form7); }
 
 // ---- the allowed children ("AMMO")
 
