@@ -111,6 +111,5 @@ void TFinv::sg_itemsDrawCell(int col, int row, kit::Rect rect) {
     const Tinvitem& entry = (*list)[static_cast<std::size_t>(e)];
     Canvas& canvas = sg_items.canvas();
     if (const Bitmap* picture = entry_picture(entry)) canvas.draw(rect.left, rect.top, *picture);
-    canvas.brush_color = clWhite;
-    canvas.text_out(rect.left + 10, rect.top + 10, std::to_string(entry.count));
+    draw_count(canvas, rect.left, rect.top, entry.count);
 }

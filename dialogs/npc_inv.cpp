@@ -144,7 +144,7 @@ void TForm5::sg_npc_partsDrawCell(int ACol, int ARow, kit::Rect Rect) {
     if (!row) return;
     Canvas& canvas = sg_npc_parts.canvas();
     if (const Bitmap* picture = tile_frame(editor.tile_frames, row->image_one)) canvas.draw(Rect.left, Rect.top, *picture);
-    canvas.text_out(Rect.left + 10, Rect.top + 10, std::to_string(part.count));
+    draw_count(canvas, Rect.left, Rect.top, part.count);
 }
 
 // ---- putting things in

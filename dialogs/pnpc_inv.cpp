@@ -9,12 +9,6 @@
 
 namespace {
 
-// The count of an entry drawn at (x, y): 10 pixels right of and below the corner.
-void draw_count(Canvas& canvas, int x, int y, int32_t count) {
-    canvas.brush_color = clWhite;
-    canvas.text_out(x + 10, y + 10, std::to_string(count));
-}
-
 // A resource carrying count pieces, then the count.
 void draw_resource(Canvas& canvas, int x, int y, const Tpres& r, int32_t count) {
     draw_pieces(canvas, x, y, r, count);

@@ -213,9 +213,7 @@ void TForm2::sg_o_itemsDrawCell(int ACol, int ARow, kit::Rect Rect) {
     // always at the one-piece picture's size, and its amount.
     const Tpres& r = editor.world.resources[static_cast<std::size_t>(t.index)];
     draw_pieces(canvas, Rect.left, Rect.top, r, r.amount);
-    canvas.brush_color = clWhite;
-    canvas.font_color = clBlack;
-    canvas.text_out(Rect.left + 10, Rect.top + 10, std::to_string(r.amount));
+    draw_count(canvas, Rect.left, Rect.top, r.amount);
 }
 
 void TForm2::sg_o_itemsSelectCell(int ACol, int ARow) {

@@ -48,6 +48,12 @@ void draw_pieces(Canvas& canvas, int x, int y, const Tpres& r, int64_t count) {
     bit_blt(*canvas.image(), x, y, area.width(), area.height(), picture->image(), 0, 0);
 }
 
+void draw_count(Canvas& canvas, int x, int y, int64_t count) {
+    canvas.brush_color = clWhite;
+    canvas.font_color = clBlack;
+    canvas.text_out(x + 10, y + 10, std::to_string(count));
+}
+
 void show_frame(kit::Image& image, int64_t frame) {
     Bitmap& picture = image.picture();
     Canvas& canvas = image.canvas();

@@ -51,6 +51,9 @@ void bind_pictures(kit::StringGrid& grid, const std::vector<T>& list, Picture pi
 // picture's area, nothing at 0 or below or for a picture that names no frame.
 // The caller writes the count.
 void draw_pieces(Canvas& canvas, int x, int y, const Tpres& r, int64_t count);
+// The count a contents or parts grid prints for an entry: decimal, black on
+// white, 10 pixels right of and below the corner (x, y) of the entry's cell.
+void draw_count(Canvas& canvas, int x, int y, int64_t count);
 
 // Shows tile frame `frame` in an image: the image is cleared to white, then the
 // frame is drawn unscaled at its top-left corner when it exists, so a picture
