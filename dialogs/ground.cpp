@@ -55,8 +55,7 @@ void TForm8::FormActivate() {
     // A cell whose terrain names none shows the blank picture, no kind and
     // hardness 0; a place that is no cell shows nothing at all.
     const Tterrain* t = cell_terrain(w, p);
-    const Bitmap* frame = t ? tile_frame(editor.tile_frames, first_frame(t->frames)) : nullptr;
-    img.draw(0, 0, frame ? *frame : editor.blank_bitmap32);
+    show_frame(img, t ? first_frame(t->frames) : -1);
     if (!is_cell(p, w)) {
         Label1.set_caption("");
     } else {

@@ -1,6 +1,7 @@
 #include "dialogs/pitem_inv_edit.h"
 
 #include "dialogs/pres_inv_edit.h"
+#include "mainwindow/picture_grid.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 
@@ -39,9 +40,8 @@ void TForm6::setgrids() {
 }
 
 void TForm6::draw_clip() {
-    ipitem_clip.draw(0, 0, editor.blank_bitmap32);
-    if (const Tpres* clip = resource_template(editor.item_ammo))
-        if (const Bitmap* tile = tile_frame(editor.tile_frames, clip->image_one)) ipitem_clip.draw(0, 0, *tile);
+    const Tpres* clip = resource_template(editor.item_ammo);
+    show_frame(ipitem_clip, clip ? clip->image_one : -1);
 }
 
 void TForm6::sg_pressSelectCell(int e) { sel_res_row = editor.item_children[static_cast<std::size_t>(e)]; }

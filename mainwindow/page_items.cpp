@@ -120,8 +120,7 @@ void ItemsPage::sg_pitemsSelectCell(int e) {
     e_pitem_hands.set_text(std::to_string(item.hands));
     // The item's picture becomes the current tile; one that names no tile leaves the picture blank.
     editor.cur_tile = item.image;
-    ipitem.draw(0, 0, editor.blank_bitmap32);
-    if (const Bitmap* tile = tile_frame(editor.tile_frames, item.image)) ipitem.draw(0, 0, *tile);
+    show_frame(ipitem, item.image);
 }
 
 void ItemsPage::read_fields(Tpitem& item) const {

@@ -64,8 +64,8 @@ void PlayerPage::shown() {
 
     const Tchar* player_npc = entry_at(w.npcs, w.player.npc);
     if (!player_npc) {
-        Image5.draw(0, 0, editor.blank_bitmap32);
-        Image6.draw(0, 0, editor.blank_bitmap32);
+        show_frame(Image5, -1);
+        show_frame(Image6, -1);
         Label87.set_caption("");
         Label93.set_caption("");
         return;

@@ -12,12 +12,6 @@ namespace {
 // Whether a resource of this kind may fill a vial.
 bool fills_vials(int32_t kind) { return kind == resource_kind::liquid || kind == resource_kind::mixture; }
 
-// Draws a tile frame into a picture, or leaves it blank when the frame names no tile.
-void show_picture(kit::Image& image, int64_t frame) {
-    image.draw(0, 0, editor.blank_bitmap32);
-    if (const Bitmap* tile = tile_frame(editor.tile_frames, frame)) image.draw(0, 0, *tile);
-}
-
 }  // namespace
 
 ResourcesPage::ResourcesPage(TForm1& form) : form(form), resources_page(form.PC, "resources") {
@@ -83,21 +77,13 @@ void ResourcesPage::shown() {}
 
 // ---- pictures
 
-void ResourcesPage::ipres1Click() {
-    if (!tile_frame(editor.tile_frames, editor.cur_tile)) return;
-    editor.res_image_one = editor.cur_tile;
-    show_picture(ipres1, editor.res_image_one);
-}
+void ResourcesPage::ipres1Click() { take_current_tile(editor.res_image_one, ipres1); }
 
-void ResourcesPage::ipres2Click() {
-    if (!tile_frame(editor.tile_frames, editor.cur_tile)) return;
-    editor.res_image_many = editor.cur_tile;
-    show_picture(ipres2, editor.res_image_many);
-}
+void ResourcesPage::ipres2Click() { take_current_tile(editor.res_image_many, ipres2); }
 
 void ResourcesPage::draw_pictures() {
-    show_picture(ipres1, editor.res_image_one);
-    show_picture(ipres2, editor.res_image_many);
+    show_frame(ipres1, editor.res_image_one);
+    show_frame(ipres2, editor.res_image_many);
 }
 
 bool ResourcesPage::pictures_picked() const {
