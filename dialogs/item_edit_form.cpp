@@ -17,14 +17,6 @@ bool is_ammunition(int32_t kind) {
     return kind == resource_kind::ammo || kind == resource_kind::clip || kind == resource_kind::cell;
 }
 
-// A number typed into a field that stores fewer bits than 32 must fit them:
-// it is refused, never cut.
-int32_t within(const kit::Edit& field, int32_t value, int32_t low, int32_t high) {
-    if (value < low || value > high)
-        throw EditorError("'" + field.text() + "' is not within " + std::to_string(low) + ".." +
-                          std::to_string(high));
-    return value;
-}
 
 }  // namespace
 
@@ -302,13 +294,14 @@ void TForm3::Button4Click() {
     const bool revolver = i->item_class == item_class::revolver;
     int32_t load = convert_to_int(e_item_load.text());
     // A revolver's load is its number of chambers.
-    if (revolver) load = within(e_item_load, load, 0, max_chambers);
+    if (revolver) load = refuse_outside(e_item_load.text(), load, 0, max_chambers);
     const int32_t hp = convert_to_int(e_item_curhp.text());
     int32_t values[std::size(number_fields)];
     for (std::size_t k = 0; k < std::size(number_fields); ++k)
         values[k] = convert_to_int((this->*number_fields[k].edit).text());
-    const auto hands = static_cast<uint16_t>(within(e_item_hands, convert_to_int(e_item_hands.text()), 0,
-                                                    std::numeric_limits<uint16_t>::max()));
+    const std::string hands_text = e_item_hands.text();
+    const auto hands = static_cast<uint16_t>(
+        refuse_outside(hands_text, convert_to_int(hands_text), 0, std::numeric_limits<uint16_t>::max()));
 
     if (static_cast<int64_t>(i->contents.size()) > load) {
         modal().message("load must be >= than ammo inside");

@@ -124,8 +124,5 @@ void FractionsPage::Button17Click() {
     // A relation is one signed byte: a wider number would turn into another
     // relation (200 into -56, a friend into a foe), so it is refused.
     constexpr int lowest = std::numeric_limits<int8_t>::min(), highest = std::numeric_limits<int8_t>::max();
-    if (value < lowest || value > highest)
-        throw EditorError("'" + text + "' is not within the relation range " + std::to_string(lowest) + ".." +
-                          std::to_string(highest));
-    *relation = static_cast<int8_t>(value);
+    *relation = static_cast<int8_t>(refuse_outside(text, value, lowest, highest, "the relation range "));
 }

@@ -7,14 +7,15 @@
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
 
+#include <limits>
+
 namespace {
 
 // A number typed for a field kept in 16 bits: outside 0..65535 it is refused
 // rather than stored wrapped.
 uint16_t to_u16(const kit::Edit& edit) {
-    const int32_t v = str_to_int(edit.text());
-    if (v < 0 || v > 65535) throw EditorError("'" + edit.text() + "' is not within the range 0..65535");
-    return static_cast<uint16_t>(v);
+    return static_cast<uint16_t>(
+        refuse_outside(edit.text(), str_to_int(edit.text()), 0, std::numeric_limits<uint16_t>::max(), "the range "));
 }
 
 // The 32-bit numbers of an item and the fields that show them, in design order.

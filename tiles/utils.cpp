@@ -43,6 +43,13 @@ int digit_value(char c, int base) {
 }
 }  // namespace
 
+int32_t refuse_outside(const std::string& text, int32_t value, int32_t low, int32_t high,
+                       const std::string& range) {
+    if (value < low || value > high)
+        throw EditorError("'" + text + "' is not within " + range + std::to_string(low) + ".." + std::to_string(high));
+    return value;
+}
+
 int32_t convert_to_int(const std::string& text) {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;

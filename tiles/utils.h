@@ -32,6 +32,12 @@ int int_array_append(int32_t value, tintarray& list);
 int32_t str_to_int(const std::string& text);
 // The same conversion without the empty-text rule: the empty text fails too.
 int32_t convert_to_int(const std::string& text);
+// A number typed as text for a field that keeps fewer bits than 32 (or a
+// narrower range): value when it lies in low..high; otherwise it is refused
+// with EditorError "'<text>' is not within <range>low..high", never cut to the
+// field's bits. range names the range when the message should ("the range ").
+int32_t refuse_outside(const std::string& text, int32_t value, int32_t low, int32_t high,
+                       const std::string& range = "");
 
 // Splits a delimited text into fields: blanks and control characters separate
 // fields like the delimiter, a double-quoted field may hold both, two delimiters
