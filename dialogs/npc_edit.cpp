@@ -160,8 +160,5 @@ void TForm10::Button34Click() {
 
 void TForm10::Button47Click() {
     Tchar* n = current_placed_npc();
-    Tskill* attr = n ? entry_at(n->phys_attrs, lb_pnpc_phys_attrs.item_index()) : nullptr;
-    if (!attr) return;
-    attr->value = 0;
-    refresh_phys_attrs_list();
+    if (n && remove_phys_attr(lb_pnpc_phys_attrs.item_index(), n->phys_attrs)) refresh_phys_attrs_list();
 }

@@ -230,12 +230,7 @@ void NpcPage::Button34Click() {
 }
 
 void NpcPage::Button47Click() {
-    const int i = lb_pnpc_phys_attrs.item_index();
-    Tskills& attrs = editor.npc_phys_attrs;
-    Tskill* attr = entry_at(attrs, i);
-    if (!attr) return;
-    attr->value = 0;
-    refresh_phys_attrs_list();
+    if (remove_phys_attr(lb_pnpc_phys_attrs.item_index(), editor.npc_phys_attrs)) refresh_phys_attrs_list();
 }
 
 void NpcPage::refresh_phys_attrs_list() { lb_pnpc_phys_attrs.set_lines(list_phys_attrs(editor.npc_phys_attrs)); }

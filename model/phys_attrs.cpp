@@ -1,3 +1,4 @@
+#include "model/links.h"
 #include "model/tools.h"
 
 #include <algorithm>
@@ -8,6 +9,12 @@ void set_phys_attr(int32_t number, int32_t value, Tskills& list) {
     const auto same = std::find_if(list.begin(), list.end(), [number](const Tskill& s) { return s.number == number; });
     if (same != list.end()) same->value = value;
     else list.push_back(Tskill{number, value, 0});
+}
+
+bool remove_phys_attr(int32_t line, Tskills& list) {
+    if (!links::in_range(line, list)) return false;
+    list[static_cast<std::size_t>(line)].value = 0;
+    return true;
 }
 
 TStrings list_phys_attrs(Tskills& list) {

@@ -78,6 +78,9 @@ void set_phys_attr(int32_t number, int32_t value, Tskills& list);
 // left, in order: the attribute's name (empty for a number that names none,
 // as a file may hold), a blank and the value.
 TStrings list_phys_attrs(Tskills& list);
+// Takes out the entry at line (as list_phys_attrs lists them): its value
+// becomes 0, so the next listing drops it. False for a line that names no entry.
+bool remove_phys_attr(int32_t line, Tskills& list);
 
 // ---- references to triggers, paths, placed objects and placed NPCs ----
 //
