@@ -123,12 +123,9 @@ void TerrainPage::shown() {}
 void TerrainPage::sg_tilesSelectCell(int n) {
     const Bitmap* tile = tile_frame(editor.tile_frames, n);
     if (!tile) return;
-    // The tile picked before may be larger (a 64-pixel object tile): cleared
-    // first, so that no part of it shows around the new one.
-    Bitmap& shown = selim1.picture();
-    shown.canvas().brush_color = clWhite;
-    shown.canvas().fill_rect(0, 0, shown.width(), shown.height());
-    selim1.draw(0, 0, *tile);
+    // The tile picked before may be larger (a 64-pixel object tile): show_frame
+    // clears it first, so that no part of it shows around the new one.
+    show_frame(selim1, n);
     form.items->ipitem.draw(0, 0, *tile);
     editor.cur_tile = n;
     showinfo();
