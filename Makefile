@@ -33,7 +33,11 @@ test: deps
 bench: deps
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DEDITOR_TESTS=OFF -DEDITOR_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j $(JOBS)
-	@for b in $(BENCH_BUILD)/*_bench; do echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	@rm -f $(BENCH_BUILD)/summary.tsv
+	@for b in $(BENCH_BUILD)/*_bench; do echo "== $$b"; \
+	  BENCH_SUMMARY=$(CURDIR)/$(BENCH_BUILD)/summary.tsv QT_QPA_PLATFORM=offscreen $$b || exit 1; done
+	@echo; echo "== summary"; \
+	  { printf 'measure\tfigure\tbaseline\tratio\tgoal\tverdict\n'; cat $(BENCH_BUILD)/summary.tsv 2>/dev/null; } | column -t -s "$$(printf '\t')"
 
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEDITOR_TESTS=OFF -DEDITOR_FUZZ=ON -DEDITOR_SANITIZE=ON

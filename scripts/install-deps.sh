@@ -3,7 +3,7 @@
 # when any of them is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          imagemagick xvfb xauth xdotool clang)
+          imagemagick xvfb xauth xdotool clang openbox x11-utils bsdextrautils)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
