@@ -216,7 +216,11 @@ void ObjectsPage::Button7Click() {
 }
 
 void ObjectsPage::Button42Click() {
-    if (!links::in_range(editor.cur_object, editor.world.pmapobjects)) return;
+    // The parts are composed in the buffer, so they may be composed before the
+    // object exists: also with the selection one past the last entry (0 while
+    // the catalogue is empty), ahead of the ADD that takes them.
+    const int32_t cur = editor.cur_object;
+    if (cur < 0 || static_cast<std::size_t>(cur) > editor.world.pmapobjects.size()) return;
     editor.inv_target = &editor.obj_parts;
     form.open_secondary(editor.Finv);
 }

@@ -309,7 +309,10 @@ TEST_F(ObjectsPage, EditOverwritesOnlyTheSelectedObject) {
 // first entry's removal clears the form and the parts buffer. Placed objects
 // keep the row they were made from.
 TEST_F(ObjectsPage, DeleteSelectsTheEntryBefore) {
-    for (int k = 0; k < 4; ++k) editor.world.pmapobjects.push_back(object_of("o" + std::to_string(k), 2, 2 * k));
+    for (int k = 0; k < 4; ++k) {
+        editor.world.pmapobjects.push_back(object_of("o" + std::to_string(k), 2, 2 * k));
+        editor.world.pmapobjects.back().row = k;
+    }
     editor.world.pmapobjects[2].parts = {{thing::item, 0, 3}};
     editor.world.mapobjects.push_back(editor.world.pmapobjects[3]);
     editor.world.mapobjects[0].row = 3;
@@ -326,7 +329,7 @@ TEST_F(ObjectsPage, DeleteSelectsTheEntryBefore) {
     EXPECT_EQ(objects().eoname.text(), "o2");
     EXPECT_EQ(editor.obj_parts, editor.world.pmapobjects[2].parts);
     EXPECT_EQ(editor.object_frames, (tintarray{4, 5, -1, -1, -1, -1, -1, -1}));
-    EXPECT_EQ(editor.world.mapobjects[0].row, 3);
+    EXPECT_EQ(editor.world.mapobjects[0].row, -1) << "its template is gone";
     EXPECT_EQ(objects().sg_objects.row_count(), 2);
     EXPECT_EQ(map().sg_objects_2.row_count(), 2);
 
@@ -363,8 +366,8 @@ TEST_F(ObjectsPage, PartsEditsTheBufferUntilEdit) {
     editor.world.pitems = {item};
     form().setgrids();
 
-    // A selection one past the last entry names none.
-    editor.cur_object = 2;
+    // Two past the last entry names nothing the designer could be composing.
+    editor.cur_object = 3;
     click(objects().Button42);
     EXPECT_FALSE(editor.Finv->visible());
     EXPECT_TRUE(form().enabled());
@@ -383,6 +386,41 @@ TEST_F(ObjectsPage, PartsEditsTheBufferUntilEdit) {
     EXPECT_TRUE(editor.world.pmapobjects[1].parts.empty());
     click(objects().Button6);
     EXPECT_EQ(editor.world.pmapobjects[1].parts, (Tinvitems{{thing::item, 0, 1}}));
+}
+
+// The first object's parts are composed before its ADD: with the catalogue
+// empty (and so the selection 0, one past the end) "Parts" opens the dialog on
+// the buffer, and the ADD takes what was composed.
+TEST_F(ObjectsPage, PartsComposeTheFirstObjectBeforeItsAdd) {
+    Tpitem item;
+    item.image = 6;
+    editor.world.pitems = {item};
+    form().setgrids();
+    ASSERT_TRUE(editor.world.pmapobjects.empty());
+    ASSERT_EQ(editor.cur_object, 0);
+
+    click(objects().Button42);
+    TFinv& parts = dialog<TFinv>(editor.Finv);
+    ASSERT_TRUE(parts.visible());
+    EXPECT_EQ(editor.inv_target, &editor.obj_parts);
+    press_cell(parts.sg_pitems, 0, 0);
+    click(parts.Button2);
+    click(parts.Button2);
+    kit::user::close(parts);
+    EXPECT_TRUE(form().enabled());
+    EXPECT_EQ(editor.obj_parts, (Tinvitems{{thing::item, 0, 2}}));
+
+    set_slot(0, 1);
+    click(objects().Button4);
+    ASSERT_EQ(editor.world.pmapobjects.size(), 1u);
+    EXPECT_EQ(editor.world.pmapobjects[0].parts, (Tinvitems{{thing::item, 0, 2}}));
+
+    // One past the new last entry still composes the next one's parts.
+    editor.cur_object = 1;
+    click(objects().Button42);
+    EXPECT_TRUE(parts.visible());
+    kit::user::close(parts);
+    EXPECT_TRUE(form().enabled());
 }
 
 // A designer builds two objects with pictures from the palette, sees them in
