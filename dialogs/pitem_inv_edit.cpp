@@ -33,7 +33,7 @@ void TForm6::FormActivate() { setgrids(); }
 
 void TForm6::setgrids() {
     template_contents::size_grid(sg_pitem_inv, editor.item_contents);
-    template_contents::size_grid(sg_press, editor.item_children);
+    template_contents::size_allowed_grid(sg_press, editor.item_children);
     sg_pitem_inv.refresh();
     sg_press.refresh();
     draw_clip();

@@ -4,6 +4,8 @@
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 
+#include <algorithm>
+
 namespace template_contents {
 
 void bind_rows(kit::StringGrid& grid, const tintarray& rows, std::function<void(int)> select) {
@@ -12,6 +14,13 @@ void bind_rows(kit::StringGrid& grid, const tintarray& rows, std::function<void(
 }
 
 void size_grid(kit::StringGrid& grid, const tintarray& rows) { grid.set_row_count(picture_rows(rows.size())); }
+
+void size_allowed_grid(kit::StringGrid& grid, const tintarray& allowed) {
+    // Sized for the whole resource catalogue; an allowed list longer than that
+    // (one kept from a bigger world across an Open) gets the rows it needs, so
+    // each of its entries can still be seen and picked.
+    grid.set_row_count(picture_rows(std::max(editor.world.presources.size(), allowed.size())));
+}
 
 bool may_add(int row, const tintarray& children, const tintarray& contents, int32_t kind, const char* kind_message,
              const std::function<std::string()>& capacity_text) {
@@ -68,7 +77,7 @@ void TForm7::FormActivate() { setgrids(); }
 
 void TForm7::setgrids() {
     template_contents::size_grid(sg_pres_inv, editor.res_contents);
-    template_contents::size_grid(sg_press, editor.res_children);
+    template_contents::size_allowed_grid(sg_press, editor.res_children);
     sg_pres_inv.refresh();
     sg_press.refresh();
 }

@@ -31,6 +31,9 @@ namespace template_contents {
 void bind_rows(kit::StringGrid& grid, const tintarray& rows, std::function<void(int)> select = {});
 // Sizes a grid for its list of rows.
 void size_grid(kit::StringGrid& grid, const tintarray& rows);
+// Sizes a grid of allowed rows: a row of cells per three catalogue entries,
+// or more when the allowed list is longer than the catalogue.
+void size_allowed_grid(kit::StringGrid& grid, const tintarray& allowed);
 // Whether row may go into contents now: in the allowed list ("not a child"
 // otherwise), a template (nothing said otherwise) of the kind asked for, when
 // one is (message kind_message otherwise), and room left below the capacity

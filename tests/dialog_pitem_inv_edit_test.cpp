@@ -124,6 +124,24 @@ TEST_F(PitemInvEdit, EveryAllowedEntryCanBePickedPastRowsANewWorldLacks) {
     EXPECT_EQ(editor.item_ammo, 1);
 }
 
+// The allowed grid has a row of cells per three catalogue entries, and more
+// only where its list needs them, so every allowed entry stays reachable.
+TEST_F(PitemInvEdit, TheAllowedGridHasRowsForTheCatalogueOrItsLongerList) {
+    struct Case {
+        int catalogue, allowed, rows;
+    };
+    const Case cases[] = {{0, 0, 1}, {7, 2, 3}, {6, 0, 3}, {2, 4, 2}, {3, 7, 3}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.catalogue) + " templates, " + std::to_string(c.allowed) + " allowed");
+        editor.world.presources.clear();
+        for (int k = 0; k < c.catalogue; ++k) put_resources({resource_kind::ammo});
+        editor.item_children.assign(static_cast<std::size_t>(c.allowed), 0);
+        open_with_load("5");
+        EXPECT_EQ(dialog().sg_press.row_count(), c.rows);
+        kit::user::close(dialog());
+    }
+}
+
 // With no resource template at all nothing is read past the catalogue.
 TEST_F(PitemInvEdit, AnEmptyCatalogueTakesNothing) {
     editor.item_ammo = 4;  // kept from a world opened before
