@@ -2,6 +2,7 @@
 
 #include "mainwindow/main.h"
 #include "mainwindow/page_items.h"
+#include "mainwindow/page_map.h"
 #include "mainwindow/picture_grid.h"
 #include "model/links.h"
 #include "platform/errors.h"
@@ -202,7 +203,13 @@ void TerrainPage::Button2Click() {
     // Empty slots are not refused here: an edit may leave a frame out.
     Tterrain& t = editor.world.terrains[static_cast<std::size_t>(editor.cur_terrain)];
     t = terrain_from_controls(n, t.kind);
-    // The catalogue keeps its length: its grids keep their rows.
+    // An edit sizes both terrain grids to the rows the entries fill, without
+    // the empty row setgrids leaves after a full last row: every entry still
+    // has its cell.
+    const std::size_t count = editor.world.terrains.size();
+    const int rows = std::max(1, static_cast<int>((count + 2) / 3));
+    sg_terrains.set_row_count(rows);
+    form.map->sg_terrains_2.set_row_count(rows);
     sg_terrains.refresh();
 }
 

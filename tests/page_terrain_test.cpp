@@ -274,6 +274,29 @@ TEST_F(TerrainPage, EditOverwritesOnlyTheSelectedTerrain) {
     EXPECT_EQ(editor.world.terrains[2], terrain_of({2}, 42, 400));
 }
 
+// "<- EDIT" sizes the terrain grid and the map page's terrain palette to the
+// rows the entries fill (a third of the count, rounded up), with no empty row
+// after a full last one; setgrids keeps giving that empty row.
+TEST_F(TerrainPage, EditSizesBothTerrainGridsToTheRowsTheEntriesFill) {
+    struct Case {
+        int count, rows_after_edit;
+    };
+    for (const Case c : {Case{1, 1}, Case{3, 1}, Case{4, 2}, Case{6, 2}, Case{7, 3}}) {
+        SCOPED_TRACE(std::to_string(c.count) + " terrains");
+        editor.world.terrains.assign(static_cast<std::size_t>(c.count), terrain_of({0}));
+        form().setgrids();
+        EXPECT_EQ(terrain().sg_terrains.row_count(), c.count / 3 + 1);
+        press_cell(terrain().sg_terrains, 0, 0);
+        click(terrain().Button2);
+        EXPECT_EQ(terrain().sg_terrains.row_count(), c.rows_after_edit);
+        EXPECT_EQ(map().sg_terrains_2.row_count(), c.rows_after_edit);
+        // The last entry keeps its cell.
+        kit::user::scroll_to(terrain().sg_terrains, 0, (c.count - 1) / 3);
+        press_cell(terrain().sg_terrains, (c.count - 1) % 3, (c.count - 1) / 3);
+        EXPECT_EQ(editor.cur_terrain, c.count - 1);
+    }
+}
+
 // DEL refuses a terrain any map uses, asks for one no map uses and removes it
 // only on Yes; the cells of later terrains follow them.
 TEST_F(TerrainPage, DeleteAsksAndKeepsTheMapsTrue) {
