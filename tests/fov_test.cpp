@@ -140,13 +140,11 @@ TEST(Fov, DegenerateBodiesCastNothing) {
     const Degenerate scenes[] = {
         {"unknown shape, nearest", 0, 10, shaped(square(0, 5, 1, 5), ""), square(0, 0, 0.5, 1)},
         {"unknown shape behind a wall is seen", 0, 10, shaped(square(0, 0, 0.5, 1), "triangle"), wall(2)},
-        {"viewer on a square's corner", 1, 1, square(0, 0, 1, 1), round_body(-3, -3, 0.5, 1)},
+        // On a side between its two corners those corners lie in one line
+        // with the viewer: the sight lines are one line and shadow nothing.
         {"viewer on a square's side", 1, 0.5, square(0, 0, 1, 1), round_body(-3, 0.5, 0.5, 1)},
-        {"viewer inside a square", 0.5, 0.2, square(0, 0, 1, 1), square(-4, 0, 0.5, 1)},
-        {"viewer inside a rect", 0.5, 0.2, rect({tfpoint{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}, 1),
-         square(-4, 0, 0.5, 1)},
-        {"viewer on a rect's corner", 1, 1, rect({tfpoint{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}, 1),
-         round_body(-3, -3, 0.5, 1)},
+        {"viewer on a rect's side", 0.5, -1, rect({tfpoint{-1, -1}, {1, -1}, {1, 1}, {-1, 1}}, 1),
+         round_body(0.5, -4, 0.5, 1)},
         {"viewer inside a circle", 0.5, 0, round_body(0, 0, 1, 1), square(-4, 0, 0.5, 1)},
         {"viewer on a circle", 1, 0, round_body(0, 0, 1, 1), square(-4, 0, 0.5, 1)},
         {"square of size 0", 0, 10, square(0, 5, 0, 1), square(0, 0, 0.5, 1)},
@@ -178,6 +176,50 @@ TEST(Fov, DegenerateBodiesCastNothing) {
         tzone others;
         ASSERT_TRUE(make_zone(bodies[1], others, scene.vx, scene.vy));
         EXPECT_EQ(zones[0].lines[2].c, others.lines[2].c) << "the one zone is the ordinary body's";
+    }
+}
+
+// A viewer inside a square or rect body, or on one of its corners, still has
+// the widest pair of corners at its position (a corner on the viewer takes
+// part in no pair): the body casts that pair's zone, which hides what lies
+// behind it and nothing beside it.
+TEST(Fov, AViewerInsideOrOnASquareOrRectGetsTheZoneOfTheWidestCorners) {
+    const std::array<tfpoint, 4> corners = {tfpoint{-1, -1}, {1, -1}, {1, 1}, {-1, 1}};
+    struct Scene {
+        std::string name;
+        double vx, vy;
+        tbody body;
+        tfpoint e1, e2;     // the widest pair
+        tbody hidden, seen;
+    };
+    const Scene scenes[] = {
+        {"inside a square", 0.5, 0.2, square(0, 0, 1, 1), {-1, -1}, {1, 1}, square(-4, 0, 0.5, 1),
+         square(4, 0, 0.5, 1)},
+        {"inside a rect", 0.5, 0.2, rect(corners, 1), {-1, -1}, {1, 1}, square(-4, 0, 0.5, 1), square(4, 0, 0.5, 1)},
+        {"on a square's corner", 1, 1, square(0, 0, 1, 1), {1, -1}, {-1, 1}, round_body(-3, -3, 0.5, 1),
+         round_body(3, 3, 0.5, 1)},
+        {"on a rect's corner", 1, 1, rect(corners, 1), {1, -1}, {-1, 1}, round_body(-3, -3, 0.5, 1),
+         round_body(3, 3, 0.5, 1)},
+    };
+    for (const Scene& scene : scenes) {
+        SCOPED_TRACE(scene.name);
+        tzone zone;
+        ASSERT_TRUE(make_zone(scene.body, zone, scene.vx, scene.vy));
+        EXPECT_EQ(zone.line_count, 3);
+        EXPECT_EQ(zone.cast_height, 1);
+        for (const tfpoint& p : {scene.e1, scene.e2}) EXPECT_NEAR(distance_to_line(zone.lines[2], p.x, p.y), 0, 1e-12);
+        EXPECT_NEAR(distance_to_line(zone.lines[0], scene.e1.x, scene.e1.y), 0, 1e-12);
+        EXPECT_NEAR(distance_to_line(zone.lines[1], scene.e2.x, scene.e2.y), 0, 1e-12);
+        EXPECT_TRUE(point_in_zone(zone, scene.hidden.centre_x, scene.hidden.centre_y));
+        EXPECT_FALSE(point_in_zone(zone, scene.seen.centre_x, scene.seen.centre_y));
+
+        tbodys bodies = {scene.hidden, scene.body, scene.seen};
+        taob visible;
+        tzones zones;
+        compute_fov(true, bodies, visible, zones, scene.vx, scene.vy);
+        EXPECT_EQ(visible, (taob{false, true, true}));
+        ASSERT_EQ(zones.size(), 2u);
+        EXPECT_EQ(zones[0].lines[2].c, zone.lines[2].c) << "the body around the viewer is nearest and casts first";
     }
 }
 

@@ -59,38 +59,18 @@ bool line_contains(const tline& line, double x, double y) {
     return positive_side(line, x, y) == line.side;
 }
 
-// True when p lies on the segment from q to r.
-bool on_segment(const tfpoint& p, const tfpoint& q, const tfpoint& r) {
-    const double cross = (r.x - q.x) * (p.y - q.y) - (r.y - q.y) * (p.x - q.x);
-    return cross == 0 && std::min(q.x, r.x) <= p.x && p.x <= std::max(q.x, r.x) && std::min(q.y, r.y) <= p.y &&
-           p.y <= std::max(q.y, r.y);
-}
-
-// True when p lies inside the quadrilateral or on its outline.
-bool inside_or_on(const std::array<tfpoint, 4>& quad, const tfpoint& p) {
-    bool inside = false;
-    for (std::size_t i = 0, j = quad.size() - 1; i < quad.size(); j = i++) {
-        const tfpoint& q = quad[i];
-        const tfpoint& r = quad[j];
-        if (on_segment(p, q, r)) return true;
-        if ((q.y > p.y) != (r.y > p.y) && p.x < (r.x - q.x) * (p.y - q.y) / (r.y - q.y) + q.x) inside = !inside;
-    }
-    return inside;
-}
-
 // The end points of a square or rect body as the viewer sees it: the pair of
-// corners with the largest angle at the viewer. False when no pair shows an
-// angle above 0, a corner is not a finite point, or the viewer is inside the
-// body or on its outline.
+// corners with the largest angle at the viewer, also for a viewer inside the
+// body or on its outline (a corner on the viewer shows no angle and takes part
+// in no pair). False when no pair shows an angle above 0 or a corner is not a
+// finite point.
 bool corner_end_points(const tbody& body, const tfpoint& v, tfpoint& e1, tfpoint& e2) {
     std::array<tfpoint, 4> p;
     if (is_square(body)) {
         const double cx = body.centre_x, cy = body.centre_y, s = body.size;
         p = {tfpoint{cx - s, cy - s}, tfpoint{cx + s, cy - s}, tfpoint{cx - s, cy + s}, tfpoint{cx + s, cy + s}};
-        if (std::abs(v.x - cx) <= std::abs(s) && std::abs(v.y - cy) <= std::abs(s)) return false;
     } else {
         p = body.corners;
-        if (inside_or_on(p, v)) return false;
     }
     // A body with an unknown corner has an unknown outline.
     if (!std::all_of(p.begin(), p.end(), finite)) return false;
@@ -254,6 +234,9 @@ bool point_in_zone(const tzone& zone, double x, double y) {
 }
 
 void compute_fov(bool /*flag*/, tbodys& bodies, taob& visible, tzones& zones, double vx, double vy) {
+    // Both outputs are emptied first, also when there are no bodies or none
+    // casts a zone: lists kept from an earlier viewer would describe bodies and
+    // shadows that are not there now.
     visible.clear();
     zones.clear();
     if (bodies.empty()) return;

@@ -56,10 +56,12 @@ struct tzone {
 using tzones = std::vector<tzone>;
 
 // Fills zone with the shadow that body casts for a viewer at (vx, vy) and
-// returns true. A body that casts no shadow leaves a zone that contains no
-// point (line_count 0) and returns false: a body of another shape, a viewer
-// inside the body or on its outline, and a body that shows the viewer no width
-// (a point, or a segment seen end-on).
+// returns true. A square or rect seen from inside or from its outline casts
+// the zone of its widest pair of corners. A body that casts no shadow leaves a
+// zone that contains no point (line_count 0) and returns false: a body of
+// another shape, a viewer inside a round body or on its circle, and a body
+// whose two end points lie in one line with the viewer (a point, a segment
+// seen end-on, a viewer on a side between its two corners).
 bool make_zone(const tbody& body, tzone& zone, double vx, double vy);
 
 // True when (x, y) lies on the inner side of all three lines of zone. A line
