@@ -187,7 +187,9 @@ void ObjectsPage::Button4Click() {
     if (size != o.size) eosize.set_text(std::to_string(size));
     o.size = size;
     std::vector<Tmapobject>& catalogue = editor.world.pmapobjects;
-    o.row = static_cast<int32_t>(catalogue.size());
+    // Its own position, unless a template from a world file already holds that
+    // row: recipes and placed objects must go on naming one template each.
+    o.row = new_object_row(editor.world);
     catalogue.push_back(std::move(o));
     form.setgrids();
     sg_objects.refresh();

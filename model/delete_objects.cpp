@@ -2,6 +2,8 @@
 #include "model/links.h"
 #include "model/tools.h"
 
+#include <algorithm>
+
 using links::in_range;
 
 void delete_mapobject(int32_t index, TWorld& world) {
@@ -63,9 +65,49 @@ void delete_mapobject(int32_t index, TWorld& world) {
     }
 }
 
-void delete_pmapobject(int32_t row, TWorld& world) {
-    if (!in_range(row, world.pmapobjects)) return;
-    world.pmapobjects.erase(world.pmapobjects.begin() + row);
+namespace {
+
+bool row_held(int32_t row, const TWorld& world) {
+    return std::any_of(world.pmapobjects.begin(), world.pmapobjects.end(),
+                       [row](const Tmapobject& o) { return o.row == row; });
+}
+
+}  // namespace
+
+void delete_pmapobject(int32_t position, TWorld& world) {
+    if (!in_range(position, world.pmapobjects)) return;
+    const int32_t gone = world.pmapobjects[position].row;
+    world.pmapobjects.erase(world.pmapobjects.begin() + position);
+    // A negative row names nothing; a row another template of an old file
+    // still holds goes on naming that one.
+    if (gone < 0 || row_held(gone, world)) return;
+
+    // Recipes and placed objects name a template by its row: they follow the
+    // rows that move down and lose the one that went.
+    auto follow = [gone](int32_t& r) {
+        if (r == gone) r = -1;
+        else if (r > gone) --r;
+    };
+    for (Tmapobject& o : world.pmapobjects)
+        if (o.row > gone) --o.row;
+    for (Tmapobject& o : world.mapobjects) follow(o.row);
+    for (Tcraft& c : world.crafts) {
+        follow(c.near_object);
+        if (c.product_kind == product::object) follow(c.product);
+    }
+}
+
+int32_t new_object_row(const TWorld& world) {
+    std::vector<int32_t> held;
+    held.reserve(world.pmapobjects.size());
+    for (const Tmapobject& o : world.pmapobjects) held.push_back(o.row);
+    std::sort(held.begin(), held.end());
+    // The first row from its own position up that no template holds: there
+    // are fewer templates than rows above it, so one is free.
+    auto row = static_cast<int32_t>(world.pmapobjects.size());
+    for (auto it = std::lower_bound(held.begin(), held.end(), row); it != held.end() && *it <= row; ++it)
+        if (*it == row) ++row;
+    return row;
 }
 
 void delete_terrain(int32_t row, TWorld& world) {

@@ -123,8 +123,16 @@ void delete_thing(int32_t kind, int32_t index, TWorld& world);
 // true (a "button" trigger watching it also loses its place's map), and every
 // "destroy obj" trigger watching it runs once and is switched off.
 void delete_mapobject(int32_t index, TWorld& world);
-// Removes an object catalogue row; placed objects keep their row numbers.
+// Removes the object catalogue entry at position `row`. Object template rows
+// (the Tmapobject::row each template holds) stay unique: the templates above
+// the removed row drop by one, and so does every reference to an object row
+// (placed objects' row, recipes' near object and object product); references
+// to the removed row become -1. A world file may hold one row twice: while
+// another template still holds the removed row, nothing is renumbered.
 void delete_pmapobject(int32_t row, TWorld& world);
+// The row a new object template takes: its own position, or, when a template
+// of a world file already holds that one, the next row up that none holds.
+int32_t new_object_row(const TWorld& world);
 // Removes a terrain that no map cell uses; cells naming later terrains follow.
 void delete_terrain(int32_t row, TWorld& world);
 

@@ -143,16 +143,101 @@ TEST(DeleteTerrain, OnlyAnUnusedTerrainGoesAndLaterCellsFollow) {
     EXPECT_EQ(w.maps[1].cells[0][0], row::grass);
 }
 
-TEST(DeletePmapobject, PlacedObjectsKeepTheirRow) {
+// Template rows stay unique: the templates above the deleted row move down,
+// and placed objects and recipes follow them; what named the deleted row
+// names nothing. An index out of range changes nothing.
+TEST(DeletePmapobject, RowsAboveFollowAndTheDeletedRowNamesNothing) {
     TWorld w = small_world();
-    place_object(row::door, at(0, 0, 0), w);
+    place_object(row::chest, at(0, 0, 0), w);
+    place_object(row::flowers, at(0, 1, 0), w);
+    place_object(row::door, at(0, 2, 0), w);
+    auto recipe = [](int32_t near, int32_t product, int32_t kind) {
+        Tcraft c;
+        c.near_object = near;
+        c.product = product;
+        c.product_kind = kind;
+        return c;
+    };
+    w.crafts = {recipe(row::door, row::flowers, product::object), recipe(row::flowers, row::door, product::object),
+                recipe(-1, row::door, product::item), recipe(row::chest, row::door, product::resource)};
+    const TWorld before = w;
     delete_pmapobject(3, w);
     delete_pmapobject(-1, w);
-    ASSERT_EQ(w.pmapobjects.size(), 3u);
-    delete_pmapobject(row::chest, w);
+    EXPECT_EQ(w, before);
+
+    delete_pmapobject(row::flowers, w);
     ASSERT_EQ(w.pmapobjects.size(), 2u);
-    EXPECT_EQ(w.pmapobjects[0].name, "flowers");
-    EXPECT_EQ(w.mapobjects[0].row, row::door);
+    EXPECT_EQ(w.pmapobjects[1].name, "door");
+    EXPECT_EQ(w.pmapobjects[0].row, 0);
+    EXPECT_EQ(w.pmapobjects[1].row, 1);
+    EXPECT_EQ(w.mapobjects[0].row, 0);
+    EXPECT_EQ(w.mapobjects[1].row, -1);
+    EXPECT_EQ(w.mapobjects[2].row, 1);
+    // Near objects and object products follow; item and resource products
+    // name other catalogues and keep their rows.
+    EXPECT_EQ(w.crafts[0].near_object, 1);
+    EXPECT_EQ(w.crafts[0].product, -1);
+    EXPECT_EQ(w.crafts[1].near_object, -1);
+    EXPECT_EQ(w.crafts[1].product, 1);
+    EXPECT_EQ(w.crafts[2].product, row::door);
+    EXPECT_EQ(w.crafts[3].near_object, 0);
+    EXPECT_EQ(w.crafts[3].product, row::door);
+}
+
+// A world file may hold rows that are not positions (an earlier editor left
+// gaps) or one row twice. Deleting one of two templates that share a row
+// renumbers nothing, the other goes on holding it; gaps stay unique too.
+TEST(DeletePmapobject, RowsFromAFileStayUniqueOrAsTheyWere) {
+    TWorld w = small_world();
+    w.pmapobjects[row::chest].row = 4;  // rows 4, 1, 4
+    w.pmapobjects[row::door].row = 4;
+    place_object(row::chest, at(0, 0, 0), w);
+    w.mapobjects[0].row = 4;
+    Tcraft c;
+    c.near_object = 4;
+    c.product = 1;
+    c.product_kind = product::object;
+    w.crafts = {c};
+    delete_pmapobject(row::door, w);
+    ASSERT_EQ(w.pmapobjects.size(), 2u);
+    EXPECT_EQ(w.pmapobjects[0].row, 4);
+    EXPECT_EQ(w.mapobjects[0].row, 4);
+    EXPECT_EQ(w.crafts[0].near_object, 4);
+
+    // Rows 4 and 1: deleting row 1 moves row 4 down to 3, and what named it.
+    delete_pmapobject(1, w);
+    ASSERT_EQ(w.pmapobjects.size(), 1u);
+    EXPECT_EQ(w.pmapobjects[0].row, 3);
+    EXPECT_EQ(w.mapobjects[0].row, 3);
+    EXPECT_EQ(w.crafts[0].near_object, 3);
+    EXPECT_EQ(w.crafts[0].product, -1);
+
+    // A template holding a negative row names nothing: nothing follows it.
+    w.pmapobjects.push_back(w.pmapobjects[0]);
+    w.pmapobjects[1].row = -1;
+    delete_pmapobject(1, w);
+    EXPECT_EQ(w.pmapobjects[0].row, 3);
+    EXPECT_EQ(w.crafts[0].near_object, 3);
+}
+
+// A new template takes its own position as its row unless a template of the
+// file already holds it; then the next row up that none holds.
+TEST(DeletePmapobject, ANewTemplateTakesARowNoneHolds) {
+    struct Case {
+        std::vector<int32_t> rows;
+        int32_t want;
+    };
+    const Case cases[] = {{{}, 0}, {{0, 1, 2}, 3}, {{0, 2}, 3}, {{3, 2, 4}, 5}, {{7, 9}, 2}, {{2, 2}, 3},
+                          {{-1, 5}, 2}};
+    for (const Case& c : cases) {
+        TWorld w;
+        for (int32_t r : c.rows) {
+            Tmapobject o;
+            o.row = r;
+            w.pmapobjects.push_back(o);
+        }
+        EXPECT_EQ(new_object_row(w), c.want) << ::testing::PrintToString(c.rows);
+    }
 }
 
 // Three objects in a row; triggers and events name them.

@@ -5,6 +5,7 @@
 // recorded row checked; the Delete key removes a recipe; Save and a reload
 // keep every field.
 #include "mainwindow/page_craft.h"
+#include "mainwindow/page_objects.h"
 #include "model/tools.h"
 #include "tests/support/editor_fixture.h"
 #include "worldfile/worldfile.h"
@@ -289,8 +290,8 @@ TEST_F(CraftPage, VAppendsTheRecipeAndTheTableShowsIt) {
 }
 
 // Recipes record an object by its template's own row; the table finds it by
-// that row after an earlier template is deleted, and shows nothing for a row
-// that names nothing.
+// that row after an earlier template is deleted (the row follows it), and
+// shows nothing for a row that names nothing.
 TEST_F(CraftPage, TheTableLooksEveryRowUpChecked) {
     catalogues();
     Tcraft c1;
@@ -316,6 +317,44 @@ TEST_F(CraftPage, TheTableLooksEveryRowUpChecked) {
     EXPECT_EQ(g.cell(2, 2), "");
     for (int col : {1, 5, 7, 8}) EXPECT_EQ(table_pixel(col, 2), clWhite) << col;
     EXPECT_EQ(g.col_width(5), 96);
+}
+
+// A template deleted on the objects page and another added there: the new one
+// takes a row of its own, so a recipe making it names it in the table, and a
+// recipe made before the deletion still names its own object.
+TEST_F(CraftPage, TheTableNamesTheRecipesOwnObjectAfterDelAndAdd) {
+    catalogues();
+    form().setgrids();
+    open_page();
+    click(c().rbcraftobj);
+    pick(c().cbexobj_to_craft, 2);  // oven
+    click(c().Button30);
+
+    pick_page(form().PC, page::objects);
+    ::ObjectsPage& objects = EditorFixture::objects();
+    press_cell(objects.sg_objects, 0, 0);  // anvil
+    click(objects.Button7);
+    ASSERT_EQ(editor.world.pmapobjects.size(), 2u);
+    type_text(objects.eoname, "kiln");
+    kit::user::scroll_to(form().sg_tiles, 0, 4);
+    press_cell(form().sg_tiles, 1, 4);  // tile 13
+    press_cell(objects.sg_object_tiles, 0, 0);
+    click(objects.Button4);
+    ASSERT_EQ(editor.world.pmapobjects.size(), 3u);
+    ASSERT_EQ(editor.world.pmapobjects[2].name, "kiln");
+
+    open_page();
+    click(c().rbcraftobj);
+    pick(c().cbexobj_to_craft, 2);  // kiln
+    click(c().Button30);
+    ASSERT_EQ(editor.world.crafts.size(), 2u);
+    kit::StringGrid& g = c().sgcrafts;
+    EXPECT_EQ(g.cell(2, 1), "oven");
+    EXPECT_EQ(g.cell(2, 2), "kiln");
+    EXPECT_EQ(table_pixel(1, 2), frame_color(13));
+    std::vector<int32_t> rows;
+    for (const Tmapobject& o : editor.world.pmapobjects) rows.push_back(o.row);
+    EXPECT_EQ(rows, (std::vector<int32_t>{0, 1, 2}));
 }
 
 TEST_F(CraftPage, DeleteKeyRemovesTheSelectedRecipe) {
