@@ -184,10 +184,11 @@ void ResourcesPage::Button15Click() {
     fill_vial(edited);
     res = std::move(edited);
 
-    // The grids and the pickers show the new name, picture and kind at once.
+    // The grids and the pickers show the new name, picture and kind at once;
+    // the pickers change only in the entry edited and keep what they show.
     sg_presources.refresh();
     form.map->sg_pres_2.refresh();
-    update_ress_cb();
+    update_ress_entry(editor.cur_resource);
 }
 
 void ResourcesPage::Button25Click() { form.open_secondary(editor.Form7); }
@@ -249,14 +250,90 @@ int ResourcesPage::picked_row(const kit::ComboBox& picker) {
     return resource_template(row) ? row : -1;
 }
 
+namespace {
+
+// Which resources each picker lists: the items page's ammunition, clips and
+// cells; this page's ammunition; and the liquids and mixtures that fill vials.
+bool in_ammo_clip_cell(int32_t k) {
+    return k == resource_kind::ammo || k == resource_kind::clip || k == resource_kind::cell;
+}
+bool in_ammo(int32_t k) { return k == resource_kind::ammo; }
+
+const Bitmap& picture_of(int64_t image) {
+    const Bitmap* tile = tile_frame(editor.tile_frames, image);
+    return tile ? *tile : editor.blank_bitmap32;
+}
+
+}  // namespace
+
 void ResourcesPage::add_to_pickers(int row, const PickerSource& source) {
-    const Bitmap* tile = tile_frame(editor.tile_frames, source.image);
-    const Bitmap& picture = tile ? *tile : editor.blank_bitmap32;
+    const Bitmap& picture = picture_of(source.image);
     const int32_t k = source.kind;
-    if (k == resource_kind::ammo || k == resource_kind::clip || k == resource_kind::cell)
-        form.items->cbexpress2.add_item(source.name, form.il2.add(picture), row);
-    if (k == resource_kind::ammo) cbexpress.add_item(source.name, form.il1.add(picture), row);
+    if (in_ammo_clip_cell(k)) form.items->cbexpress2.add_item(source.name, form.il2.add(picture), row);
+    if (in_ammo(k)) cbexpress.add_item(source.name, form.il1.add(picture), row);
     if (fills_vials(k)) cbexpress3.add_item(source.name, form.il3.add(picture), row);
+}
+
+void ResourcesPage::update_ress_entry(int row) {
+    const auto& catalogue = editor.world.presources;
+    const Tpres* res = resource_template(row);
+    // The pickers no longer mirror the catalogue (they are refilled by the
+    // next setgrids in any case): refill them now, each keeping the row it
+    // had chosen where that row is still listed.
+    if (!res || picker_source_.size() != catalogue.size() || cbexpress3.count() == 0) {
+        struct Choice {
+            kit::ComboBox* picker;
+            int row;
+        };
+        const Choice choices[] = {{&form.items->cbexpress2, form.items->cbexpress2.item_data(
+                                                                form.items->cbexpress2.item_index())},
+                                  {&cbexpress, cbexpress.item_data(cbexpress.item_index())},
+                                  {&cbexpress3, cbexpress3.item_data(cbexpress3.item_index())}};
+        update_ress_cb();
+        for (const Choice& c : choices)
+            for (int i = 0; i < c.picker->count(); ++i)
+                if (c.picker->item_data(i) == c.row) {
+                    c.picker->set_item_index(i);
+                    break;
+                }
+        return;
+    }
+
+    PickerSource& was = picker_source_[static_cast<std::size_t>(row)];
+    const PickerSource now{res->kind, res->image_one, res->name};
+    if (was == now) return;
+    struct Picker {
+        kit::ComboBox* combo;
+        kit::ImageList* images;
+        bool (*lists)(int32_t kind);
+        int first;  // entries before the first resource ("empty" in the filling picker)
+    };
+    const Picker pickers[] = {{&form.items->cbexpress2, &form.il2, in_ammo_clip_cell, 0},
+                              {&cbexpress, &form.il1, in_ammo, 0},
+                              {&cbexpress3, &form.il3, fills_vials, 1}};
+    for (const Picker& p : pickers) {
+        const bool listed = p.lists(was.kind), lists_now = p.lists(now.kind);
+        if (!listed && !lists_now) continue;
+        // Its entry follows those of the rows before it that this picker lists.
+        int at = p.first;
+        for (int r = 0; r < row; ++r)
+            if (p.lists(picker_source_[static_cast<std::size_t>(r)].kind)) ++at;
+        if (listed && lists_now) {
+            p.combo->set_item(at, now.name, p.images->add(picture_of(now.image)));
+        } else if (lists_now) {
+            p.combo->insert_item(at, now.name, p.images->add(picture_of(now.image)), row);
+        } else {
+            // The entry chosen leaves: the picker falls back to its first
+            // entry, as a refill would.
+            const bool chosen = p.combo->item_index() == at;
+            p.combo->remove_item(at);
+            if (chosen) p.combo->set_item_index(0);
+        }
+    }
+    was = now;
+    // The allowed lists show the new name.
+    update_rchildren_list();
+    form.items->update_ichildren_list();
 }
 
 void ResourcesPage::update_ress_cb() {

@@ -32,6 +32,10 @@ public:
     // Refills the resource pickers of the items and resources pages and the
     // names in their allowed lists.
     void update_ress_cb();
+    // After "<- EDIT" of catalogue row `row`: only that row's entries change in
+    // the three pickers (its caption and picture, or it joins or leaves a
+    // picker when its kind changed), and every picker keeps its choice.
+    void update_ress_entry(int row);
 
     // The catalogue row the chosen entry of a resource picker stands for, -1
     // when nothing is chosen, the entry is "empty" or the row names no template.

@@ -246,6 +246,69 @@ TEST_F(ResourcesPageTest, EditWritesTheSelectedRowAndKeepsItsPicturesWithoutAPic
     EXPECT_EQ(entries(page().cbexpress3), (Entries{{"empty", -1}, {"clip10", 1}}));
 }
 
+// "<- EDIT" changes the pickers only in the entry edited: a renamed entry
+// gets its new caption in place, an entry whose kind changed joins or leaves
+// a picker at its place in catalogue order, and every picker keeps what it
+// shows (the entry chosen, or its first entry when the chosen one left).
+TEST_F(ResourcesPageTest, EditKeepsEachPickersChoice) {
+    put(entry("bullet", resource_kind::ammo, 3));
+    put(entry("shot", resource_kind::ammo, 4));
+    put(entry("clip", resource_kind::clip, 5));
+    put(entry("water", resource_kind::liquid, 6));
+    put(entry("oil", resource_kind::mixture, 7));
+    Tpres flask = entry("flask", resource_kind::vial, 8);
+    flask.filling = {thing::resource, 4, 2};
+    flask.power = 2;
+    put(flask);
+    pick_page(form().PC, page::items);
+    pick(items().cbexpress2, 2);  // clip
+    pick_page(form().PC, page::resources);
+    pick(page().cbexpress, 1);  // shot
+    auto choices = [&] {
+        return Entries{{items().cbexpress2.text(), items().cbexpress2.item_index()},
+                       {page().cbexpress.text(), page().cbexpress.item_index()},
+                       {page().cbexpress3.text(), page().cbexpress3.item_index()}};
+    };
+
+    // The flask shows its filling; renamed, every choice stays.
+    press_cell(page().sg_presources, 2, 1);
+    ASSERT_EQ(page().cbexpress3.item_index(), 2);
+    type_text(page().epresname, "flask2");
+    click(page().Button15);
+    EXPECT_EQ(editor.world.presources[5].name, "flask2");
+    EXPECT_EQ(editor.world.presources[5].filling, (Tinvitem{thing::resource, 4, 2}));
+    EXPECT_EQ(choices(), (Entries{{"clip", 2}, {"shot", 1}, {"oil", 2}}));
+
+    // The chosen ammunition renamed: the same entry, with its new caption.
+    press_cell(page().sg_presources, 1, 0);
+    type_text(page().epresname, "shot2");
+    click(page().Button15);
+    EXPECT_EQ(choices(), (Entries{{"clip", 2}, {"shot2", 1}, {"empty", 0}}));
+    EXPECT_EQ(entries(page().cbexpress), (Entries{{"bullet", 0}, {"shot2", 1}}));
+
+    // Water made ammunition joins both ammunition pickers after the rows
+    // before it and leaves the filling picker; the choices stay.
+    press_cell(page().sg_presources, 0, 1);
+    pick(page().cbexpress3, 2);  // oil
+    pick(page().cbprestype, resource_kind::ammo);
+    click(page().Button15);
+    EXPECT_EQ(entries(page().cbexpress), (Entries{{"bullet", 0}, {"shot2", 1}, {"water", 3}}));
+    EXPECT_EQ(entries(items().cbexpress2), (Entries{{"bullet", 0}, {"shot2", 1}, {"clip", 2}, {"water", 3}}));
+    EXPECT_EQ(entries(page().cbexpress3), (Entries{{"empty", -1}, {"oil", 4}}));
+    EXPECT_EQ(choices(), (Entries{{"clip", 2}, {"shot2", 1}, {"oil", 1}}));
+
+    // The chosen entry leaves its picker: the picker shows its first entry.
+    pick(page().cbexpress, 2);  // water
+    pick(page().cbprestype, resource_kind::liquid);
+    click(page().Button15);
+    EXPECT_EQ(entries(page().cbexpress), (Entries{{"bullet", 0}, {"shot2", 1}}));
+    EXPECT_EQ(entries(page().cbexpress3), (Entries{{"empty", -1}, {"water", 3}, {"oil", 4}}));
+    EXPECT_EQ(choices(), (Entries{{"clip", 2}, {"bullet", 0}, {"oil", 2}}));
+    // The next setgrids refills them from the catalogue as before.
+    form().setgrids();
+    EXPECT_EQ(choices(), (Entries{{"bullet", 0}, {"bullet", 0}, {"empty", 0}}));
+}
+
 TEST_F(ResourcesPageTest, AVialShowsItsFillingAndEditWithEmptyKeepsIt) {
     put(entry("water", resource_kind::liquid, 5));
     put(entry("oil", resource_kind::mixture, 8));

@@ -513,6 +513,43 @@ void ComboBox::add_item(const std::string& item, int image_index, int data) {
     c->setting = false;
 }
 
+void ComboBox::insert_item(int index, const std::string& item, int image_index, int data) {
+    auto* c = as<ComboWidget>(widget_);
+    if (index < 0 || index > c->count()) return;
+    c->setting = true;
+    const int keep = c->currentIndex();
+    const QString text = c->isEditable() ? c->currentText() : QString();
+    const Bitmap* b = images_ ? images_->get(image_index) : nullptr;
+    c->insertItem(index, b ? QIcon(QPixmap::fromImage(b->image())) : QIcon(), qt(item), QVariant(data));
+    image_indexes_.insert(image_indexes_.begin() + index, image_index);
+    c->setCurrentIndex(keep >= index ? keep + 1 : keep);
+    if (c->isEditable() && keep < 0) c->setEditText(text);
+    c->setting = false;
+}
+
+void ComboBox::set_item(int index, const std::string& item, int image_index) {
+    auto* c = as<ComboWidget>(widget_);
+    if (index < 0 || index >= c->count()) return;
+    c->setting = true;
+    c->setItemText(index, qt(item));
+    image_indexes_[static_cast<size_t>(index)] = image_index;
+    const Bitmap* b = images_ ? images_->get(image_index) : nullptr;
+    c->setItemIcon(index, b ? QIcon(QPixmap::fromImage(b->image())) : QIcon());
+    c->setting = false;
+}
+
+void ComboBox::remove_item(int index) {
+    auto* c = as<ComboWidget>(widget_);
+    if (index < 0 || index >= c->count()) return;
+    c->setting = true;
+    const int keep = c->currentIndex();
+    c->removeItem(index);
+    image_indexes_.erase(image_indexes_.begin() + index);
+    c->setCurrentIndex(keep == index ? -1 : keep > index ? keep - 1 : keep);
+    if (c->isEditable() && keep == index) c->setEditText(QString());
+    c->setting = false;
+}
+
 int ComboBox::count() const { return as<ComboWidget>(widget_)->count(); }
 
 std::string ComboBox::item(int index) const {

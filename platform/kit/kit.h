@@ -400,6 +400,13 @@ public:
     void add(const std::string& item);
     // An item with picture image_index of the image list and an integer of its own.
     void add_item(const std::string& item, int image_index, int data = -1);
+    // The same put before item index (at the end when index is count()), and
+    // the text and picture of item index replaced; the selected item stays
+    // selected. Out of range: nothing.
+    void insert_item(int index, const std::string& item, int image_index, int data = -1);
+    void set_item(int index, const std::string& item, int image_index);
+    // Removes item index; when it was the selected one, none is selected.
+    void remove_item(int index);
     int count() const;
     std::string item(int index) const;  // out of range: empty
     std::vector<std::string> items() const;
