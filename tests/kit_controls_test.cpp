@@ -111,6 +111,37 @@ TEST_F(ControlsFixture, ComboIndexesAndItems) {
     EXPECT_EQ(combo.item_index(), -1);
 }
 
+// One item inserted, replaced or removed: the others keep their texts and
+// integers, the selected item stays selected (none when it was removed), and
+// an index out of range changes nothing.
+TEST_F(ControlsFixture, ComboItemsInsertedReplacedAndRemoved) {
+    ComboBox combo(w);
+    ImageList images(32, 32);
+    images.add(Bitmap(32, 32));
+    combo.set_images(&images);
+    combo.add_item("a", 0, 10);
+    combo.add_item("c", 0, 30);
+    combo.set_item_index(1);
+    combo.insert_item(1, "b", 0, 20);
+    combo.insert_item(3, "d", 0, 40);
+    combo.insert_item(9, "x", 0, 99);
+    combo.insert_item(-1, "x", 0, 99);
+    EXPECT_EQ(combo.items(), (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(combo.item_data(1), 20);
+    EXPECT_EQ(combo.item_index(), 2);
+    combo.set_item(2, "C", 5);
+    combo.set_item(4, "x", 0);
+    EXPECT_EQ(combo.text(), "C");
+    EXPECT_EQ(combo.item_data(2), 30);
+    combo.remove_item(0);
+    combo.remove_item(7);
+    EXPECT_EQ(combo.items(), (std::vector<std::string>{"b", "C", "d"}));
+    EXPECT_EQ(combo.item_index(), 1);
+    combo.remove_item(1);
+    EXPECT_EQ(combo.item_index(), -1);
+    EXPECT_EQ(combo.items(), (std::vector<std::string>{"b", "d"}));
+}
+
 // A pick clicks its item in the drop-down list as a user would, whatever the
 // box's width, style and pictures, also when the list has to scroll to it.
 TEST_F(ControlsFixture, PickFindsTheItemInAnyDropDownList) {
