@@ -318,6 +318,8 @@ void ResourcesPage::update_ress_entry(int row) {
         int at = p.first;
         for (int r = 0; r < row; ++r)
             if (p.lists(picker_source_[static_cast<std::size_t>(r)].kind)) ++at;
+        // A new picture goes to the end of the picker's image list; the one it
+        // replaces stays unused there until the next full refill clears it.
         if (listed && lists_now) {
             p.combo->set_item(at, now.name, p.images->add(picture_of(now.image)));
         } else if (lists_now) {

@@ -464,4 +464,47 @@ TEST_F(ObjectsPage, BuiltObjectsSurviveSaveAndOpen) {
     EXPECT_EQ(editor.object_frames2, (tintarray{32, -1, -1, -1, -1, -1, -1, -1}));
 }
 
+// A world file from an earlier editor may hold one object row twice. It opens
+// and saves as it was; an ADD then takes a row no template holds, and Del of
+// one of the two sharing a row renumbers nothing, so the other keeps it.
+TEST_F(ObjectsPage, AFileWhoseRowsCollideOpensAndNewRowsStayUnique) {
+    for (int k = 0; k < 3; ++k) editor.world.pmapobjects.push_back(object_of("o" + std::to_string(k), 1, k));
+    editor.world.pmapobjects[0].row = 0;
+    editor.world.pmapobjects[1].row = 2;
+    editor.world.pmapobjects[2].row = 2;
+    Tcraft recipe;
+    recipe.near_object = 2;
+    recipe.product = 2;
+    recipe.product_kind = product::object;
+    editor.world.crafts = {recipe};
+    const std::string file = dir_.file("old.wld");
+    save_as(file);
+    editor.world.pmapobjects.clear();
+    editor.world.crafts.clear();
+    open(file);
+    ASSERT_TRUE(modal_->errors.empty()) << modal_->errors.front();
+    auto rows = [this] {
+        std::vector<int32_t> out;
+        for (const Tmapobject& o : editor.world.pmapobjects) out.push_back(o.row);
+        return out;
+    };
+    ASSERT_EQ(rows(), (std::vector<int32_t>{0, 2, 2}));
+
+    set_slot(0, 4);
+    click(objects().Button4);
+    EXPECT_EQ(rows(), (std::vector<int32_t>{0, 2, 2, 3}));
+    select(1);
+    click(objects().Button7);
+    EXPECT_EQ(rows(), (std::vector<int32_t>{0, 2, 3}));
+    EXPECT_EQ(editor.world.crafts[0].near_object, 2);
+    EXPECT_EQ(editor.world.crafts[0].product, 2);
+    // Now that row 2 is held once, deleting it moves row 3 down and the recipe
+    // loses the object it named.
+    select(1);
+    click(objects().Button7);
+    EXPECT_EQ(rows(), (std::vector<int32_t>{0, 2}));
+    EXPECT_EQ(editor.world.crafts[0].near_object, -1);
+    EXPECT_EQ(editor.world.crafts[0].product, -1);
+}
+
 }  // namespace
