@@ -115,15 +115,39 @@ void Label::fit() {
 
 // ---------------------------------------------------------------- Edit
 
-Edit::Edit(Control& parent, const std::string& text) : Control(&parent, new QLineEdit) {
-    auto* e = as<QLineEdit>(widget_);
+namespace {
+// A field narrower than its text shows the text's start whenever nobody is
+// typing in it: a number then shows its leading digits (and its sign), never
+// only its last ones. Qt leaves the cursor, and so the view, at the end.
+class EditWidget : public QLineEdit {
+public:
+    void show_start() {
+        if (!hasFocus()) setCursorPosition(0);
+    }
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override {
+        QLineEdit::focusOutEvent(e);
+        // A popup (the context menu) comes back to the same place.
+        if (e->reason() != Qt::PopupFocusReason) setCursorPosition(0);
+    }
+};
+}  // namespace
+
+Edit::Edit(Control& parent, const std::string& text) : Control(&parent, new EditWidget) {
+    auto* e = as<EditWidget>(widget_);
     e->setText(qt(text));
+    e->show_start();
     e->resize(121, 21);
     QObject::connect(e, &QLineEdit::textEdited, [this] { fire(on_change); });
 }
 
 std::string Edit::text() const { return model(as<QLineEdit>(widget_)->text()); }
-void Edit::set_text(const std::string& text) { as<QLineEdit>(widget_)->setText(qt(text)); }
+void Edit::set_text(const std::string& text) {
+    auto* e = as<EditWidget>(widget_);
+    e->setText(qt(text));
+    e->show_start();
+}
 void Edit::set_read_only(bool read_only) { as<QLineEdit>(widget_)->setReadOnly(read_only); }
 
 // ---------------------------------------------------------------- Memo
