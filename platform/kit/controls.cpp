@@ -363,6 +363,7 @@ public:
     bool setting = false;
     bool in_mouse = false;  // the view is handling a mouse event
     bool moved = false;     // the current line moved in it
+    int current = -1;       // the current line as last reported by the view
 
 protected:
     void mousePressEvent(QMouseEvent* e) override {
@@ -407,12 +408,22 @@ ListBox::ListBox(Control& parent) : Control(&parent, new ListWidget(this)) {
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     // Every line is one line of text: the view need not measure each of them.
     l->setUniformItemSizes(true);
-    QObject::connect(l, &QListWidget::currentRowChanged, [this, l](int) {
+    QObject::connect(l, &QListWidget::currentRowChanged, [this, l](int row) {
+        l->current = row;
         if (l->setting) return;
         if (l->in_mouse)
             l->moved = true;
         else
             fire(on_click);  // keys select the line together with moving to it
+    });
+    // The focus puts the current line on the first line without selecting it;
+    // Space then selects it without moving. That is a pick as well: the
+    // handler must see every line that becomes selected, or what it shows for
+    // the selection is another line's.
+    QObject::connect(l, &QListWidget::itemSelectionChanged, [this, l] {
+        if (l->setting || l->in_mouse) return;
+        const int r = l->currentRow();
+        if (r >= 0 && r == l->current && l->item(r)->isSelected()) fire(on_click);
     });
 }
 
