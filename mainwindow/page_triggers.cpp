@@ -84,8 +84,6 @@ TriggersPage::TriggersPage(TForm1& form) : form(form), triggers_page(form.PC, "T
         {e_event_value, "e_event_value", 90, 270, 80, 22, "value", 8, 274},
         {m_event_text, "m_event_text", 8, 316, 302, 290, "Text", 8, 300},
     });
-    l_event_target_name.hide();
-    e_event_target_name.hide();
 
     Button36.on_click = [this] { Button36Click(); };
     lb_triggers.on_click = [this] { lb_triggersClick(); };

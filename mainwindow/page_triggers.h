@@ -80,6 +80,8 @@ public:
     kit::GroupBox gb_event{triggers_page, "Event"};
     kit::ComboBox cb_event_type{gb_event};
     kit::Edit e_event_target_id{gb_event};
+    // Shown, not hidden: Create and Update store it, and the form stores
+    // nothing the designer cannot see.
     kit::Label l_event_target_name{gb_event, "Target name"};
     kit::Edit e_event_target_name{gb_event};
     kit::CheckBox cb_event_turn_off_self{gb_event, "turn off self"};

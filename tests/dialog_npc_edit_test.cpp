@@ -7,6 +7,10 @@
 #include "tests/support/editor_fixture.h"
 #include "tests/support/model_fixture.h"
 
+#include <QImage>
+#include <QLineEdit>
+#include <QPixmap>
+
 namespace {
 
 using kit::user::click;
@@ -251,6 +255,61 @@ TEST_F(NpcSettings, ANpcThatDoesNotExistShowsNothingAndTakesNothing) {
         close(d);
         EXPECT_TRUE(form().enabled());
     }
+}
+
+// Whether a field shows the start of its text: its picture, up to just short
+// of its right frame, is the picture of a field wide enough for the whole
+// text (same font, frame and height). A field scrolled to the end of a text
+// longer than itself shows other digits there.
+bool shows_start(kit::Edit& edit) {
+    auto* field = static_cast<QLineEdit*>(edit.widget());
+    QLineEdit wide(field->text(), field->parentWidget());
+    wide.setFont(field->font());
+    wide.setGeometry(0, 0, 1000, field->height());
+    wide.setCursorPosition(0);
+    const QImage shown = field->grab().toImage();
+    const QImage whole = wide.grab().toImage().convertToFormat(shown.format());
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width() - 4; ++x)
+            if (shown.pixel(x, y) != whole.pixel(x, y)) return false;
+    return true;
+}
+
+// Every number field shows the leading digits of every value its 32-bit field
+// can hold, the default HP and MP of 10000 among them, when the dialog opens
+// and after the designer has typed one and moved on; the design places stay.
+TEST_F(NpcSettings, NumberFieldsShowTheLeadingDigits) {
+    Tchar& n = rec(2);
+    n.CON = n.INT = 1000;
+    n.hp = n.mp = 10000;  // CON and INT x 10, as a placed NPC gets them
+    n.STR = n.size = std::numeric_limits<int32_t>::min();
+    n.sp = n.AGI = std::numeric_limits<int32_t>::max();
+    n.skills.fill(std::numeric_limits<int32_t>::min());
+    n.last_seen_enemy = {std::numeric_limits<int32_t>::min(), -1234567, std::numeric_limits<int32_t>::max()};
+    open_settings(2);
+    TForm10& d = settings();
+    std::vector<kit::Edit*> numbers = {&d.estr,   &d.eagi,   &d.edex,   &d.econ,     &d.eacu, &d.eint, &d.ewis,
+                                       &d.eper,   &d.enpchp, &d.enpcmp, &d.enpcsp,   &d.enpcsize,
+                                       &d.enpc_last_seen_enemy_map, &d.enpc_last_seen_enemy_x,
+                                       &d.enpc_last_seen_enemy_y,   &d.e_pnpc_phys_attr};
+    for (std::size_t i = 1; i <= 32; ++i) numbers.push_back(d.skill_edits[i]);
+    EXPECT_EQ(d.enpchp.text(), "10000");
+    EXPECT_EQ(d.enpcsize.text(), "-2147483648");
+    d.pc_npc_edit.set_active_page_index(0);
+    for (kit::Edit* e : numbers) {
+        SCOPED_TRACE(e->name + " " + e->text());
+        EXPECT_TRUE(shows_start(*e));
+    }
+    // The design places are kept: HP stays 40 pixels wide at (30, 22).
+    EXPECT_EQ(d.enpchp.left(), 30);
+    EXPECT_EQ(d.enpchp.width(), 40);
+
+    // Typed, then left for the next field: the start comes back into view.
+    type_text(d.enpcmp, "2147483647");
+    type_text(d.enpcsp, "-2000000000");
+    EXPECT_TRUE(shows_start(d.enpcmp));
+    type_text(d.enpc_last_seen_enemy_map, "3");
+    EXPECT_TRUE(shows_start(d.enpcsp));
 }
 
 }  // namespace

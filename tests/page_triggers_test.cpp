@@ -3,6 +3,7 @@
 // deleting and moving a trigger keeps every event target naming what it named
 // and the current trigger following; Save and a reload keep every field. Also
 // the hidden older events page's type choosers.
+#include "mainwindow/page_craft.h"
 #include "mainwindow/page_events.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_paths.h"
@@ -357,7 +358,7 @@ TEST_F(TriggersPage, EventsOfTheCurrentTrigger) {
     click(t().cb_event_continue);
     type_text(t().e_event_value, "-4");
     type_text(t().m_event_text, "hello");
-    t().e_event_target_name.set_text("gate");
+    type_text(t().e_event_target_name, "gate");
     click(t().Button39);
     ASSERT_EQ(editor.world.triggers[0].events.size(), 2u);
     Tevent want;
@@ -606,6 +607,82 @@ TEST_F(TriggersPage, HiddenEventsPageChoosersShowTheirFields) {
         }
     }
     EXPECT_TRUE(editor.world.triggers.empty());
+}
+
+// A line the keys select fills the event form, also one that becomes
+// selected without moving: the focus puts the list's current line on the
+// first line unselected, and Space then selects it. The form then shows the
+// selected event, and Update stores what the form shows into that event.
+TEST_F(TriggersPage, ALineSelectedByTheKeysFillsTheEventForm) {
+    click(t().Button36);
+    type_text(t().m_event_text, "first");
+    click(t().Button39);
+    type_text(t().m_event_text, "second");
+    type_text(t().e_event_value, "2");
+    click(t().Button39);
+    // A draft the designer has not stored anywhere.
+    type_text(t().m_event_text, "draft");
+    ASSERT_EQ(t().lb_events.item_index(), -1);
+
+    kit::user::press_key(t().lb_events, kit::keys::space);
+    ASSERT_EQ(t().lb_events.item_index(), 0);
+    EXPECT_EQ(t().m_event_text.text(), "first");
+    EXPECT_EQ(t().e_event_value.text(), "0");
+    click(t().Button40);
+    EXPECT_EQ(editor.world.triggers[0].events[0].text, "first");
+
+    // Moving by the keys fills it as before.
+    kit::user::press_key(t().lb_events, kit::keys::down);
+    EXPECT_EQ(t().lb_events.item_index(), 1);
+    EXPECT_EQ(t().m_event_text.text(), "second");
+    EXPECT_EQ(t().e_event_value.text(), "2");
+}
+
+// What the designer typed into the forms stays as typed through everything
+// else the page and the window do: creating a trigger and an event (the lists
+// are rebuilt), adding a path and a recipe, opening every page, the timers,
+// the File menu's Open cancelled, and the focus passing through the lists.
+TEST_F(TriggersPage, WhatTheDesignerTypedStaysThroughRefreshes) {
+    add_maps(1);
+    click(t().Button36);
+    type_text(t().m_event_text, "hello world");
+    click(t().Button39);
+    ASSERT_EQ(editor.world.triggers.at(0).events.size(), 1u);
+    EXPECT_EQ(editor.world.triggers[0].events[0].text, "hello world");
+
+    // The designer goes on typing the next event and the trigger's texts.
+    const std::pair<kit::Memo*, std::string> memos[] = {
+        {&t().m_event_text, "next event"}, {&t().m_trig_descr, "descr"}, {&t().m_trig_suc, "yes"},
+        {&t().m_trig_false, "no"}};
+    const std::pair<kit::Edit*, std::string> edits[] = {
+        {&t().e_event_target_id, "7"},      {&t().e_event_target_name, "gate"}, {&t().e_event_x, "3"},
+        {&t().e_event_y, "4"},              {&t().e_event_value, "5"},          {&t().e_trig_name, "door"},
+        {&t().e_trig_map_object_id, "12"},  {&t().e_trig_size, "2"},            {&t().e_trig_interval, "9"}};
+    for (const auto& [memo, text] : memos) type_text(*memo, text);
+    for (const auto& [edit, text] : edits) type_text(*edit, text);
+
+    pick_page(form().PC, page::paths);
+    click(paths().Button31);
+    pick_page(form().PC, page::craft);
+    click(craft().Button30);
+    for (int p = 0; p < form().PC.page_count(); ++p) pick_page(form().PC, p);
+    form().animation1.set_checked(false);
+    kit::user::choose(form().animation1);
+    for (int p = 0; p < form().PC.page_count(); ++p) {
+        pick_page(form().PC, p);
+        kit::user::tick(form().Timer2);
+        kit::user::tick(form().Timer3);
+    }
+    kit::user::choose(form().animation1);
+    modal_->open_answers.push_back(std::nullopt);
+    kit::user::choose(form().OPen1);
+    pick_page(form().PC, page::triggers);
+    kit::user::press_key(t().lb_triggers, kit::keys::tab);
+    kit::user::press_key(t().lb_events, kit::keys::tab);
+
+    for (const auto& [memo, text] : memos) EXPECT_EQ(memo->text(), text) << memo->name;
+    for (const auto& [edit, text] : edits) EXPECT_EQ(edit->text(), text) << edit->name;
+    EXPECT_EQ(editor.world.triggers[0].events[0].text, "hello world");
 }
 
 }  // namespace

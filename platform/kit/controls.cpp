@@ -115,15 +115,39 @@ void Label::fit() {
 
 // ---------------------------------------------------------------- Edit
 
-Edit::Edit(Control& parent, const std::string& text) : Control(&parent, new QLineEdit) {
-    auto* e = as<QLineEdit>(widget_);
+namespace {
+// A field narrower than its text shows the text's start whenever nobody is
+// typing in it: a number then shows its leading digits (and its sign), never
+// only its last ones. Qt leaves the cursor, and so the view, at the end.
+class EditWidget : public QLineEdit {
+public:
+    void show_start() {
+        if (!hasFocus()) setCursorPosition(0);
+    }
+
+protected:
+    void focusOutEvent(QFocusEvent* e) override {
+        QLineEdit::focusOutEvent(e);
+        // A popup (the context menu) comes back to the same place.
+        if (e->reason() != Qt::PopupFocusReason) setCursorPosition(0);
+    }
+};
+}  // namespace
+
+Edit::Edit(Control& parent, const std::string& text) : Control(&parent, new EditWidget) {
+    auto* e = as<EditWidget>(widget_);
     e->setText(qt(text));
+    e->show_start();
     e->resize(121, 21);
     QObject::connect(e, &QLineEdit::textEdited, [this] { fire(on_change); });
 }
 
 std::string Edit::text() const { return model(as<QLineEdit>(widget_)->text()); }
-void Edit::set_text(const std::string& text) { as<QLineEdit>(widget_)->setText(qt(text)); }
+void Edit::set_text(const std::string& text) {
+    auto* e = as<EditWidget>(widget_);
+    e->setText(qt(text));
+    e->show_start();
+}
 void Edit::set_read_only(bool read_only) { as<QLineEdit>(widget_)->setReadOnly(read_only); }
 
 // ---------------------------------------------------------------- Memo
@@ -339,6 +363,7 @@ public:
     bool setting = false;
     bool in_mouse = false;  // the view is handling a mouse event
     bool moved = false;     // the current line moved in it
+    int current = -1;       // the current line as last reported by the view
 
 protected:
     void mousePressEvent(QMouseEvent* e) override {
@@ -383,12 +408,22 @@ ListBox::ListBox(Control& parent) : Control(&parent, new ListWidget(this)) {
     l->setSelectionMode(QAbstractItemView::SingleSelection);
     // Every line is one line of text: the view need not measure each of them.
     l->setUniformItemSizes(true);
-    QObject::connect(l, &QListWidget::currentRowChanged, [this, l](int) {
+    QObject::connect(l, &QListWidget::currentRowChanged, [this, l](int row) {
+        l->current = row;
         if (l->setting) return;
         if (l->in_mouse)
             l->moved = true;
         else
             fire(on_click);  // keys select the line together with moving to it
+    });
+    // The focus puts the current line on the first line without selecting it;
+    // Space then selects it without moving. That is a pick as well: the
+    // handler must see every line that becomes selected, or what it shows for
+    // the selection is another line's.
+    QObject::connect(l, &QListWidget::itemSelectionChanged, [this, l] {
+        if (l->setting || l->in_mouse) return;
+        const int r = l->currentRow();
+        if (r >= 0 && r == l->current && l->item(r)->isSelected()) fire(on_click);
     });
 }
 
