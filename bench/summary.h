@@ -14,6 +14,17 @@
 
 namespace bench_summary {
 
+// Whether a run was skipped or failed: "skipped" from Google Benchmark 1.8 on,
+// "error_occurred" before (the 1.7 of the distribution).
+template <typename Run>
+auto run_skipped(const Run& run, int) -> decltype(static_cast<bool>(run.skipped)) {
+    return static_cast<bool>(run.skipped);
+}
+template <typename Run>
+bool run_skipped(const Run& run, long) {
+    return run.error_occurred;
+}
+
 // Prints like the console reporter and keeps the real time of each run, in
 // milliseconds, by its name ("BM_Load/4_mean" for an aggregate, "BM_Load/4"
 // for a single run).
@@ -21,7 +32,7 @@ class Collector : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.skipped) continue;
+            if (run_skipped(run, 0)) continue;
             const double seconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             ms[run.benchmark_name()] = seconds * 1e3;
         }
