@@ -102,6 +102,22 @@ private:
     Canvas canvas_;
 };
 
+// Where the pixels of a plain 24-bit BMP file lie: an uncompressed file with the
+// 40-byte header and all its rows present, which is read without Qt's reader.
+// Its rows are width x 3 bytes of blue, green, red, each padded to stride, the
+// bottom row first unless top_down.
+struct Bmp24Layout {
+    int width = 0, height = 0;
+    int64_t offset = 0, stride = 0;
+    bool top_down = false;
+};
+// Whether file_name is such a file (within the sizes Qt reads), with its layout.
+bool plain_bmp24_layout(const std::string& file_name, Bmp24Layout& layout);
+// Reads the block of into's size (a 24-bit image) whose top-left corner is (left,
+// top) of such a file's picture into into; what the file no longer holds, after
+// it was cut short or removed, stays black.
+void read_bmp24_block(const std::string& file_name, const Bmp24Layout& layout, int left, int top, QImage& into);
+
 // The plain block copy: w x h pixels from (sx, sy) of the source to (dx, dy) of the
 // destination, clipped to both images; nothing is written outside either.
 void bit_blt(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int sx, int sy);

@@ -14,6 +14,8 @@
 #include "tests/support/editor_fixture.h"
 
 #include <QDir>
+#include <cstring>
+#include <fstream>
 
 namespace {
 
@@ -70,6 +72,49 @@ TEST_F(StartUp, ALoaderErrorIsShownAndLeavesTheWindowAsWithoutTiles) {
     EXPECT_TRUE(editor.tile_frames.empty());
     EXPECT_EQ(form().caption(), "The velmo World Editor");
     EXPECT_FALSE(form().PC.enabled());
+}
+
+namespace {
+// An uncompressed 24-bit bottom-up BMP of width x height, black.
+void write_black_bmp(const std::string& path, int width, int height) {
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    std::string b(54 + stride * static_cast<std::size_t>(height), '\0');
+    const auto put = [&b](std::size_t at, uint32_t v) { std::memcpy(b.data() + at, &v, 4); };
+    b[0] = 'B';
+    b[1] = 'M';
+    put(2, static_cast<uint32_t>(b.size()));
+    put(10, 54);
+    put(14, 40);
+    put(18, static_cast<uint32_t>(width));
+    put(22, static_cast<uint32_t>(height));
+    put(26, 1 | 24 << 16);  // one plane, 24 bits
+    std::ofstream(path, std::ios::binary) << b;
+}
+}  // namespace
+
+// A file of more frames than a folder may hold is refused in a box naming it
+// and its frame count; the editor then starts as with a bad file. Below the
+// bound a file of 1 x 1 frames starts normally.
+TEST_F(StartUp, TooManyFramesAreRefusedByNameAndCount) {
+    QDir().mkpath(QString::fromStdString(tiles()));
+    write_black_bmp(tiles() + "/t_1x1.bmp", 2048, 2049);
+    start();
+    EXPECT_EQ(modal_->transcript,
+              std::vector<std::string>{"error: The tile file tiles/t_1x1.bmp holds 4196352 frames of 1x1 pixels, "
+                                       "which are more than the 4194304 frames a tile folder may hold."});
+    EXPECT_EQ(editor.tile_count, 0);
+    EXPECT_TRUE(editor.tile_frames.empty());
+    EXPECT_EQ(form().caption(), "The velmo World Editor");
+    EXPECT_FALSE(form().PC.enabled());
+    destroy_windows();
+
+    modal_->transcript.clear();
+    write_black_bmp(tiles() + "/t_1x1.bmp", 1024, 1024);
+    start();
+    EXPECT_TRUE(modal_->transcript.empty());
+    EXPECT_EQ(editor.tile_count, 1048576);
+    EXPECT_EQ(form().sg_tiles.row_count(), 349526);
+    EXPECT_TRUE(form().PC.enabled());
 }
 
 TEST_F(StartUp, StateRightAfterStartUp) {

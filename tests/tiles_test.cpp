@@ -7,11 +7,15 @@
 #include "tiles/tiles.h"
 
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QStringList>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -267,4 +271,146 @@ TEST(Folder, PatternIgnoresCaseAndCompareTextSortsLikeTheDesktop) {
     EXPECT_EQ(list.at(2), "b");
     EXPECT_EQ(list.at(3), "c");
     EXPECT_THROW(list.at(4), ListIndexError);
+}
+
+namespace {
+
+// Writes an uncompressed 24-bit BMP file (bottom-up, or top-down with a negative
+// height) whose pixel (x, y) is pattern(x, y).
+TColor pattern(int x, int y) { return make_color(x * 7 + y, y * 5 + 3 * x, (x ^ y) * 11); }
+
+void write_raw_bmp(const std::string& path, int width, int height, bool top_down) {
+    const std::size_t stride = (static_cast<std::size_t>(width) * 3 + 3) / 4 * 4;
+    std::string b(54 + stride * static_cast<std::size_t>(height), '\0');
+    const auto put = [&b](std::size_t at, uint32_t v, int bytes) { std::memcpy(b.data() + at, &v, bytes); };
+    b[0] = 'B';
+    b[1] = 'M';
+    put(2, static_cast<uint32_t>(b.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, static_cast<uint32_t>(width), 4);
+    put(22, static_cast<uint32_t>(top_down ? -height : height), 4);
+    put(26, 1, 2);
+    put(28, 24, 2);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const TColor c = pattern(x, y);
+            const int file_row = top_down ? y : height - 1 - y;
+            char* p = b.data() + 54 + stride * static_cast<std::size_t>(file_row) + 3 * static_cast<std::size_t>(x);
+            p[0] = static_cast<char>(color_blue(c));
+            p[1] = static_cast<char>(color_green(c));
+            p[2] = static_cast<char>(color_red(c));
+        }
+    std::ofstream(path, std::ios::binary) << b;
+}
+
+long resident_bytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0, resident = 0;
+    statm >> pages >> resident;
+    return resident * sysconf(_SC_PAGESIZE);
+}
+
+}  // namespace
+
+// Frames read from the file when first looked up hold exactly the pixels Qt's
+// reader gives for the whole file, for rows padded to four bytes, both row
+// orders and a remainder, and so do the frames of a file Qt reads.
+TEST(LoadTiles, FramesHoldExactlyTheirFilesPixels) {
+    for (bool top_down : {false, true}) {
+        SCOPED_TRACE(top_down ? "top-down" : "bottom-up");
+        TempDir dir;
+        write_raw_bmp(dir.file("a_7x5.bmp"), 45, 23, top_down);  // 6 x 4 frames, 3 and 3 pixels left over
+        write_tile_file(dir.file("b_8x8.bmp"), Kind::palette8, 24, 8, 8, 8, 0);
+        int count = 0;
+        tiarray frames;
+        load_tiles(dir.path() + "/", count, frames);
+        ASSERT_EQ(count, 24 + 3);
+        const QImage whole = QImage(QString::fromStdString(dir.file("a_7x5.bmp")), "BMP");
+        ASSERT_EQ(whole.width(), 45);
+        for (int n = 0; n < 24; ++n) {
+            const Bitmap& f = frames[static_cast<std::size_t>(n)];
+            ASSERT_EQ(f.width(), 7);
+            ASSERT_EQ(f.height(), 5);
+            for (int y = 0; y < 5; ++y)
+                for (int x = 0; x < 7; ++x) {
+                    const QRgb want = whole.pixel(n % 6 * 7 + x, n / 6 * 5 + y);
+                    ASSERT_EQ(f.pixel(x, y), make_color(qRed(want), qGreen(want), qBlue(want)))
+                        << "frame " << n << " at " << x << ", " << y;
+                }
+        }
+        expect_frames(frames, 24, 27, 8, 8, 0);
+    }
+}
+
+// A lookup gives the same bitmap every time; a copy of the list or of a frame
+// keeps the pixels after the list is gone; writing to a copied frame leaves the
+// frames alone.
+TEST(LoadTiles, FramesStayPutAndCopiesOutliveTheList) {
+    TempDir dir;
+    write_raw_bmp(dir.file("a_4x4.bmp"), 8, 4, false);
+    write_tile_file(dir.file("b_8x8.bmp"), Kind::rgb32, 16, 8, 8, 8, 0);
+    auto frames = std::make_unique<tiarray>();
+    int count = 0;
+    load_tiles(dir.path() + "/", count, *frames);
+    ASSERT_EQ(count, 4);
+    const Bitmap* first = tile_frame(*frames, 1);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(tile_frame(*frames, 1), first);
+    EXPECT_EQ(tile_frame(*frames, 4), nullptr);
+    EXPECT_EQ(tile_frame(*frames, -1), nullptr);
+    EXPECT_THROW((*frames)[4], ListIndexError);
+    const tiarray copy = *frames;
+    Bitmap frame1 = (*frames)[1];
+    Bitmap frame3 = (*frames)[3];
+    frame1.set_pixel(0, 0, clWhite);
+    EXPECT_EQ((*frames)[1].pixel(0, 0), pattern(4, 0));
+    frames.reset();
+    EXPECT_EQ(frame1.pixel(1, 2), pattern(5, 2));
+    EXPECT_EQ(frame3.pixel(7, 7), frame_color(1));
+    EXPECT_EQ(copy[1].pixel(3, 3), pattern(7, 3));
+    EXPECT_EQ(copy[2].pixel(0, 0), frame_color(0));
+}
+
+// A file whose frames take the folder past the bound is refused by name with
+// its frame count; frames up to the bound load, and a file of 1 x 1 frames
+// costs about its pixels.
+TEST(LoadTiles, TooManyFramesAreRefusedAndTinyFramesCostTheirPixels) {
+    TempDir dir;
+    write_raw_bmp(dir.file("a_1x1.bmp"), 2048, 2049, false);
+    int count = 5;
+    tiarray frames = some_frames();
+    try {
+        load_tiles(dir.path() + "/", count, frames);
+        ADD_FAILURE() << "no error";
+    } catch (const EditorError& e) {
+        EXPECT_STREQ(e.what(), ("The tile file " + dir.path() + "/a_1x1.bmp holds 4196352 frames of 1x1 pixels, "
+                                "which are more than the 4194304 frames a tile folder may hold")
+                                   .c_str());
+    }
+    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(frames.empty());
+
+    // Exactly the bound loads; one frame more is refused, counting the frames before.
+    std::filesystem::remove(dir.file("a_1x1.bmp"));
+    write_raw_bmp(dir.file("a_1x1.bmp"), 2048, 1024, true);
+    write_raw_bmp(dir.file("b_1x1.bmp"), 2048, 1024, false);
+    const long before = resident_bytes();
+    load_tiles(dir.path() + "/", count, frames);
+    const long added = resident_bytes() - before;
+    ASSERT_EQ(count, 4194304);
+    EXPECT_LT(added, 4194304L * 3 * 13 / 10) << "bytes added by " << count << " frames";
+    for (const int n : {0, 2047, 2048, 2097151, 2097152, 4194303})
+        EXPECT_EQ(frames[static_cast<std::size_t>(n)].pixel(0, 0), pattern(n % 2048, n / 2048 % 1024)) << n;
+    write_raw_bmp(dir.file("c_1x1.bmp"), 1, 1, false);
+    try {
+        load_tiles(dir.path() + "/", count, frames);
+        ADD_FAILURE() << "no error";
+    } catch (const EditorError& e) {
+        EXPECT_STREQ(e.what(), ("The tile file " + dir.path() + "/c_1x1.bmp holds 1 frames of 1x1 pixels, which "
+                                "with the 4194304 frames before it are more than the 4194304 frames a tile "
+                                "folder may hold")
+                                   .c_str());
+    }
+    EXPECT_EQ(count, 0);
 }

@@ -3,6 +3,9 @@
 #include "platform/errors.h"
 #include "platform/folder.h"
 
+#include <filesystem>
+#include <system_error>
+
 namespace {
 const std::string& field(const TStrings& fields, int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= fields.size()) throw ListIndexError(index);
@@ -38,24 +41,47 @@ void load_tiles(const std::string& folder, int& count, tiarray& frames) {
     frames.clear();
     try {
         // The listing comes in name order already; the sorted list keeps that order
-        // whatever the listing does. Each file is read once and cut at once.
+        // whatever the listing does. Each file is read once and kept as the one
+        // image its frames are cut from.
         SortedStrings names;
         for (const std::string& name : list_folder(folder, "*.bmp")) names.add(name);
         Bitmap work;
         tiarray cut;
         for (int i = 0; i < names.count(); ++i) {
             const std::string& name = names.at(i);
-            work.load_from_file(folder + name);
+            const std::string file = folder + name;
+            // A plain 24-bit file is only looked at here; its frames read their
+            // pixels when first drawn. Any other file is read whole now.
+            Bmp24Layout plain;
+            const bool is_plain = plain_bmp24_layout(file, plain);
+            if (!is_plain) work.load_from_file(file);
+            const int width = is_plain ? plain.width : work.width();
+            const int height = is_plain ? plain.height : work.height();
             const TileSize size = size_part(name);
-            check_size(size, folder + name);
-            const int columns = work.width() / size.width;
-            const int rows = work.height() / size.height;
-            for (int r = 0; r < rows; ++r)
-                for (int c = 0; c < columns; ++c) {
-                    Bitmap frame(size.width, size.height);
-                    bit_blt(frame, 0, 0, size.width, size.height, work, c * size.width, r * size.height);
-                    cut.push_back(std::move(frame));
-                }
+            check_size(size, file);
+            const int columns = width / size.width;
+            const int rows = height / size.height;
+            if (columns == 0 || rows == 0) continue;
+            const int64_t in_file = int64_t{columns} * rows;
+            const int64_t before = static_cast<int64_t>(cut.size());
+            if (in_file > max_tile_frames - before)
+                throw EditorError("The tile file " + file + " holds " + std::to_string(in_file) + " frames of " +
+                                  std::to_string(size.width) + "x" + std::to_string(size.height) + " pixels" +
+                                  (before > 0 ? ", which with the " + std::to_string(before) + " frames before it are"
+                                              : ", which are") +
+                                  " more than the " + std::to_string(max_tile_frames) +
+                                  " frames a tile folder may hold");
+            if (is_plain) {
+                std::error_code error;
+                const std::filesystem::path absolute = std::filesystem::absolute(file, error);
+                cut.append_file(error ? file : absolute.string(), plain, size.width, size.height, columns, rows);
+                continue;
+            }
+            // Only whole frames are kept: a remainder at the right or bottom edge goes.
+            QImage sheet = work.image();
+            if (columns * size.width != sheet.width() || rows * size.height != sheet.height())
+                sheet = sheet.copy(0, 0, columns * size.width, rows * size.height);
+            cut.append_sheet(sheet, size.width, size.height, columns, rows);
         }
         frames = std::move(cut);
         count = static_cast<int>(frames.size());

@@ -5,6 +5,129 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <utility>
+
+tiarray::tiarray(std::size_t count, const Bitmap& frame) {
+    for (std::size_t i = 0; i < count; ++i) push_back(frame);
+}
+
+tiarray::tiarray(const tiarray& other) : sheets_(other.sheets_), count_(other.count_) {
+    pages_.resize((count_ >> page_bits) + 1);
+}
+
+tiarray& tiarray::operator=(const tiarray& other) {
+    if (this != &other) *this = tiarray(other);
+    return *this;
+}
+
+tiarray::tiarray(tiarray&& other) noexcept
+    : sheets_(std::move(other.sheets_)), count_(std::exchange(other.count_, 0)), pages_(std::move(other.pages_)) {
+    other.sheets_.clear();
+    other.pages_.clear();
+}
+
+tiarray& tiarray::operator=(tiarray&& other) noexcept {
+    if (this != &other) {
+        sheets_ = std::move(other.sheets_);
+        count_ = std::exchange(other.count_, 0);
+        pages_ = std::move(other.pages_);
+        other.sheets_.clear();
+        other.pages_.clear();
+    }
+    return *this;
+}
+
+tiarray::~tiarray() = default;
+
+void tiarray::clear() {
+    sheets_.clear();
+    pages_.clear();
+    count_ = 0;
+}
+
+void tiarray::push_back(const Bitmap& frame) {
+    Sheet sheet;
+    sheet.pixels = frame.image();
+    sheet.first = count_;
+    sheet.width = frame.width();
+    sheet.height = frame.height();
+    sheet.columns = 1;
+    sheets_.push_back(std::move(sheet));
+    ++count_;
+    pages_.resize((count_ >> page_bits) + 1);
+}
+
+void tiarray::append_sheet(const QImage& sheet, int frame_width, int frame_height, int columns, int rows) {
+    if (columns <= 0 || rows <= 0 || frame_width <= 0 || frame_height <= 0) return;
+    Sheet s;
+    s.pixels = sheet.convertToFormat(QImage::Format_BGR888);
+    s.first = count_;
+    s.width = frame_width;
+    s.height = frame_height;
+    s.columns = columns;
+    sheets_.push_back(std::move(s));
+    count_ += static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    pages_.resize((count_ >> page_bits) + 1);
+}
+
+void tiarray::append_file(const std::string& file_name, const Bmp24Layout& layout, int frame_width, int frame_height,
+                          int columns, int rows) {
+    if (columns <= 0 || rows <= 0 || frame_width <= 0 || frame_height <= 0) return;
+    Sheet s;
+    s.file = std::make_shared<const File>(File{file_name, layout});
+    s.first = count_;
+    s.width = frame_width;
+    s.height = frame_height;
+    s.columns = columns;
+    sheets_.push_back(std::move(s));
+    count_ += static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
+    pages_.resize((count_ >> page_bits) + 1);
+}
+
+const Bitmap& tiarray::operator[](std::size_t n) const {
+    if (n >= count_) throw ListIndexError(n > static_cast<std::size_t>(INT32_MAX) ? -1 : static_cast<int>(n));
+    const Page& page = pages_[n >> page_bits];
+    if (page) {
+        if (const Bitmap* made = page[n & ((1u << page_bits) - 1)].get()) return *made;
+    }
+    return make(n);
+}
+
+namespace {
+void release_sheet(void* sheet) { delete static_cast<QImage*>(sheet); }
+}  // namespace
+
+const Bitmap& tiarray::make(std::size_t n) const {
+    // The sheet holding frame n: the last one whose first frame is not above n.
+    const auto after = std::upper_bound(sheets_.begin(), sheets_.end(), n,
+                                        [](std::size_t v, const Sheet& s) { return v < s.first; });
+    const Sheet& s = *(after - 1);
+    auto frame = std::make_unique<Bitmap>();
+    const std::size_t k = n - s.first;
+    const std::size_t column = k % static_cast<std::size_t>(s.columns), row = k / static_cast<std::size_t>(s.columns);
+    if (s.file) {
+        QImage pixels(s.width, s.height, QImage::Format_BGR888);
+        read_bmp24_block(s.file->name, s.file->layout, static_cast<int>(column) * s.width,
+                         static_cast<int>(row) * s.height, pixels);
+        frame->set_image(pixels);
+    } else if (s.width == s.pixels.width() && s.height == s.pixels.height()) {
+        // A sheet of one frame is the frame itself.
+        frame->set_image(s.pixels);
+    } else {
+        const qsizetype stride = s.pixels.bytesPerLine();
+        const uchar* bits = s.pixels.constBits() + static_cast<qsizetype>(row) * s.height * stride +
+                            static_cast<qsizetype>(column) * s.width * 3;
+        // The view keeps its own reference to the sheet, so a copy of the frame
+        // outlives the list safely.
+        frame->set_image(QImage(bits, s.width, s.height, stride, QImage::Format_BGR888, release_sheet,
+                                new QImage(s.pixels)));
+    }
+    Page& page = pages_[n >> page_bits];
+    if (!page) page = std::make_unique<std::unique_ptr<Bitmap>[]>(std::size_t{1} << page_bits);
+    std::unique_ptr<Bitmap>& slot = page[n & ((1u << page_bits) - 1)];
+    slot = std::move(frame);
+    return *slot;
+}
 
 const Bitmap* tile_frame(const tiarray& frames, int64_t number) {
     if (number < 0 || number >= static_cast<int64_t>(frames.size())) return nullptr;

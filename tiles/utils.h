@@ -4,13 +4,68 @@
 #include "platform/bitmap.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 using tintarray = std::vector<int32_t>;
 using tintmatrix = std::vector<tintarray>;
-// The tile frames: the array owns its bitmaps; frame n is element n.
-using tiarray = std::vector<Bitmap>;
+// The tile frames: the list owns its bitmaps; frame n is element n, counted from 0.
+//
+// The frames of one tile file form its sheet, cut into equal frames row by row
+// from the top, left to right. A frame's own bitmap is made the first time the
+// frame is looked up and kept as long as the list, so the reference a lookup
+// gives stays valid, and a list of many frames costs about the pixels of the
+// frames looked up so far: a sheet held as an image gives read-only views onto
+// its pixels (writing to one copies them first); a plain 24-bit BMP file is
+// not read at all until then, and each frame reads its own block of the file.
+class tiarray {
+public:
+    tiarray() = default;
+    // count frames, each a copy of frame.
+    tiarray(std::size_t count, const Bitmap& frame);
+    tiarray(const tiarray& other);
+    tiarray& operator=(const tiarray& other);
+    tiarray(tiarray&& other) noexcept;
+    tiarray& operator=(tiarray&& other) noexcept;
+    ~tiarray();
+
+    std::size_t size() const { return count_; }
+    bool empty() const { return count_ == 0; }
+    void clear();
+    // Appends one frame: a copy of frame (a bitmap shares its pixels until written).
+    void push_back(const Bitmap& frame);
+    // Appends the columns x rows frames of frame_width x frame_height that sheet
+    // holds, row by row; sheet is taken as a 24-bit image of at least
+    // columns x frame_width by rows x frame_height pixels.
+    void append_sheet(const QImage& sheet, int frame_width, int frame_height, int columns, int rows);
+    // The same for the plain 24-bit BMP file file_name (an absolute path) laid
+    // out as layout, read frame by frame when the frames are first looked up.
+    void append_file(const std::string& file_name, const Bmp24Layout& layout, int frame_width, int frame_height,
+                     int columns, int rows);
+    // Frame n; n outside the list throws ListIndexError.
+    const Bitmap& operator[](std::size_t n) const;
+
+private:
+    struct File {
+        std::string name;
+        Bmp24Layout layout;
+    };
+    struct Sheet {
+        QImage pixels;
+        std::shared_ptr<const File> file;  // pixels read from here when set
+        std::size_t first = 0;  // number of its first frame
+        int width = 0, height = 0, columns = 0;
+    };
+    static constexpr int page_bits = 8;  // frames made so far, looked up in pages of 256
+    using Page = std::unique_ptr<std::unique_ptr<Bitmap>[]>;
+
+    const Bitmap& make(std::size_t n) const;
+
+    std::vector<Sheet> sheets_;
+    std::size_t count_ = 0;
+    mutable std::vector<Page> pages_;
+};
 // The tile frame a picture field names, or nullptr when it names none (outside
 // the list, or an empty bitmap).
 const Bitmap* tile_frame(const tiarray& frames, int64_t number);
