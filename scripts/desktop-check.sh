@@ -8,10 +8,13 @@
 # opener. It also checks that the window is a transient window of its opener
 # (WM_TRANSIENT_FOR), that it opens over the opener below the opener's title
 # bar and on the screen, and takes a screenshot of each, into OUT_DIR.
-# Not part of make test: it needs Xvfb, openbox, xdotool, xprop, xwininfo and
-# ImageMagick's import.
-# Usage: scripts/desktop-check.sh [BUILD_DIR [OUT_DIR [DISPLAY_NUMBER]]]
-#        (default build/run, build/desktop-check, 91)
+# With WM "none" it runs without a window manager: then the stacking order is
+# the X server's, a window is closed by the WM_DELETE_WINDOW message a window
+# manager would send, and the title bar is a band as high as Qt's title bar.
+# Not part of make test: it needs Xvfb, openbox, xdotool, xprop, xwininfo,
+# python3 and ImageMagick's import.
+# Usage: scripts/desktop-check.sh [BUILD_DIR [OUT_DIR [DISPLAY_NUMBER [openbox|none]]]]
+#        (default build/run, build/desktop-check, 91, openbox)
 set -uo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build/run}"
@@ -19,7 +22,8 @@ build="${1:-$root/build/run}"
 out="${2:-$root/build/desktop-check}"
 [[ "$out" = /* ]] || out="$PWD/$out"
 display_number="${3:-91}"
-for tool in Xvfb openbox xdotool xprop xwininfo /usr/bin/import; do
+wm="${4:-openbox}"
+for tool in Xvfb openbox xdotool xprop xwininfo python3 /usr/bin/import; do
   command -v "$tool" >/dev/null || { echo "desktop-check: $tool is missing" >&2; exit 2; }
 done
 if [ ! -x "$build/editor" ] || [ ! -x "$build/make_tiles" ] || [ ! -x "$build/make_world" ]; then
@@ -42,9 +46,11 @@ export DISPLAY=":$display_number"
 Xvfb "$DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 pids+=($!)
 sleep 1
-openbox >"$work/openbox.log" 2>&1 &
-pids+=($!)
-sleep 1
+if [ "$wm" = openbox ]; then
+  openbox >"$work/openbox.log" 2>&1 &
+  pids+=($!)
+  sleep 1
+fi
 (cd "$work" && exec "$build/editor") >"$work/editor.log" 2>&1 &
 pids+=($!)
 
@@ -56,8 +62,22 @@ fail() {
 
 # ---- what the window manager and the X server say
 
-stacking() { xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,//g'; }
-active() { xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //'; }
+# The program's windows on the screen, bottom first.
+stacking() {
+  if [ "$wm" = openbox ]; then
+    xprop -root _NET_CLIENT_LIST_STACKING | sed -n 's/.*# //p' | sed 's/,//g'
+    return
+  fi
+  # xwininfo lists the root's children top first.
+  local w
+  for w in $(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) ".*/\1/p' | tac); do
+    xwininfo -id "$w" | grep -q IsViewable && echo -n "$w "
+  done
+  echo
+}
+active() {
+  if [ "$wm" = openbox ]; then xprop -root _NET_ACTIVE_WINDOW | sed 's/.*# //'; else xdotool getwindowfocus; fi
+}
 name_of() { xprop -id "$1" WM_NAME | sed -n 's/^WM_NAME([A-Z_0-9]*) = "\(.*\)"$/\1/p'; }
 transient_for() { xprop -id "$1" WM_TRANSIENT_FOR | sed -n 's/.*window id # //p'; }
 # The client area in screen pixels: X Y W H.
@@ -122,6 +142,7 @@ check() {
   # The frames: the dialog's top edge below the opener's title bar, and the
   # dialog's centre over the opener's.
   local d_top=$((dy - dt)) o_caption_bottom=$oy
+  [ "$wm" = openbox ] || o_caption_bottom=$((oy + 1))
   if [ $d_top -lt $o_caption_bottom ]; then fail "$what: its frame top $d_top covers the opener's title bar (down to $o_caption_bottom)"; fi
   local dcx=$((dx + dw / 2)) ocx=$((ox + ow / 2))
   if [ $((dcx - ocx)) -gt 2 ] || [ $((ocx - dcx)) -gt 2 ]; then fail "$what: not centred over the opener (centre x $dcx, opener's $ocx)"; fi
@@ -129,8 +150,9 @@ check() {
     fail "$what: off the screen ($dx,$dy ${dw}x$dh)"
   fi
   shot "$label"
-  # A click on the opener's title bar, left of the dialog where the opener shows.
-  xdotool mousemove $((ox + 40)) $((oy - ot / 2)) click 1
+  # A click on the opener's title bar, left of the dialog where the opener
+  # shows (without a window manager: on the band of the opener above it).
+  if [ "$wm" = openbox ]; then xdotool mousemove $((ox + 40)) $((oy - ot / 2)) click 1; else xdotool mousemove $((ox + 40)) $((oy + 3)) click 1; fi
   sleep 0.8
   local di oi
   di="$(stack_index "$d")"
@@ -150,7 +172,11 @@ close_window() {
   local x y w h l r t b
   read -r x y w h < <(client "$1")
   read -r l r t b < <(extents "$1")
-  xdotool mousemove $((x + w + r - 10)) $((y - t / 2 - 1)) click 1
+  if [ "$wm" = openbox ]; then
+    xdotool mousemove $((x + w + r - 10)) $((y - t / 2 - 1)) click 1
+  else
+    python3 "$work/wm_delete.py" "$1"
+  fi
   local k
   for k in $(seq 1 30); do
     [ "$(stack_index "$1")" -lt 0 ] && { sleep 0.3; return 0; }
@@ -159,12 +185,38 @@ close_window() {
   fail "$(name_of "$1") ($1) did not close"
 }
 
+# What a window manager sends to close window argv[1]: WM_DELETE_WINDOW.
+cat >"$work/wm_delete.py" <<'PY'
+import ctypes, sys
+x = ctypes.cdll.LoadLibrary("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XFlush.argtypes = [ctypes.c_void_p]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("l", ctypes.c_long * 5)]
+class Event(ctypes.Union):
+    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
+d = x.XOpenDisplay(None)
+e = Event()
+e.xclient.type = 33  # ClientMessage
+e.xclient.window = int(sys.argv[1], 0)
+e.xclient.message_type = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
+e.xclient.format = 32
+e.xclient.l[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
+x.XSendEvent(d, e.xclient.window, 0, 0, ctypes.byref(e))
+x.XFlush(d)
+PY
+
 # ---- the session
 
 main=""
 for k in $(seq 1 50); do
   main="$(stacking | awk '{print $1}')"
-  [ -n "$main" ] && [ "$main" != "_NET_CLIENT_LIST_STACKING(WINDOW):" ] && break
+  [ -n "$main" ] && break
   sleep 0.2
 done
 sleep 1

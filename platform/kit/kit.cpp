@@ -438,7 +438,7 @@ protected:
                 // it: a click on it hands the activation on to that window,
                 // where the input goes.
                 if (Window* over = shown_over(w)) {
-                    over->impl_->raise();
+                    if (QGuiApplication::platformName() != "offscreen") over->impl_->raise();
                     over->impl_->activateWindow();
                 }
             });
