@@ -21,7 +21,7 @@ void Dialog::open_item_editor(int32_t item, uint16_t code) {
     if (!editor.Form3) return;
     editor.cur_placed_item = item;
     set_enabled(false);
-    editor.Form3->show();
+    editor.Form3->show_over(*this);
     editor.item_dlg_opener = code;
 }
 
@@ -29,7 +29,7 @@ void Dialog::open_resource_editor(int32_t resource, uint16_t code) {
     if (!editor.Form9) return;
     editor.cur_placed_res = resource;
     set_enabled(false);
-    editor.Form9->show();
+    editor.Form9->show_over(*this);
     editor.res_dlg_opener = code;
 }
 

@@ -40,8 +40,9 @@ protected:
     // Opens the item editor on placed item `item` (the resource editor on placed
     // resource `resource`) from this window, whose opener code is `code`, in
     // the order the editors rely on: the index is set, this window takes no
-    // input until the editor closes, the editor shows (reading the index as it
-    // activates), and then the code is stored.
+    // input until the editor closes, the editor shows over this window
+    // (kit::Window::show_over: it stays above it) reading the index as it
+    // activates, and then the code is stored.
     void open_item_editor(int32_t item, uint16_t code);
     void open_resource_editor(int32_t resource, uint16_t code);
     // w, or the main window when w is none or this window itself: whoever

@@ -105,7 +105,7 @@ TForm1::~TForm1() {
 void TForm1::open_secondary(kit::Window* window) {
     if (!window) return;
     set_enabled(false);
-    window->show();
+    window->show_over(*this);
 }
 
 void TForm1::disable_pages() {

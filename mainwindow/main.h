@@ -53,8 +53,9 @@ public:
     // Sizes every catalogue grid and palette for its catalogue's length and
     // refills the resource pickers.
     void setgrids();
-    // Opens a secondary window over this one, which takes no input until the
-    // window closes and gives it back; nothing when there is no window.
+    // Opens a secondary window over this one (kit::Window::show_over: it stays
+    // above this one and opens centred over it), which takes no input until
+    // the window closes and gives it back; nothing when there is no window.
     void open_secondary(kit::Window* window);
 
     // ---- File menu

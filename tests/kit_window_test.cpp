@@ -5,7 +5,9 @@
 #include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
+#include <QApplication>
 #include <QThread>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -154,6 +156,80 @@ TEST(KitWindow, ControlsMayGoInAnyOrder) {
     file.reset();   // a submenu's item outlives its parent
     save.reset();
     w.reset();
+}
+
+// A secondary window is a transient window of its opener: the window system
+// keeps it above the opener. The opener is neither its Qt parent nor greyed
+// (a disabled Qt parent would disable the window too), and a click on the
+// disabled opener hands the activation on to the window over it.
+TEST(KitWindow, ShowOverMakesATransientWindowOfTheOpener) {
+    Window main("main"), a("a"), b("b");
+    main.set_client_size(600, 400);
+    a.set_client_size(300, 200);
+    b.set_client_size(200, 100);
+    // Each gives its opener the input back as it closes, as the dialogs do.
+    a.on_close = [&] { main.set_enabled(true); };
+    b.on_close = [&] { a.set_enabled(true); };
+    main.show();
+    main.set_enabled(false);
+    a.show_over(main);
+    EXPECT_TRUE(a.active());
+    QWindow* main_handle = main.widget()->windowHandle();
+    ASSERT_NE(a.widget()->windowHandle(), nullptr);
+    EXPECT_EQ(a.widget()->windowHandle()->transientParent(), main_handle);
+    EXPECT_EQ(a.widget()->parentWidget(), nullptr);
+    EXPECT_TRUE(main.widget()->isEnabled());
+    EXPECT_TRUE(a.widget()->isEnabled());
+
+    user::activate(main);
+    EXPECT_EQ(QApplication::activeWindow(), a.widget());
+    EXPECT_TRUE(a.active());
+
+    // One over the other: a click on the main window reaches the newest.
+    a.set_enabled(false);
+    b.show_over(a);
+    EXPECT_EQ(b.widget()->windowHandle()->transientParent(), a.widget()->windowHandle());
+    user::activate(main);
+    EXPECT_EQ(QApplication::activeWindow(), b.widget());
+    user::close(b);
+    EXPECT_TRUE(a.active());
+
+    // Opened again from another window, it belongs to that one.
+    b.on_close = [&] { main.set_enabled(true); };
+    user::close(a);
+    main.set_enabled(false);
+    b.show_over(main);
+    EXPECT_EQ(b.widget()->windowHandle()->transientParent(), main_handle);
+    user::close(b);
+    EXPECT_TRUE(main.active());
+    // Once closed, the opener takes the activation itself again.
+    user::activate(main);
+    EXPECT_EQ(QApplication::activeWindow(), main.widget());
+    main.hide();
+}
+
+// Centred over the opener, below its caption band, on the screen.
+TEST(KitWindow, PlaceOverCentresBelowTheCaptionAndOnTheScreen) {
+    const Rect screen{0, 0, 1600, 1000};
+    struct Case {
+        const char* what;
+        Rect opener;
+        int width, height;
+        Rect screen;
+        Rect expected;
+    };
+    const Case cases[] = {
+        {"smaller: centred", {100, 100, 600, 400}, 300, 200, screen, {250, 200, 300, 200}},
+        {"taller: below the caption", {400, 300, 380, 290}, 560, 440, screen, {310, 324, 560, 440}},
+        {"near the corner: on the screen", {1300, 800, 300, 200}, 400, 300, screen, {1200, 700, 400, 300}},
+        {"at the top-left corner", {-50, -30, 200, 100}, 300, 200, screen, {0, 0, 300, 200}},
+        {"larger than the screen", {100, 100, 600, 400}, 2000, 1200, screen, {0, 0, 2000, 1200}},
+        {"on a second screen", {1500, 10, 200, 100}, 300, 200, {1600, 0, 1280, 1024}, {1600, 34, 300, 200}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(place_over(c.opener, 24, c.width, c.height, c.screen), c.expected);
+    }
 }
 
 TEST(KitDispatch, ErrorsReachTheErrorBoxAndDirectCallsPropagate) {

@@ -115,8 +115,12 @@ TWorld village() {
     const int boat = add_object(w, "boat", 12, true), fire = add_object(w, "campfire", 15);
     const int sword = add_item(w, "sword", 0, 0), axe = add_item(w, "axe", 1, 1), shield = add_item(w, "shield", 8, 6);
     const int coins = add_resource(w, "coins", 0, 1);
-    add_resource(w, "arrows", 8, 9);
+    const int arrows = add_resource(w, "arrows", 8, 9);
+    // A bow comes with an arrow in it.
+    const int bow = add_item(w, "bow", 0, 12);
+    w.pitems[static_cast<std::size_t>(bow)].contents = {arrows};
     const int villager = add_npc(w, "villager", "Ann", 1), hero = add_npc(w, "hero", "Tom", 0);
+    w.pnpcs[static_cast<std::size_t>(villager)].inventory = {{thing::item, sword, 1}};
 
     const auto at = [](int x, int y) {
         Tplace p;
@@ -135,6 +139,7 @@ TWorld village() {
     place_object(fire, at(18, 4), w);
     place_object(boat, at(9, 13), w);
     create_item(sword, -1, in_chest, w, no_place, slot::inventory);
+    create_item(bow, -1, in_chest, w, no_place, slot::inventory);
     create_item(axe, -1, -1, w, at(13, 9), slot::cell);
     create_item(shield, -1, -1, w, at(6, 8), slot::cell);
     create_resource(w, {.row = coins, .amount = 25, .place = at(11, 9)});

@@ -13,7 +13,10 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QScreen>
+#include <QStyle>
 #include <QTimer>
+#include <QWindow>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -379,6 +382,22 @@ void make_active(Window* w) {
     h.push_back(w);
     fire(w->on_activate);
 }
+
+// The most recently active visible, enabled window shown over w (through
+// Window::show_over, directly or over another window shown over w), or nullptr.
+Window* shown_over(const Window* w) {
+    const QWindow* base = w->widget() ? w->widget()->windowHandle() : nullptr;
+    if (!base) return nullptr;
+    auto& h = history();
+    for (auto it = h.rbegin(); it != h.rend(); ++it) {
+        Window* x = *it;
+        if (x == w || !x->visible() || !x->enabled() || !x->widget()) continue;
+        const QWindow* handle = x->widget()->windowHandle();
+        for (const QWindow* p = handle ? handle->transientParent() : nullptr; p; p = p->transientParent())
+            if (p == base) return x;
+    }
+    return nullptr;
+}
 }  // namespace
 
 class Window::Impl : public QWidget {
@@ -410,8 +429,18 @@ protected:
             // program): looked at once the queued window events have settled.
             QTimer::singleShot(0, this, [self, w] {
                 if (!self || QApplication::activeWindow() != self.data()) return;
-                if (!w->visible() || !w->enabled() || Window::active_window() == w) return;
-                make_active(w);
+                if (!w->visible() || Window::active_window() == w) return;
+                if (w->enabled()) {
+                    make_active(w);
+                    return;
+                }
+                // A disabled window waits for a secondary window opened over
+                // it: a click on it hands the activation on to that window,
+                // where the input goes.
+                if (Window* over = shown_over(w)) {
+                    if (QGuiApplication::platformName() != "offscreen") over->impl_->raise();
+                    over->impl_->activateWindow();
+                }
             });
         }
         return QWidget::event(e);
@@ -457,6 +486,65 @@ void Window::show() {
     impl_->activateWindow();
     if (was_hidden) fire(on_show);
     if (Control::visible_) make_active(this);
+}
+
+Rect place_over(const Rect& opener_frame, int caption, int width, int height, const Rect& screen) {
+    int left = opener_frame.left + (opener_frame.width - width) / 2;
+    int top = std::max(opener_frame.top + (opener_frame.height - height) / 2, opener_frame.top + caption);
+    left = std::max(std::min(left, screen.right() - width), screen.left);
+    top = std::max(std::min(top, screen.bottom() - height), screen.top);
+    return Rect{left, top, width, height};
+}
+
+namespace {
+Rect rect_of(const QRect& r) { return Rect{r.x(), r.y(), r.width(), r.height()}; }
+}  // namespace
+
+void Window::show_over(Window& opener) {
+    if (&opener == this || !opener.impl_) {
+        show();
+        return;
+    }
+    // A secondary window is of the dialog kind: only for that kind does Qt
+    // hand the link to the opener to the window system (on X11 as
+    // WM_TRANSIENT_FOR). The kind is set while the window is hidden, as Qt
+    // makes the native window anew for it.
+    if (!Control::visible_ && impl_->windowType() != Qt::Dialog)
+        impl_->setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowCloseButtonHint);
+    // Both native windows exist, so the link is made before this one maps:
+    // the window system reads it when the window is shown.
+    impl_->winId();
+    opener.impl_->winId();
+    QWindow* own = impl_->windowHandle();
+    QWindow* parent = opener.impl_->windowHandle();
+    if (own && parent && own->transientParent() != parent) own->setTransientParent(parent);
+    if (!Control::visible_) {
+        const QRect client = opener.impl_->geometry();
+        const QRect frame = opener.impl_->frameGeometry();
+        // The frame this window will get: its own once it has been shown with
+        // one, else the opener's (the window manager frames both alike).
+        QRect own_client = impl_->geometry(), own_frame = impl_->frameGeometry();
+        if (own_frame == own_client) {
+            own_client = client;
+            own_frame = frame;
+        }
+        const int left_border = own_client.left() - own_frame.left();
+        const int top_border = own_client.top() - own_frame.top();
+        const int width = impl_->width() + own_frame.width() - own_client.width();
+        const int height = impl_->height() + own_frame.height() - own_client.height();
+        // The opener's caption is the band above its client area; without a
+        // window manager there is none, and a band as high as a title bar
+        // stays in sight instead, so that the opener still shows behind.
+        const int title_bar = QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        const int caption = std::max(client.top() - frame.top(), title_bar);
+        QScreen* screen = opener.impl_->screen();
+        if (!screen) screen = QGuiApplication::primaryScreen();
+        const Rect area = screen ? rect_of(screen->availableGeometry()) : Rect{0, 0, 1 << 16, 1 << 16};
+        const Rect at = place_over(rect_of(frame), caption, width, height, area);
+        impl_->setGeometry(at.left + left_border, at.top + top_border, impl_->width(), impl_->height());
+    }
+    show();
 }
 
 void Window::hide() {

@@ -187,6 +187,12 @@ public:
     // Makes the window visible (on_show the first time it becomes visible
     // after being hidden) and active: on_activate runs before show returns.
     void show();
+    // Shows the window as a secondary window of opener, the window that opened
+    // it: the window system keeps it above opener (it becomes a transient
+    // window of opener, so a click on opener never hides it; opener keeps its
+    // Qt parent, enabled state and look), and a hidden window opens where
+    // place_over puts it over opener. Then as show().
+    void show_over(Window& opener);
     void hide();
     void set_visible(bool visible) override;
     // As the close button does: on_close (through dispatch, so an error in it
@@ -235,6 +241,14 @@ private:
     Impl* impl_;  // owned through the Qt widget tree
     std::vector<std::unique_ptr<Control>> owned_;
 };
+
+// Where a secondary window opens over its opener, in screen pixels, as frame
+// boxes (caption and border included): centred over the opener's frame, but
+// never higher than `caption` pixels below the opener's top, so that the
+// opener's caption stays in sight; then moved onto the screen's area. Where
+// both cannot hold the screen wins; a window larger than the screen keeps its
+// top-left corner on it.
+Rect place_over(const Rect& opener_frame, int caption, int width, int height, const Rect& screen);
 
 // Marks the main window: the first window passed here; closing it ends run().
 void set_main_window(Window& window);
