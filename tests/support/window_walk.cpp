@@ -253,7 +253,9 @@ void OpenerWalk::run(kit::Window& win, const std::string& what, const std::funct
         if (!d || !d->visible() || std::find(open_before.begin(), open_before.end(), d) != open_before.end())
             continue;
         opened_.insert(d->name + " from " + win.name);
-        if (depth < 3) inner_openers(*d, depth + 1);
+        // Its own openers the first few times this opener opens it: each
+        // subject after that only adds the same walk again.
+        if (depth < 3 && walked_[{d, &win}]++ < walks_per_opener) inner_openers(*d, depth + 1);
         if (d->visible()) kit::user::close(*d);
         if (d->visible()) fail(*d, "opened by " + what, "did not close");
         if (!win.enabled()) fail(*d, "opened by " + what, "left " + win.name + " without input");

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -69,10 +70,14 @@ private:
     std::string world_;
     std::set<std::string> opened_;
     int actions_ = 0;
+    // How often each window was walked for the windows it opens, by (window, opener).
+    std::map<std::pair<kit::Window*, kit::Window*>, int> walked_;
+    static constexpr int walks_per_opener = 3;
 
     void fail(const kit::Window& w, const std::string& what, const std::string& problem) const;
     void settle(TForm1& form, const std::string& what);
-    // Runs an action on win; the windows it opens are walked (to depth 3)
+    // Runs an action on win; the windows it opens are walked for the windows
+    // they open in turn (to depth 3, walks_per_opener times for each opener)
     // and closed; a popup menu it opens has each of its items that open a
     // window chosen in turn, the action run again before each.
     void act(kit::Window& win, const std::string& what, const std::function<void()>& action, int depth);
