@@ -1,7 +1,9 @@
 # make run   builds the editor and starts it on the sample tile folder
 # make test  builds with AddressSanitizer and UndefinedBehaviorSanitizer and runs every test
 # make bench builds optimised and runs the benchmarks
-# make fuzz  builds the world file fuzzer with clang and runs it for FUZZ_SECONDS
+# make fuzz  builds the fuzzers with clang and runs each for FUZZ_SECONDS: the world file
+#            reader on bytes, and the whole editor on hostile worlds built field by field;
+#            inputs that crash or run slowly are kept as build/fuzz/<fuzzer>-crash-... and so on
 # make screenshot  takes docs/main-window.png of the editor on the sample tiles, and
 #                  docs/map-page.png of a sample world on the map page, under Xvfb
 
@@ -42,8 +44,11 @@ bench: deps
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEDITOR_TESTS=OFF -DEDITOR_FUZZ=ON -DEDITOR_SANITIZE=ON
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@for f in $(FUZZ_BUILD)/*_fuzz; do [ -f $$f ] || continue; mkdir -p $(FUZZ_BUILD)/corpus-$$(basename $$f); \
-	  $$f -max_total_time=$(FUZZ_SECONDS) $(FUZZ_BUILD)/corpus-$$(basename $$f) fuzz/corpus || exit 1; done
+	@for f in $(FUZZ_BUILD)/*_fuzz; do [ -f $$f ] || continue; name=$$(basename $$f); \
+	  seeds=fuzz/corpus; [ -d fuzz/corpus-$$name ] && seeds=fuzz/corpus-$$name; \
+	  mkdir -p $(FUZZ_BUILD)/corpus-$$name; echo "== $$name on $$seeds"; \
+	  QT_QPA_PLATFORM=offscreen $$f -max_total_time=$(FUZZ_SECONDS) -artifact_prefix=$(FUZZ_BUILD)/$$name- \
+	    $(FUZZ_BUILD)/corpus-$$name $$seeds || exit 1; done
 
 screenshot: deps
 	cmake -S . -B $(RUN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEDITOR_TESTS=OFF

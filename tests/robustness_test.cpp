@@ -23,6 +23,7 @@
 #include "platform/kit/kit_private.h"
 #include "tests/support/editor_fixture.h"
 #include "tests/support/model_fixture.h"
+#include "tests/support/window_walk.h"
 #include "worldfile/worldfile.h"
 
 #include <QAction>
@@ -501,14 +502,6 @@ std::multiset<std::string> dangling_references(const TWorld& w) {
     return found;
 }
 
-// Texts of errors that only come out of the standard library: an action read
-// past a list or asked for more memory than a list may have.
-bool library_error(const std::string& text) {
-    for (const char* sign : {"vector", "basic_string", "_M_", "std::", "Unknown error", "Out of memory", "bad_"})
-        if (text.find(sign) != std::string::npos) return true;
-    return false;
-}
-
 // A world as the file holds it: a catalogue entry's row is its position, and
 // a resource template has the place (1, 1, 0) and no holder object, NPC or item.
 TWorld as_stored(TWorld w) {
@@ -527,12 +520,6 @@ std::vector<std::string> placed_link_problems(const TWorld& w) {
     std::vector<std::string> problems = link_problems(w);
     std::erase_if(problems, [](const std::string& p) { return p.starts_with("trigger ") || p.starts_with("event "); });
     return problems;
-}
-
-// The secondary windows, which every action may open.
-std::vector<kit::Window*> dialogs() {
-    return {editor.Form2, editor.Form3, editor.Form4, editor.Form5,  editor.Form6,
-            editor.Form7, editor.Form8, editor.Form9, editor.Form10, editor.Finv};
 }
 
 // Walks every control of a window the way a user reaches it and acts on it.
@@ -662,28 +649,7 @@ private:
     }
 
     void expect_settled(TForm1& form, const std::string& what) {
-        EXPECT_TRUE(form.enabled()) << where(form, what) << ": the main window takes no input";
-        for (kit::Window* d : dialogs())
-            EXPECT_FALSE(d->visible()) << where(form, what) << ": " << d->name << " is left open";
-        EXPECT_EQ(kit::user::open_popup(), nullptr) << where(form, what) << ": a popup menu is left open";
-    }
-
-    // The controls on a widget and its children, in design order, once each.
-    static std::vector<QPointer<QWidget>> controls_under(QWidget* parent) {
-        std::vector<QPointer<QWidget>> out;
-        std::set<kit::Control*> seen;
-        const std::function<void(QWidget*)> visit = [&](QWidget* w) {
-            for (QObject* child : w->children()) {
-                auto* cw = qobject_cast<QWidget*>(child);
-                if (!cw || cw->isWindow()) continue;
-                kit::Control* c = kit::detail::control_of(cw);
-                if (c && seen.insert(c).second) out.push_back(cw);
-                // A page control's pages are walked through their tabs.
-                if (!dynamic_cast<kit::PageControl*>(c)) visit(cw);
-            }
-        };
-        visit(parent);
-        return out;
+        for (const std::string& problem : walk::unsettled(form)) ADD_FAILURE() << where(form, what) << ": " << problem;
     }
 
     // Texts typed into every field before the buttons are pressed once more:
@@ -700,10 +666,10 @@ private:
     // each button; then every field gets a hostile text and the buttons are
     // pressed again.
     void walk(kit::Window& win, QWidget* parent, bool unit = true) {
-        const std::vector<QPointer<QWidget>> found = controls_under(parent);
+        const std::vector<QPointer<QWidget>> found = walk::controls_under(parent);
         const auto each = [&](const std::function<void(kit::Control&)>& f) {
             for (const QPointer<QWidget>& w : found)
-                if (kit::Control* c = w ? kit::detail::control_of(w) : nullptr; c && reachable(*c)) f(*c);
+                if (kit::Control* c = w ? kit::detail::control_of(w) : nullptr; c && walk::reachable(*c)) f(*c);
         };
         each([&](kit::Control& c) { walk_control(win, c); });
         each([&](kit::Control& c) {
@@ -728,35 +694,11 @@ private:
             });
     }
 
-    // Every control under a widget, also on the pages of its page controls.
-    static std::vector<QPointer<QWidget>> all_controls_under(QWidget* parent) {
-        std::vector<QPointer<QWidget>> out;
-        for (QWidget* w : parent->findChildren<QWidget*>())
-            if (!w->isWindow() && kit::detail::control_of(w) && kit::detail::control_of(w)->widget() == w)
-                out.push_back(w);
-        return out;
-    }
-
-    // Opens the pages a control stands on, as a user reaches it; false when
-    // a tab on the way is hidden.
-    static bool reveal(kit::Control& c) {
-        std::vector<kit::TabSheet*> pages;
-        for (kit::Control* p = c.parent(); p; p = p->parent())
-            if (auto* sheet = dynamic_cast<kit::TabSheet*>(p)) pages.push_back(sheet);
-        for (auto it = pages.rbegin(); it != pages.rend(); ++it) {
-            auto* control = dynamic_cast<kit::PageControl*>((*it)->parent());
-            if (!control || !(*it)->tab_visible()) return false;
-            if (control->active_page_index() != (*it)->page_index())
-                kit::user::pick_page(*control, (*it)->page_index());
-        }
-        return reachable(c);
-    }
-
     // Each of the first entries of every catalogue grid of a page or window
     // (on any of its pages) picked, then every button and picture that takes
     // a click pressed on it: what a designer does to put a pick somewhere.
     void entries_then_presses(kit::Window& win, QWidget* parent) {
-        const std::vector<QPointer<QWidget>> all = all_controls_under(parent);
+        const std::vector<QPointer<QWidget>> all = walk::all_controls_under(parent);
         std::vector<kit::StringGrid*> grids;
         std::vector<kit::Control*> pressables;
         for (const QPointer<QWidget>& w : all) {
@@ -771,20 +713,18 @@ private:
             for (int col = 0; col < 3; ++col)
                 for (kit::Control* c : pressables) {
                     act(win, grid->name + " entry " + std::to_string(col), [grid, col] {
-                        if (reveal(*grid) && col < grid->col_count() && grid->cell_rect(col, 0).width > 0)
+                        if (walk::reveal(*grid) && col < grid->col_count() && grid->cell_rect(col, 0).width > 0)
                             kit::user::press_cell(*grid, col, 0);
                     });
                     act(win, c->name + " after the entry", [c] {
-                        if (reveal(*c)) kit::user::click(*c);
+                        if (walk::reveal(*c)) kit::user::click(*c);
                     });
                 }
     }
 
-    static bool reachable(kit::Control& c) { return c.widget() && c.widget()->isVisible() && c.widget()->isEnabled(); }
-
     void walk_control(kit::Window& win, kit::Control& c) {
         // The map grid is the map hub's, which clicks it on every map and palette.
-        if (!reachable(c) || &c == hub_grid_) return;
+        if (!walk::reachable(c) || &c == hub_grid_) return;
         const std::string name = c.name.empty() ? std::string(c.widget()->metaObject()->className()) : c.name;
         if (auto* pages = dynamic_cast<kit::PageControl*>(&c)) {
             for (int p = 0; p < pages->page_count(); ++p) {
@@ -900,7 +840,7 @@ private:
     // and gives its opener back.
     void step(kit::Window& win, const std::string& what, const std::function<void()>& action) {
         std::vector<kit::Window*> open_before;
-        for (kit::Window* d : dialogs())
+        for (kit::Window* d : walk::secondary_windows())
             if (d->visible()) open_before.push_back(d);
         const TWorld before = editor.world;
         const std::size_t errors = modal_.errors.size(), messages = modal_.messages.size();
@@ -910,7 +850,7 @@ private:
             // The control was not there to be used (a line that went away): nothing happened.
         }
         for (std::size_t e = errors; e < modal_.errors.size(); ++e)
-            EXPECT_FALSE(library_error(modal_.errors[e])) << where(win, what) << ": " << modal_.errors[e];
+            EXPECT_FALSE(walk::library_error(modal_.errors[e])) << where(win, what) << ": " << modal_.errors[e];
         const bool changed = !(editor.world == before);
         if (modal_.errors.size() > errors) {
             EXPECT_FALSE(changed) << where(win, what) << ": refused with \"" << modal_.errors.back()
@@ -935,7 +875,7 @@ private:
                 links_held_ = broken.empty();
             }
         }
-        for (kit::Window* d : dialogs()) {
+        for (kit::Window* d : walk::secondary_windows()) {
             if (!d->visible() || std::find(open_before.begin(), open_before.end(), d) != open_before.end()) continue;
             std::set<std::string>& seen = walked_[{d, &win}];
             if (seen.size() < subjects_per_opener && seen.insert(subject(d)).second) walk(*d, d->widget());

@@ -18,16 +18,10 @@
 #include <QFile>
 #include <QLabel>
 
-TColor EditorFixture::frame_color(int k) { return make_color(40 + 5 * k, 220 - 5 * k, 60 + 4 * k); }
+TColor EditorFixture::frame_color(int k) { return tile_colour(k); }
 
 void EditorFixture::write_strip(const std::string& folder, const std::string& name, int count, int size, int first) {
-    QDir().mkpath(QString::fromStdString(folder));
-    Bitmap b(size * count, size);
-    for (int k = 0; k < count; ++k) {
-        b.canvas().brush_color = frame_color(first + k);
-        b.canvas().fill_rect(size * k, 0, size * k + size, size);
-    }
-    b.save_to_file(folder + "/" + name);
+    write_tile_strip(folder, name, count, size, first);
 }
 
 std::string EditorFixture::read_file(const std::string& path) {
@@ -58,8 +52,7 @@ void EditorFixture::SetUp() {
     previous_ = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(dir_.path())));
     if (!start_at_set_up) return;
-    write_strip(tiles(), "a_32x32.bmp", frames32);
-    write_strip(tiles(), "b_64x64.bmp", frames64, 64, frames32);
+    write_hostile_tiles(tiles());
     start();
 }
 

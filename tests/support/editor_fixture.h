@@ -12,6 +12,7 @@
 //   }
 #include "app/startup.h"
 #include "mainwindow/main.h"
+#include "tests/support/hostile_run.h"
 #include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
 
@@ -26,7 +27,7 @@ public:
     // The tiles folder the fixture writes: frames32 frames of 32 x 32 pixels in
     // a_32x32.bmp, then frames64 frames of 64 x 64 in b_64x64.bmp; frame k is
     // all frame_color(k).
-    static constexpr int frames32 = 30, frames64 = 4;
+    static constexpr int frames32 = tile_frames32, frames64 = tile_frames64;
     static TColor frame_color(int k);
     // Writes folder/name holding count frames of size x size pixels in one row,
     // frame k all frame_color(first + k).
