@@ -68,7 +68,10 @@ void build(const TWorld& world, PlacedIndex& index) {
     ++builds;
     auto& rows = Access::rows(index);
     auto& filed = Access::filed(index);
-    rows.clear();
+    // The rows are emptied, not dropped: the next build mostly fills the same
+    // rows again, so their storage is kept.
+    for (auto& [key, row] : rows)
+        for (auto& entries : row) entries.clear();
     for (std::size_t k = 0; k < placed_kinds; ++k) {
         filed[k].clear();
         const std::size_t n = list_size(world, k);
@@ -76,6 +79,13 @@ void build(const TWorld& world, PlacedIndex& index) {
         for (std::size_t i = 0; i < n; ++i) file(index, k, static_cast<int32_t>(i), place_of(world, k, i));
         Access::storage(index)[k] = storage_of(world, k);
     }
+    // Rows left empty are dropped once they outnumber those in use.
+    const auto empty = [](const auto& r) {
+        return std::all_of(r.second.begin(), r.second.end(), [](const auto& e) { return e.empty(); });
+    };
+    if (const auto unused = static_cast<std::size_t>(std::count_if(rows.begin(), rows.end(), empty));
+        unused > rows.size() / 2)
+        std::erase_if(rows, empty);
     Access::built(index) = true;
 }
 
