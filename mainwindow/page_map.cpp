@@ -305,6 +305,7 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
             form.set_caption("Object not exists");
         } else {
             moved->place = p;
+            refile_placed(w, Placed::object, editor.cur_placed_object);
             sg_map.refresh();
         }
         disarm_moves();
@@ -321,6 +322,7 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
             modal().message("NPC not exists");
         } else {
             moved->place = p;
+            refile_placed(w, Placed::npc, editor.cur_placed_npc);
             sg_map.refresh();
         }
         disarm_moves();

@@ -123,6 +123,7 @@ void delete_npc(int32_t index, TWorld& world) {
     links::erase_all(std::move(items), std::move(resources), world);
 
     world.npcs.erase(world.npcs.begin() + index);
+    refresh_placed_index(world);
     links::follow_removal(Names::placed_npc, index, world);
 }
 

@@ -104,6 +104,7 @@ int32_t create_item(int32_t row, int32_t npc, int32_t object, TWorld& world, Tpl
         world.items[t].slot = slot::cell;
     }
     if (t < 0) return -1;
+    refile_placed(world, Placed::item, t);
 
     // The default contents and the loaded clip of the catalogue entry. The
     // catalogue is not changed by creating, so its lists can be read as we go.
@@ -190,6 +191,7 @@ int32_t create_resource(TWorld& world, const NewResource& what) {
         world.resources[r].place = place;
         world.resources[r].link = links::cell;
     }
+    if (r >= 0) refile_placed(world, Placed::resource, r);
     if (r < 0 || parent_resource != -1) return r;
 
     // Default children: one piece of each row the catalogue entry lists, in

@@ -50,6 +50,7 @@ void delete_mapobject(int32_t index, TWorld& world) {
     }
 
     world.mapobjects.erase(world.mapobjects.begin() + index);
+    refresh_placed_index(world);
     links::follow_removal(Names::placed_object, index, world);
 
     // Each watching "destroy obj" trigger runs once, its references already

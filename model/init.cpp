@@ -100,6 +100,7 @@ void reset_world(TWorld& world) {
     world.crafts.clear();
     world.paths.clear();
     world.triggers.clear();
+    refresh_placed_index(world);
     world.player.npc = -1;
     world.strings = TStrings();
     message_handler = show_message;

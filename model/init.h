@@ -9,6 +9,7 @@
 // Fields marked [placed] mean something only in a placed thing; [spare] ones are
 // never set or read and not stored; [file only] ones are never set by the
 // editor but kept through a load and a save.
+#include "model/placed_index.h"
 #include "tiles/utils.h"
 
 #include <array>
@@ -423,6 +424,7 @@ struct TWorld {
     Tevents events;  // world-level list: never read or filled, kept by the reset, not stored
     tplayer player;
     TStrings strings;  // made anew by the reset, never used, not stored
+    PlacedIndex placed_index;  // where the placed things lie: not stored, never compared
     bool operator==(const TWorld&) const = default;
 };
 

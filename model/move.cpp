@@ -63,6 +63,7 @@ void detach_resource(int32_t resource, int32_t mode, TWorld& world) {
         res.holder_object = res.holder_npc = -1;
         res.place = target;
         res.link = links::cell;
+        refile_placed(world, Placed::resource, resource);
     }
 }
 
@@ -126,6 +127,7 @@ bool move_item(int32_t item, int32_t object, int32_t npc, int32_t slot, Tplace p
     t.holder_object = object;
     t.holder_npc = npc;
     t.slot = static_cast<uint8_t>(slot);
+    refile_placed(world, Placed::item, item);
     switch (slot) {
     case slot::inventory:
         inv_add(thing::item, item, 1, npc != -1 ? world.npcs[npc].inventory : world.mapobjects[object].contents);
@@ -232,6 +234,7 @@ bool move_resource(int32_t resource, int32_t amount, int32_t object, int32_t npc
     res.holder_object = object;
     res.holder_npc = npc;
     res.link = static_cast<uint16_t>(link);
+    refile_placed(world, Placed::resource, resource);
     if (link == links::inventory)
         inv_add(thing::resource, resource, res.amount,
                 npc != -1 ? world.npcs[npc].inventory : world.mapobjects[object].contents);

@@ -125,6 +125,7 @@ void erase(int32_t kind, int32_t index, TWorld& world) {
     unlink(kind, index, world);
     if (kind == thing::item) world.items.erase(world.items.begin() + index);
     else world.resources.erase(world.resources.begin() + index);
+    refresh_placed_index(world);
 
     for (Tmapobject& o : world.mapobjects) shift_list(kind, index, o.contents);
     for (Tchar& n : world.npcs) {

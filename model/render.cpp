@@ -1,6 +1,7 @@
 #include "model/render.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <string>
 #include <utility>
@@ -73,10 +74,6 @@ bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, co
 struct Window {
     int32_t map;
     int64_t left, top, columns, rows;
-
-    bool contains(const Tplace& p) const {
-        return p.map == map && p.x >= left && p.x < left + columns && p.y >= top && p.y < top + rows;
-    }
 };
 
 // Draws a picture with its bottom-right corner on the bottom-right corner of cell p.
@@ -124,38 +121,41 @@ void draw_terrain(const TWorld& world, const tiarray& frames, const Window& w, i
     }
 }
 
-// Draws what stands and lies on the window's cells: one pass over each placed
-// list, front to back, with a bounds test per thing.
+// Draws what stands and lies on the window's cells: the things the placed
+// index finds there, each list in its own order.
 void draw_things(const TWorld& world, const tiarray& frames, const Window& w, int frame_number, bool show_hidden,
                  Bitmap& target) {
-    for (const Tpitem& item : world.items) {
-        if (!w.contains(item.place) || item.holder_object >= 0 || item.holder_npc >= 0) continue;
+    std::array<std::vector<int32_t>, placed_kinds> found;
+    placed_in_window(world, w.map, w.left, w.top, w.columns, w.rows, found);
+    const auto& in = [&](Placed list) -> const std::vector<int32_t>& { return found[static_cast<std::size_t>(list)]; };
+
+    for (int32_t i : in(Placed::item)) {
+        const Tpitem& item = world.items[static_cast<std::size_t>(i)];
+        if (item.holder_object >= 0 || item.holder_npc >= 0) continue;
         if (const Bitmap* picture = tile_frame(frames, item.image)) draw_on_cell(target, w, item.place, *picture);
     }
 
     Bitmap holder;
-    for (std::size_t i = 0; i < world.resources.size(); ++i) {
-        const Tpres& r = world.resources[i];
+    for (int32_t i : in(Placed::resource)) {
+        const Tpres& r = world.resources[static_cast<std::size_t>(i)];
         // Ammunition in a clip lying on a cell shares the clip's place but is inside it.
-        if (!w.contains(r.place) || r.holder_object >= 0 || r.holder_npc >= 0 || r.holder_item >= 0 ||
-            r.holder_resource >= 0)
-            continue;
+        if (r.holder_object >= 0 || r.holder_npc >= 0 || r.holder_item >= 0 || r.holder_resource >= 0) continue;
         Tinvitem entry;
-        make_invitem(thing::resource, static_cast<int32_t>(i), r.amount, entry);
+        make_invitem(thing::resource, i, r.amount, entry);
         // Nothing drawn leaves the previous resource's picture in holder: skip it.
         if (draw_thing(entry, frames, count_never, world, holder)) draw_on_cell(target, w, r.place, holder);
     }
 
-    for (const Tchar& npc : world.npcs) {
-        if (!w.contains(npc.place)) continue;
+    for (int32_t i : in(Placed::npc)) {
+        const Tchar& npc = world.npcs[static_cast<std::size_t>(i)];
         if (const Bitmap* picture = tile_frame(frames, npc.figure)) draw_on_cell(target, w, npc.place, *picture);
     }
 
     std::vector<std::pair<int32_t, int32_t>> standing, floating;  // (row, index)
-    for (std::size_t i = 0; i < world.mapobjects.size(); ++i) {
-        const Tmapobject& o = world.mapobjects[i];
-        if (!w.contains(o.place) || !(o.visible || show_hidden)) continue;
-        (o.floating ? floating : standing).emplace_back(o.place.y, static_cast<int32_t>(i));
+    for (int32_t i : in(Placed::object)) {
+        const Tmapobject& o = world.mapobjects[static_cast<std::size_t>(i)];
+        if (!(o.visible || show_hidden)) continue;
+        (o.floating ? floating : standing).emplace_back(o.place.y, i);
     }
     order_by_row(standing);
     order_by_row(floating);

@@ -3,7 +3,8 @@
 // inventory grids and the map show it, and a rectangular window of one map with
 // its terrain and everything standing or lying on its cells.
 //
-// Neither routine changes the world. Every picture field and list index is
+// Neither routine changes the world's data (the map view may bring the world's
+// placed index up to date, model/placed_index.h). Every picture field and list index is
 // checked before it is used: what names no tile frame, no terrain or no thing
 // draws nothing (a black cell for terrain), and nothing is ever read outside a
 // list.

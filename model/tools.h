@@ -9,7 +9,9 @@
 // contents) and the thing names the holder (holder fields plus Tpitem::slot or
 // Tpres::link). Every routine here keeps both sides in step, and every deletion
 // renumbers every reference to the elements behind the deleted one, holder
-// fields included. Creating routines return the new index or -1; every
+// fields included. Every routine that moves a placed thing or erases one also
+// keeps the world's placed index true (model/placed_index.h); code elsewhere
+// that writes a placed thing's place calls refile_placed. Creating routines return the new index or -1; every
 // refusal is silent and changes nothing.
 #include "model/init.h"
 

@@ -124,6 +124,7 @@ bool object_action(uint8_t a, int32_t target, const Tevent& event, TWorld& world
     default:  // move object
         if (!cell_free(event.place, world)) return false;
         o.place = event.place;
+        refile_placed(world, Placed::object, target);
         return true;
     }
 }

@@ -796,9 +796,11 @@ TEST_F(MapEditing, TheObjectMove) {
     set_terrain(3, 3, water);
     right_click(1, 1);
     choose(form().move1);
+    const int64_t repairs = placed_index_repairs();
     select(3, 3);
     EXPECT_EQ(editor.world.mapobjects[0].place, at(3, 3));
     EXPECT_EQ(view(1, 1), frame_color(1));
+    EXPECT_EQ(placed_index_repairs(), repairs);  // the page told the map view's index
     EXPECT_FALSE(armed());
 
     // An object that is gone.
@@ -828,11 +830,13 @@ TEST_F(MapEditing, TheNpcMoveStaysArmedOnAnOccupiedCell) {
     EXPECT_TRUE(editor.move_npc_mode);
     EXPECT_TRUE(drag_cursor());
     set_terrain(7, 7, deep_water);  // the terrain is not asked
+    const int64_t repairs = placed_index_repairs();
     select(7, 7);
     EXPECT_EQ(editor.world.npcs[1].place, at(7, 7));
     EXPECT_FALSE(armed());
     EXPECT_FALSE(drag_cursor());
     EXPECT_EQ(view(7, 7), frame_color(8));
+    EXPECT_EQ(placed_index_repairs(), repairs);  // the page told the map view's index
 
     right_click(7, 7);
     choose(form().move2);
