@@ -70,13 +70,13 @@ void delete_pmapobject(int32_t row, TWorld& world) {
 
 void delete_terrain(int32_t row, TWorld& world) {
     for (const Tmap& m : world.maps)
-        for (const tintarray& column : m.cells)
+        for (auto column : m.cells)
             for (int32_t cell : column)
                 if (cell == row) return;
     if (!in_range(row, world.terrains)) return;
     world.terrains.erase(world.terrains.begin() + row);
     for (Tmap& m : world.maps)
-        for (tintarray& column : m.cells)
+        for (auto column : m.cells)
             for (int32_t& cell : column)
                 if (cell > row) --cell;
 }

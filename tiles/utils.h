@@ -2,13 +2,12 @@
 // Growable arrays, the integer-list helpers, edit-text conversion, text
 // splitting and the drawing of a tile frame with colour keys and opacity.
 #include "platform/bitmap.h"
+#include "tiles/intmatrix.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-using tintarray = std::vector<int32_t>;
-using tintmatrix = std::vector<tintarray>;
 // The tile frames: the array owns its bitmaps; frame n is element n.
 using tiarray = std::vector<Bitmap>;
 // The tile frame a picture field names, or nullptr when it names none (outside
