@@ -635,7 +635,19 @@ void load_world(const std::string& file_name, TWorld& world) {
         RecordReader reader(file_name);
         // Read into a copy so that a failure leaves the world exactly as it was;
         // the copy's existing entries keep the fields the file does not carry.
-        TWorld loaded = world;
+        // The maps are left out of the copy: the file carries every field of
+        // a map, so the old ones have nothing to hand on.
+        TWorld loaded;
+        {
+            std::vector<Tmap> maps = std::move(world.maps);
+            try {
+                loaded = world;
+            } catch (...) {
+                world.maps = std::move(maps);
+                throw;
+            }
+            world.maps = std::move(maps);
+        }
         In in(reader);
         world_file(in, loaded);
         reader.close();
