@@ -59,7 +59,7 @@ std::unique_ptr<Scene> make_scene(int side, int things) {
         Tmap map;
         map.width = map.height = side;
         map.cells.assign(side, tintarray(side, 0));
-        for (auto& column : map.cells)
+        for (auto column : map.cells)
             for (auto& c : column) c = pick(8);
         w.maps.push_back(std::move(map));
     }

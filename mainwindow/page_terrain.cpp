@@ -218,7 +218,7 @@ void TerrainPage::Button3Click() {
     const int row = editor.cur_terrain;
     if (!links::in_range(row, w.terrains)) return;
     const bool used = std::any_of(w.maps.begin(), w.maps.end(), [row](const Tmap& m) {
-        return std::any_of(m.cells.begin(), m.cells.end(), [row](const tintarray& column) {
+        return std::any_of(m.cells.begin(), m.cells.end(), [row](auto column) {
             return std::find(column.begin(), column.end(), row) != column.end();
         });
     });

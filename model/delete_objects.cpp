@@ -113,13 +113,13 @@ int32_t new_object_row(const TWorld& world) {
 
 void delete_terrain(int32_t row, TWorld& world) {
     for (const Tmap& m : world.maps)
-        for (const tintarray& column : m.cells)
+        for (auto column : m.cells)
             for (int32_t cell : column)
                 if (cell == row) return;
     if (!in_range(row, world.terrains)) return;
     world.terrains.erase(world.terrains.begin() + row);
     for (Tmap& m : world.maps)
-        for (tintarray& column : m.cells)
+        for (auto column : m.cells)
             for (int32_t& cell : column)
                 if (cell > row) --cell;
 }

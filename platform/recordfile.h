@@ -8,6 +8,7 @@
 // a folder given as the file), 100 read beyond end of file, 101 disk full;
 // any other system error keeps its own number (remapped when that number
 // would read as one of the codes above).
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -37,6 +38,22 @@ public:
         store(buffer_.get() + used_, value);
         used_ += 4;
     }
+    // Writes n values, as write() would one by one.
+    void write_values(const int32_t* values, std::size_t n) {
+        while (n > 0) {
+            if (used_ + 4 > capacity_) flush_buffer();
+            const std::size_t k = std::min(n, (capacity_ - used_) / 4);
+            unsigned char* at = buffer_.get() + used_;
+            if constexpr (std::endian::native == std::endian::little) {
+                std::memcpy(at, values, k * 4);
+            } else {
+                for (std::size_t i = 0; i < k; ++i) store(at + 4 * i, values[i]);
+            }
+            used_ += k * 4;
+            values += k;
+            n -= k;
+        }
+    }
     // Writes what is buffered, puts it on the disk, closes the file and gives
     // it the target's name.
     void commit();
@@ -58,6 +75,8 @@ private:
     std::unique_ptr<unsigned char[]> buffer_;  // left uninitialised: only what is written is touched
     std::size_t capacity_ = 0;
     std::size_t used_ = 0;
+    int64_t written_ = 0;  // bytes handed to the file so far
+    int64_t started_ = 0;  // bytes whose writing to the disk has been started
 };
 
 // Reads a file of records front to back. The file is opened for reading and
@@ -78,6 +97,39 @@ public:
         if constexpr (std::endian::native == std::endian::big) v = __builtin_bswap32(v);
         pos_ += 4;
         return static_cast<int32_t>(v);
+    }
+    // The next n records into out, as read() would give them one by one.
+    void read_values(int32_t* out, std::size_t n) {
+        while (n > 0) {
+            if (end_ - pos_ < 4) refill();
+            const std::size_t k = std::min(n, (end_ - pos_) / 4);
+            const unsigned char* from = buffer_.data() + pos_;
+            if constexpr (std::endian::native == std::endian::little) {
+                std::memcpy(out, from, k * 4);
+            } else {
+                for (std::size_t i = 0; i < k; ++i) {
+                    uint32_t v;
+                    std::memcpy(&v, from + 4 * i, 4);
+                    out[i] = static_cast<int32_t>(__builtin_bswap32(v));
+                }
+            }
+            pos_ += k * 4;
+            out += k;
+            n -= k;
+        }
+    }
+    // The next n records, each cut to its low 8 bits (the characters of a text).
+    void read_chars(char* out, std::size_t n) {
+        while (n > 0) {
+            if (end_ - pos_ < 4) refill();
+            const std::size_t k = std::min(n, (end_ - pos_) / 4);
+            const unsigned char* from = buffer_.data() + pos_;
+            // Little-endian: the low byte comes first.
+            for (std::size_t i = 0; i < k; ++i) out[i] = static_cast<char>(from[4 * i]);
+            pos_ += k * 4;
+            out += k;
+            n -= k;
+        }
     }
     // Whole records not yet read.
     int64_t remaining() const { return (size_ - consumed_ + static_cast<int64_t>(end_ - pos_)) / 4; }

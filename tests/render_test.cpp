@@ -234,13 +234,19 @@ TEST_F(Render, TerrainsThatNameNoPictureGiveBlackCells) {
     cells[3][0] = smaller;
     cells[4][0] = 55;  // no such terrain
     cells[5][0] = -1;
-    cells[6].clear();  // a column shorter than the map's height
+    cells[6][0] = INT32_MAX;
     const Bitmap view = render(0, 0, 7, 1, 3);
     for (int cx : {0, 1, 2, 4, 5, 6}) EXPECT_EQ(cell(view, cx, 0), clBlack) << cx;
     EXPECT_EQ(view.pixel(96, 0), red);
     EXPECT_EQ(view.pixel(96 + 15, 15), red);
     EXPECT_EQ(view.pixel(96 + 16, 15), clBlack);
     EXPECT_EQ(view.pixel(96 + 15, 16), clBlack);
+    // A height that promises more rows than the cells hold: the missing row is black.
+    world.maps[m].height = 2;
+    const Bitmap taller = render(0, 0, 7, 2, 3);
+    EXPECT_EQ(taller.pixel(96, 0), red);
+    for (int cx = 0; cx < 7; ++cx) EXPECT_EQ(cell(taller, cx, 1), clBlack) << cx;
+    world.maps[m].height = 1;
 
     // A new map before any terrain exists: every cell names terrain 0.
     TWorld empty;
@@ -610,7 +616,7 @@ void random_world(TWorld& world, tiarray& frames, std::mt19937& rng) {
         map.width = 40;
         map.height = 50;
         map.cells.assign(40, tintarray(50, 0));
-        for (auto& column : map.cells)
+        for (auto column : map.cells)
             for (auto& c : column) c = pick(4);  // terrain 3 does not exist
         world.maps.push_back(map);
     }

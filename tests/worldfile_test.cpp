@@ -204,8 +204,11 @@ TWorld full_world() {
         m.name = f.text();
         m.width = width;
         m.height = height;
-        m.cells.assign(width, tintarray());
-        for (auto& column : m.cells) column = f.ints(height);
+        m.cells.assign(width, tintarray(height));
+        for (auto column : m.cells) {
+            const tintarray values = f.ints(height);
+            std::copy(values.begin(), values.end(), column.begin());
+        }
         w.maps.push_back(m);
     }
     w.pmapobjects = {filled_object(f, 2), filled_object(f, 8)};
@@ -566,6 +569,47 @@ TEST_F(WorldFile, RoundTripIntoEmptyWorldKeepsEveryCarriedField) {
     // Writing what was read gives the same file.
     save_world(file("again.wld"), true, back);
     EXPECT_EQ(file_bytes(file("again.wld")), file_bytes(file()));
+}
+
+// Large enough that the maps share one block and the placed items are made in
+// one reservation: the world still round-trips byte for byte, entries that
+// stood before keep their uncarried fields, and each map stands on its own.
+TEST_F(WorldFile, LargeWorldRoundTripsAndItsMapsStandAlone) {
+    TWorld w = full_world();
+    for (int m = 0; m < 3; ++m) {
+        Tmap map{"big " + std::to_string(m), 512, 500, tintmatrix(512, tintarray(500))};
+        for (int x = 0; x < 512; ++x)
+            for (int y = 0; y < 500; ++y) map.cells[x][y] = m * 1000000 + x * 1000 + y;
+        w.maps.push_back(std::move(map));
+    }
+    const Tpitem model = w.items.front();
+    w.items.assign(20000, model);
+    for (int i = 0; i < 20000; ++i) w.items[i].contents = {i, -i};
+    save_world(file(), true, w);
+
+    TWorld back;
+    load_world(file(), back);
+    EXPECT_EQ(back, as_loaded_fresh(w));
+    save_world(file("again.wld"), true, back);
+    EXPECT_EQ(file_bytes(file("again.wld")), file_bytes(file()));
+
+    TWorld over = w;
+    over.items[19999].text2 = "kept";
+    over.items.resize(10);
+    over.items[5].text2 = "kept too";
+    load_world(file(), over);
+    EXPECT_EQ(over.items[5].text2, "kept too");
+    EXPECT_EQ(over.items[19999].text2, "");
+    EXPECT_EQ(over.items[19999].contents, (tintarray{19999, -19999}));
+
+    const std::size_t first = w.maps.size() - 3;
+    back.maps.erase(back.maps.begin() + static_cast<std::ptrdiff_t>(first));
+    back.maps[first].cells[511][499] = -5;
+    TWorld copy = back;
+    back = TWorld();
+    EXPECT_EQ(copy.maps[first].cells[511][499], -5);
+    EXPECT_EQ(copy.maps[first + 1].cells[511][499], 2000000 + 511 * 1000 + 499);
+    EXPECT_EQ(copy.maps[first].cells[0][0], 1000000);
 }
 
 TEST_F(WorldFile, CatalogueRowsAreWrittenAsPositionsObjectRowsAsHeld) {

@@ -2,14 +2,13 @@
 // Growable arrays, the integer-list helpers, edit-text conversion, text
 // splitting and the drawing of a tile frame with colour keys and opacity.
 #include "platform/bitmap.h"
+#include "tiles/intmatrix.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
-using tintarray = std::vector<int32_t>;
-using tintmatrix = std::vector<tintarray>;
 // The tile frames: the list owns its bitmaps; frame n is element n, counted from 0.
 //
 // The frames of one tile file form its sheet, cut into equal frames row by row

@@ -3,7 +3,11 @@
 #include "platform/errors.h"
 #include "platform/recordfile.h"
 
+#include <algorithm>
 #include <climits>
+#include <malloc.h>
+#include <unistd.h>
+#include <memory>
 #include <new>
 #include <stdexcept>
 
@@ -21,6 +25,7 @@ namespace {
 struct ValueCount {
     int64_t n = 0;
     void write(int32_t) { ++n; }
+    void write_values(const int32_t*, std::size_t k) { n += static_cast<int64_t>(k); }
 };
 
 template <class Sink>
@@ -34,6 +39,7 @@ public:
     void u8(uint8_t v) { sink_.write(v); }
     void s8(int8_t v) { sink_.write(v); }
     void boolean(bool v) { sink_.write(v ? 1 : 0); }
+    void values(const int32_t* v, std::size_t n) { sink_.write_values(v, n); }
     void str(const std::string& s) {
         i32(length_of(s.size()));
         for (unsigned char c : s) sink_.write(c);
@@ -50,6 +56,41 @@ public:
 
 private:
     Sink& sink_;
+};
+
+// The records' small blocks (texts beyond a few characters, short lists) come
+// from the C library's heap, which grows at its top as they are made. While a
+// file is read the heap grows in large steps, and every step is handed to the
+// populator, so that its pages are faulted in beside the reading rather than
+// one at a time by it. Afterwards the heap grows as before.
+class HeapGrowth {
+public:
+    explicit HeapGrowth(page_populator& populator) : populator_(populator) {
+#ifdef __GLIBC__
+        ::mallopt(M_TOP_PAD, 32 << 20);
+        seen_ = static_cast<char*>(::sbrk(0));
+#endif
+    }
+    ~HeapGrowth() {
+#ifdef __GLIBC__
+        ::mallopt(M_TOP_PAD, 128 * 1024);  // the library's default
+#endif
+    }
+    HeapGrowth(const HeapGrowth&) = delete;
+    HeapGrowth& operator=(const HeapGrowth&) = delete;
+    void check() {
+#ifdef __GLIBC__
+        char* now = static_cast<char*>(::sbrk(0));
+        if (seen_ == reinterpret_cast<char*>(-1) || now == reinterpret_cast<char*>(-1) || now <= seen_) return;
+        advise_huge_pages(seen_, static_cast<std::size_t>(now - seen_));
+        populator_.populate(seen_, static_cast<std::size_t>(now - seen_));
+        seen_ = now;
+#endif
+    }
+
+private:
+    page_populator& populator_;
+    char* seen_ = nullptr;
 };
 
 class In {
@@ -72,7 +113,7 @@ public:
         }
         check(n, 1, 1);
         s.resize(static_cast<std::size_t>(n));
-        for (auto& c : s) c = static_cast<char>(static_cast<uint8_t>(r_.read()));
+        r_.read_chars(s.data(), s.size());
     }
     // Reads a list's count and sets the list's length to it; entries below it
     // keep what they hold, new ones start zeroed.
@@ -80,7 +121,30 @@ public:
     void count(Vec& v, int64_t min_values) {
         const int32_t n = r_.read();
         check(n, sizeof(typename Vec::value_type), min_values);
+        make_room(v, static_cast<std::size_t>(n));
         v.resize(static_cast<std::size_t>(n));
+        heap_.check();
+    }
+    // The values of a list of 32-bit values whose length is set.
+    void values(int32_t* out, std::size_t n) { r_.read_values(out, n); }
+    // A map's cells, width x height values to be read, from the block all the
+    // maps of the file share.
+    // maps_left counts this map and those after it: the block is faulted in
+    // ahead for as many maps of this size, as far as the file can fill them.
+    void cells(tintmatrix& m, int64_t w, int64_t h, std::size_t maps_left) {
+        if (!slab_) {
+            const auto room = static_cast<std::size_t>(r_.remaining());
+            slab_ = std::make_unique<cell_slab>(room);
+            const std::size_t each = static_cast<std::size_t>(w * h);
+            slab_->prefetch(maps_left > room / std::max<std::size_t>(each, 1) ? room : each * maps_left, populator_);
+        }
+        slab_->take(m, static_cast<std::size_t>(w), static_cast<std::size_t>(h));
+    }
+    // After the last map: the shared block keeps only what the maps use.
+    void end_of_maps() {
+        populator_.drop();
+        if (slab_) slab_->trim();
+        slab_.reset();
     }
     // A length taken from the file: negative, or too large for a list's size in
     // bytes to fit in 32 bits, is a range error; more elements than the values
@@ -102,8 +166,26 @@ public:
     }
 
 private:
+    // A long list gets its room in one block before it is filled, backed by
+    // huge pages where the system offers them: the records are then built in
+    // memory that faults in 2 MB at a time rather than 4 KB.
+    template <class Vec>
+    void make_room(Vec& v, std::size_t n) {
+        using T = typename Vec::value_type;
+        if (n <= v.capacity() || n * sizeof(T) < (std::size_t(4) << 20)) return;
+        Vec grown;
+        grown.reserve(n);
+        advise_huge_pages(grown.data(), n * sizeof(T));
+        populator_.populate(grown.data(), n * sizeof(T));
+        for (auto& e : v) grown.push_back(std::move(e));
+        v.swap(grown);
+    }
+
     RecordReader& r_;
     int64_t empty_column_allowance_ = int64_t(1) << 20;
+    std::unique_ptr<cell_slab> slab_;
+    page_populator populator_;  // declared after what its helpers work on: they stop first
+    HeapGrowth heap_{populator_};
 };
 
 // ---- shared shapes ----
@@ -133,7 +215,7 @@ void invitem(A& a, I& item) {
 template <class A, class L>
 void int_list(A& a, L& list) {
     a.count(list, 1);
-    for (auto& v : list) a.i32(v);
+    a.values(list.data(), list.size());
 }
 
 template <class A, class L>
@@ -167,10 +249,11 @@ void skill_triples(A& a, L& list) {
 template <class A, class L>
 void sized_values(A& a, L& list, int64_t n, int32_t fill) {
     if constexpr (A::reading) {
-        for (auto& v : list) a.i32(v);
+        a.values(list.data(), list.size());
     } else {
-        for (int64_t i = 0; i < n; ++i)
-            a.i32(static_cast<std::size_t>(i) < list.size() ? list[static_cast<std::size_t>(i)] : fill);
+        const int64_t have = std::min(n, static_cast<int64_t>(list.size()));
+        a.values(list.data(), static_cast<std::size_t>(have));
+        for (int64_t i = have; i < n; ++i) a.i32(fill);
     }
 }
 
@@ -192,7 +275,7 @@ void terrain(A& a, T& t) {
 }
 
 template <class A, class M>
-void map(A& a, M& m) {
+void map(A& a, M& m, std::size_t maps_left) {
     a.str(m.name);
     a.i32(m.width);
     a.i32(m.height);
@@ -207,15 +290,20 @@ void map(A& a, M& m) {
                 a.check(w, sizeof(tintarray), h);
             else
                 a.empty_columns(w);
-            m.cells.resize(static_cast<std::size_t>(w));
-            for (auto& column : m.cells) column.resize(static_cast<std::size_t>(h));
+            a.cells(m.cells, w, h, maps_left);
         }
-        for (auto& column : m.cells)
-            for (auto& cell : column) a.i32(cell);
+        a.values(m.cells.data(), m.cells.size() * m.cells.height());
     } else {
-        static const tintarray none;
-        for (int64_t x = 0; x < w; ++x)
-            sized_values(a, static_cast<std::size_t>(x) < m.cells.size() ? m.cells[x] : none, h, -1);
+        // Cells the matrix does not hold (it is smaller than the size fields
+        // say) are written as -1.
+        const auto& cells = m.cells;
+        const int64_t cw = static_cast<int64_t>(cells.size()), ch = static_cast<int64_t>(cells.height());
+        for (int64_t x = 0; x < w; ++x) {
+            const int32_t* column = x < cw ? cells.data() + x * ch : nullptr;
+            const int64_t have = column ? std::min(h, ch) : 0;
+            a.values(column, static_cast<std::size_t>(have));
+            for (int64_t y = have; y < h; ++y) a.i32(-1);
+        }
     }
 }
 
@@ -484,7 +572,8 @@ void section(A& a, Vec& list, Walk walk) {
 template <class A, class W>
 void world_file(A& a, W& w) {
     section<Tterrain>(a, w.terrains, [](auto& a, auto& t, std::size_t) { terrain(a, t); });
-    section<Tmap>(a, w.maps, [](auto& a, auto& m, std::size_t) { map(a, m); });
+    section<Tmap>(a, w.maps, [&w](auto& a, auto& m, std::size_t i) { map(a, m, w.maps.size() - i); });
+    if constexpr (A::reading) a.end_of_maps();
     section<Tmapobject>(a, w.pmapobjects, [](auto& a, auto& o, std::size_t) { object(a, o, false); });
     section<Tmapobject>(a, w.mapobjects, [](auto& a, auto& o, std::size_t) { object(a, o, true); });
     section<Tpitem>(a, w.pitems, [](auto& a, auto& it, std::size_t i) { item(a, it, false, i); });
@@ -546,7 +635,19 @@ void load_world(const std::string& file_name, TWorld& world) {
         RecordReader reader(file_name);
         // Read into a copy so that a failure leaves the world exactly as it was;
         // the copy's existing entries keep the fields the file does not carry.
-        TWorld loaded = world;
+        // The maps are left out of the copy: the file carries every field of
+        // a map, so the old ones have nothing to hand on.
+        TWorld loaded;
+        {
+            std::vector<Tmap> maps = std::move(world.maps);
+            try {
+                loaded = world;
+            } catch (...) {
+                world.maps = std::move(maps);
+                throw;
+            }
+            world.maps = std::move(maps);
+        }
         In in(reader);
         world_file(in, loaded);
         reader.close();
