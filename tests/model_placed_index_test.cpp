@@ -238,7 +238,7 @@ void random_world(TWorld& world, std::mt19937& rng) {
         map.width = 20;
         map.height = 24;
         map.cells.assign(20, tintarray(24, 0));
-        for (auto& column : map.cells)
+        for (auto column : map.cells)
             for (auto& c : column) c = pick(4);
         world.maps.push_back(map);
     }

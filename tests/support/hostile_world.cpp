@@ -182,7 +182,7 @@ private:
         m.height = sides[in_.byte() % std::size(sides)];
         // A map without columns holds no cells, whatever its height.
         m.cells.assign(static_cast<std::size_t>(m.width), tintarray(static_cast<std::size_t>(m.height), 0));
-        for (tintarray& column : m.cells)
+        for (auto column : m.cells)
             for (int32_t& c : column) c = in_.index(n_terrains_);
         return m;
     }
