@@ -3,6 +3,7 @@
 // Each must stay well under 50 ms: the grids paint only their visible rows, so
 // what is measured is building the texts, the list lines and the pickers.
 #include "app/startup.h"
+#include "bench/bench_editor.h"
 #include "mainwindow/main.h"
 #include "mainwindow/page_craft.h"
 #include "mainwindow/page_paths.h"
@@ -79,30 +80,12 @@ TWorld big_world() {
 
 // The editor started in a folder of its own, on a small tile folder, with the
 // big world loaded as an Open leaves it.
-struct Editor {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-
+struct Editor : BenchEditor {
     Editor() {
-        QDir().mkpath(dir.path() + "/tiles");
-        Bitmap strip(8 * 32, 32);
-        for (int k = 0; k < 8; ++k) {
-            strip.canvas().brush_color = make_color(30 * k, 200 - 20 * k, 100);
-            strip.canvas().fill_rect(32 * k, 0, 32 * k + 32, 32);
-        }
-        strip.save_to_file(dir.path().toStdString() + "/tiles/a_32x32.bmp");
-        QDir::setCurrent(dir.path());
-        create_windows();
-        show_main_window();
         editor.world = big_world();
         form().triggers->scripts_refresh();
         kit::user::process_events();
     }
-    ~Editor() {
-        destroy_windows();
-        QDir::setCurrent(previous);
-    }
-    TForm1& form() { return static_cast<TForm1&>(*editor.Form1); }
 };
 
 // Made by main once the application exists, and taken down before it goes.

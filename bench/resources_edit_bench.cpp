@@ -3,6 +3,7 @@
 // of every picker built again, as setgrids does after a rename). EDIT now
 // changes the pickers only in the entry edited; the goal is under 50 ms.
 #include "app/startup.h"
+#include "bench/bench_editor.h"
 #include "bench/summary.h"
 #include "mainwindow/main.h"
 #include "mainwindow/page_resources.h"
@@ -41,31 +42,13 @@ TWorld big_world() {
     return w;
 }
 
-struct Editor {
-    QTemporaryDir dir;
-    QString previous = QDir::currentPath();
-
+struct Editor : BenchEditor {
     Editor() {
-        QDir().mkpath(dir.path() + "/tiles");
-        Bitmap strip(8 * 32, 32);
-        for (int k = 0; k < 8; ++k) {
-            strip.canvas().brush_color = make_color(30 * k, 200 - 20 * k, 100);
-            strip.canvas().fill_rect(32 * k, 0, 32 * k + 32, 32);
-        }
-        strip.save_to_file(dir.path().toStdString() + "/tiles/a_32x32.bmp");
-        QDir::setCurrent(dir.path());
-        create_windows();
-        show_main_window();
         editor.world = big_world();
         form().setgrids();
         kit::user::pick_page(form().PC, page::resources);
         kit::user::process_events();
     }
-    ~Editor() {
-        destroy_windows();
-        QDir::setCurrent(previous);
-    }
-    TForm1& form() { return static_cast<TForm1&>(*editor.Form1); }
     ResourcesPage& page() { return *form().resources; }
 };
 

@@ -48,26 +48,14 @@ void tiarray::clear() {
 void tiarray::push_back(const Bitmap& frame) {
     Sheet sheet;
     sheet.pixels = frame.image();
-    sheet.first = count_;
-    sheet.width = frame.width();
-    sheet.height = frame.height();
-    sheet.columns = 1;
-    sheets_.push_back(std::move(sheet));
-    ++count_;
-    pages_.resize((count_ >> page_bits) + 1);
+    add(std::move(sheet), frame.width(), frame.height(), 1, 1);
 }
 
 void tiarray::append_sheet(const QImage& sheet, int frame_width, int frame_height, int columns, int rows) {
     if (columns <= 0 || rows <= 0 || frame_width <= 0 || frame_height <= 0) return;
     Sheet s;
     s.pixels = sheet.convertToFormat(QImage::Format_BGR888);
-    s.first = count_;
-    s.width = frame_width;
-    s.height = frame_height;
-    s.columns = columns;
-    sheets_.push_back(std::move(s));
-    count_ += static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
-    pages_.resize((count_ >> page_bits) + 1);
+    add(std::move(s), frame_width, frame_height, columns, rows);
 }
 
 void tiarray::append_file(const std::string& file_name, const Bmp24Layout& layout, int frame_width, int frame_height,
@@ -75,11 +63,15 @@ void tiarray::append_file(const std::string& file_name, const Bmp24Layout& layou
     if (columns <= 0 || rows <= 0 || frame_width <= 0 || frame_height <= 0) return;
     Sheet s;
     s.file = std::make_shared<const File>(File{file_name, layout});
-    s.first = count_;
-    s.width = frame_width;
-    s.height = frame_height;
-    s.columns = columns;
-    sheets_.push_back(std::move(s));
+    add(std::move(s), frame_width, frame_height, columns, rows);
+}
+
+void tiarray::add(Sheet sheet, int frame_width, int frame_height, int columns, int rows) {
+    sheet.first = count_;
+    sheet.width = frame_width;
+    sheet.height = frame_height;
+    sheet.columns = columns;
+    sheets_.push_back(std::move(sheet));
     count_ += static_cast<std::size_t>(columns) * static_cast<std::size_t>(rows);
     pages_.resize((count_ >> page_bits) + 1);
 }

@@ -60,6 +60,8 @@ private:
     using Page = std::unique_ptr<std::unique_ptr<Bitmap>[]>;
 
     const Bitmap& make(std::size_t n) const;
+    // Appends sheet's columns x rows frames of frame_width x frame_height.
+    void add(Sheet sheet, int frame_width, int frame_height, int columns, int rows);
 
     std::vector<Sheet> sheets_;
     std::size_t count_ = 0;
