@@ -189,7 +189,8 @@ void TForm9::delete_keeping_current(int32_t r) {
     gone.push_back(r);
     int32_t& current = editor.cur_placed_res;
     const bool with_it = std::find(gone.begin(), gone.end(), current) != gone.end();
-    const auto below = std::count_if(gone.begin(), gone.end(), [current](int32_t g) { return g < current; });
+    const int32_t at = current;
+    const auto below = std::count_if(gone.begin(), gone.end(), [at](int32_t g) { return g < at; });
     delete_thing(thing::resource, r, w);
     current = with_it ? -1 : current - static_cast<int32_t>(below);
 }

@@ -25,16 +25,12 @@ constexpr TColor highlight_color = make_color(0, 120, 215);
 // The outer widget: holds the view and the scroll bars.
 class Frame : public QWidget {
 public:
-    explicit Frame(StringGrid* grid) : grid_(grid) {}
     std::function<void()> resized;
 
 protected:
     void resizeEvent(QResizeEvent*) override {
         if (resized) resized();
     }
-
-private:
-    StringGrid* grid_;
 };
 }  // namespace
 
@@ -150,7 +146,7 @@ protected:
     void focusOutEvent(QFocusEvent*) override { update(); }
 };
 
-StringGrid::StringGrid(Control& parent) : Control(&parent, new Frame(this)) {
+StringGrid::StringGrid(Control& parent) : Control(&parent, new Frame) {
     auto* frame = static_cast<Frame*>(widget_.data());
     view_ = new View(this, frame);
     auto* h = new QScrollBar(Qt::Horizontal, frame);
