@@ -8,6 +8,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -170,6 +172,17 @@ void RecordWriter::flush_buffer() {
 #endif
 }
 
+namespace {
+// Closes fd on a thread of its own, or here when no thread can be started.
+void release_later(int fd) {
+    try {
+        std::thread([fd] { ::close(fd); }).detach();
+    } catch (const std::system_error&) {
+        ::close(fd);
+    }
+}
+}  // namespace
+
 void RecordWriter::commit() {
     flush_buffer();
     if (::fsync(fd_) != 0 && (!temp_.empty() || (errno != EINVAL && errno != EROFS))) fail(errno);
@@ -177,7 +190,18 @@ void RecordWriter::commit() {
     fd_ = -1;
     if (::close(fd) != 0 && errno != EINTR) fail(errno);
     if (!temp_.empty()) {
-        if (::rename(temp_.c_str(), target_.c_str()) != 0) fail(errno);
+        // The file the new one replaces is held open across the rename, so the
+        // rename does not wait while the system frees its blocks (some 40 ms
+        // for a world of 150 MB); the last hold is let go on a thread of its
+        // own. Nothing the save promises depends on it: the new file is on the
+        // disk already, and a process that ends first lets the old one go too.
+        const int old_file = ::open(target_.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+        if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+            const int err = errno;
+            if (old_file >= 0) ::close(old_file);
+            fail(err);
+        }
+        if (old_file >= 0) release_later(old_file);
         temp_.clear();
         // Make the new name itself durable; a folder that cannot be synced is no error.
         const int dir = ::open(parent_folder(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
