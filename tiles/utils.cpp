@@ -1,5 +1,7 @@
 #include "tiles/utils.h"
 
+#include "tiles/blit.h"
+
 #include "platform/errors.h"
 
 #include <algorithm>
@@ -237,27 +239,19 @@ TStrings split_text(const std::string& text, char delimiter) { return split_stri
 namespace {
 uint8_t darken(uint8_t v, int by) { return static_cast<uint8_t>(std::max(0, v - by)); }
 
-// A colour as the 24-bit number its pixel bytes (blue, green, red) make.
-uint32_t pixel_number(TColor c) {
-    return static_cast<uint32_t>(color_blue(c) | color_green(c) << 8 | color_red(c) << 16);
-}
-
-// Blends n source pixels into n destination pixels of one row.
-void blend_row(TColor key1, TColor key2, TColor transparent, int alpha, uint8_t* d, const uint8_t* s, int n) {
+// Blends n source pixels into n destination pixels of one row at an opacity
+// below full: the shadow keys and the transparent colour as at full opacity,
+// any other pixel mixed in by alpha / 255 (nothing at 0).
+void blend_row(const FrameKeys& keys, int alpha, uint8_t* d, const uint8_t* s, int n) {
     const double a = alpha / 255.0;
-    const uint32_t light = pixel_number(key1), dark = pixel_number(key2), clear = pixel_number(transparent);
     for (int x = 0; x < n; ++x, s += 3, d += 3) {
         const uint32_t v = s[0] | static_cast<uint32_t>(s[1]) << 8 | static_cast<uint32_t>(s[2]) << 16;
-        if (key1 != 0 && v == light) {
+        if (v == keys.light) {
             for (int c = 0; c < 3; ++c) d[c] = darken(d[c], 20);
-        } else if (key2 != 0 && v == dark) {
+        } else if (v == keys.dark) {
             for (int c = 0; c < 3; ++c) d[c] = darken(d[c], 40);
-        } else if (v == clear) {
+        } else if (v == keys.clear) {
             // left as it is
-        } else if (alpha >= 255) {
-            d[0] = s[0];
-            d[1] = s[1];
-            d[2] = s[2];
         } else if (alpha >= 1) {
             for (int c = 0; c < 3; ++c)
                 d[c] = static_cast<uint8_t>(static_cast<int>(d[c] + (s[c] - d[c]) * a));
@@ -268,24 +262,44 @@ void blend_row(TColor key1, TColor key2, TColor transparent, int alpha, uint8_t*
 
 void blend_bitmap(TColor key1, TColor key2, TColor transparent, int alpha, Bitmap& dest, const Bitmap& source) {
     if (source.width() != dest.width() || source.height() != dest.height()) return;
-    if (source.width() == 0 || source.height() == 0) return;
-    dest.set_pixel_format_24();
-    for (int y = 0; y < source.height(); ++y)
-        blend_row(key1, key2, transparent, alpha, dest.scan_line(y), source.scan_line(y), source.width());
+    draw_blended(key1, key2, transparent, 0, 0, alpha, dest, source);
 }
 
 // Blends straight into the part of dest that the frame covers: the same pixels as
 // copying that part out, blending and copying it back, without a work bitmap for
-// every frame drawn (the map view draws hundreds per render).
+// every frame drawn (the map view draws hundreds per render). The rows are
+// reached from the two images' first bytes, so that the image is made writable
+// once per frame, not once per row.
 void draw_blended(TColor key1, TColor key2, TColor transparent, int x, int y, int alpha, Bitmap& dest,
                   const Bitmap& frame) {
     if (frame.empty() || dest.empty()) return;
     const int x0 = std::max(x, 0), y0 = std::max(y, 0);
     const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame.width(), dest.width()));
     const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame.height(), dest.height()));
-    for (int row = y0; row < y1; ++row)
-        blend_row(key1, key2, transparent, alpha, dest.scan_line(row) + 3 * x0,
-                  frame.scan_line(row - y) + 3 * (x0 - x), x1 - x0);
+    if (x0 >= x1 || y0 >= y1) return;
+    QImage& to = dest.image();
+    if (to.depth() != 24) return;
+    uint8_t* d = to.bits();
+    // A frame that is (or shares its pixels with) dest is drawn as it was before.
+    QImage own;
+    const QImage* from = &frame.image();
+    if (from->format() != QImage::Format_BGR888) {
+        own = from->convertToFormat(QImage::Format_BGR888);
+        from = &own;
+    } else if (from->constBits() == d) {
+        own = from->copy();
+        from = &own;
+    }
+    const uint8_t* s = from->constBits();
+    const qsizetype d_stride = to.bytesPerLine(), s_stride = from->bytesPerLine();
+    d += y0 * d_stride + 3 * qsizetype{x0};
+    s += (y0 - qsizetype{y}) * s_stride + 3 * (qsizetype{x0} - x);
+    const FrameKeys keys = frame_keys(key1, key2, transparent);
+    const int n = x1 - x0;
+    for (int row = y0; row < y1; ++row, d += d_stride, s += s_stride) {
+        if (alpha >= 255) blit_row(keys, d, s, n);
+        else blend_row(keys, alpha, d, s, n);
+    }
 }
 
 void draw_frame(TColor key1, TColor key2, TColor transparent, int x, int y, Bitmap& dest, const Bitmap& frame) {
