@@ -4,6 +4,7 @@
 // and the number of things elsewhere, so the figures show what the cost grows with.
 #include "bench/summary.h"
 #include "model/render.h"
+#include "tiles/blit.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>
@@ -181,6 +182,29 @@ void BM_MapViewFirstAfterRefresh(benchmark::State& state) {
         benchmark::DoNotOptimize(target.scan_line(0));
     }
 }
+
+// One frame of the bench's pattern drawn with the map's keys, each way of
+// drawing rows this processor has (0 one pixel at a time, 1 AVX2):
+// the loops the map view spends most of its time in.
+void BM_BlitFrame(benchmark::State& state) {
+    const auto way = static_cast<BlitWay>(state.range(0));
+    const int size = static_cast<int>(state.range(1));
+    if (!blit_way_available(way)) {
+        state.SkipWithError("not on this processor");
+        return;
+    }
+    const Bitmap frame = pattern(size, 7);
+    Bitmap target(256, 256);
+    const FrameKeys keys = frame_keys(light_shadow_key, dark_shadow_key, map_transparent);
+    const qsizetype to_stride = target.image().bytesPerLine(), from_stride = frame.image().bytesPerLine();
+    uint8_t* to = target.scan_line(100) + 3 * 100;
+    for (auto _ : state) {
+        blit_rows_by(way, keys, to, to_stride, frame.scan_line(0), from_stride, size, size);
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * size * size);
+}
+BENCHMARK(BM_BlitFrame)->ArgNames({"way", "size"})->ArgsProduct({{0, 1}, {32, 64}})->Unit(benchmark::kNanosecond);
 
 // 25,000 to 400,000 things on 128 x 128 maps; then 100,000 on 32 x 32 and 512 x 512 maps.
 void sizes(benchmark::internal::Benchmark* b) {

@@ -146,27 +146,49 @@ TEST(Blit, SharedPixelsAndSheetViews) {
     }
 }
 
-// Both ways of drawing a row, on rows held in buffers of exactly their size
-// (the sanitizer sees any byte read or written past either end), for every
-// length up to five blocks of eight.
-TEST(Blit, RowsOfEveryLengthBothWays) {
+const BlitWay ways[] = {BlitWay::portable, BlitWay::avx2};
+
+// Every way of drawing rows this processor has, on rows held in buffers of
+// exactly their size (the sanitizer sees any byte read or written past either
+// end by the one-pixel code), for every length up to six blocks of eight;
+// then three rows of a block at once.
+TEST(Blit, RowsOfEveryLengthEveryWay) {
     std::mt19937 rng(5);
+    const auto bytes = [](const Bitmap& b, int y, int n) {
+        return std::vector<uint8_t>(b.scan_line(y), b.scan_line(y) + 3 * n);
+    };
+    EXPECT_TRUE(blit_way_available(BlitWay::portable));
     for (const KeySet& k : key_sets) {
         const FrameKeys keys = frame_keys(k.key1, k.key2, k.transparent);
-        for (int n = 0; n <= 41; ++n) {
+        for (int n = 0; n <= 49; ++n) {
             const Bitmap frame = mixed_frame(std::max(n, 1), 1, rng), below = noise(std::max(n, 1), 1, rng);
-            std::vector<uint8_t> s(frame.scan_line(0), frame.scan_line(0) + 3 * n);
-            const std::vector<uint8_t> d(below.scan_line(0), below.scan_line(0) + 3 * n);
+            const std::vector<uint8_t> s = bytes(frame, 0, n), d = bytes(below, 0, n);
             Bitmap reference = below;
             reference_draw(k.key1, k.key2, k.transparent, 0, 0, 255, reference, frame);
-            const std::vector<uint8_t> want(reference.scan_line(0), reference.scan_line(0) + 3 * n);
-
-            std::vector<uint8_t> portable = d;
-            blit_row_portable(keys, portable.data(), s.data(), n);
-            EXPECT_EQ(portable, want) << "portable, " << n << " pixels";
-            std::vector<uint8_t> wide = d;
-            if (blit_row_wide(keys, wide.data(), s.data(), n)) EXPECT_EQ(wide, want) << "wide, " << n << " pixels";
-            else EXPECT_EQ(wide, d);
+            const std::vector<uint8_t> want = bytes(reference, 0, n);
+            for (BlitWay way : ways) {
+                std::vector<uint8_t> got = d;
+                const bool done = blit_rows_by(way, keys, got.data(), 0, s.data(), 0, n, 1);
+                EXPECT_EQ(done, blit_way_available(way));
+                EXPECT_EQ(got, done ? want : d) << "way " << static_cast<int>(way) << ", " << n << " pixels";
+            }
+        }
+    }
+    // 19 pixels of three rows, the source rows 100 bytes apart, the destination rows 60.
+    const Bitmap frame = mixed_frame(19, 3, rng), below = noise(19, 3, rng);
+    Bitmap reference = below;
+    reference_draw(light_shadow_key, dark_shadow_key, map_transparent, 0, 0, 255, reference, frame);
+    std::vector<uint8_t> s(200 + 57), d(120 + 57), want = d;
+    for (int y = 0; y < 3; ++y) {
+        std::copy_n(frame.scan_line(y), 57, s.begin() + 100 * y);
+        std::copy_n(below.scan_line(y), 57, d.begin() + 60 * y);
+        std::copy_n(reference.scan_line(y), 57, want.begin() + 60 * y);
+    }
+    const FrameKeys keys = frame_keys(light_shadow_key, dark_shadow_key, map_transparent);
+    for (BlitWay way : ways) {
+        std::vector<uint8_t> got = d;
+        if (blit_rows_by(way, keys, got.data(), 60, s.data(), 100, 19, 3)) {
+            EXPECT_EQ(got, want) << "way " << static_cast<int>(way);
         }
     }
 }

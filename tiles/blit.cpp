@@ -1,5 +1,6 @@
 #include "tiles/blit.h"
 
+#include <cstddef>
 #include <cstring>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -16,63 +17,8 @@ uint32_t pixel_number(TColor c) {
 
 inline uint8_t darken(uint8_t v, unsigned by) { return static_cast<uint8_t>(v > by ? v - by : 0); }
 
-#ifdef TILES_WIDE_BLIT
-
-// Eight pixels (24 bytes) spread into eight 32-bit lanes, the top byte of each
-// lane 0: the low half from bytes 0..11, the high half from bytes 12..23 (loaded
-// from p + 8, so that no byte past the 24 is read).
-__attribute__((target("avx2"))) inline __m256i spread_eight(const uint8_t* p, __m256i spread) {
-    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
-    return _mm256_shuffle_epi8(_mm256_inserti128_si256(_mm256_castsi128_si256(low), high, 1), spread);
-}
-
-__attribute__((target("avx2"))) int wide_rows(const FrameKeys& k, uint8_t* d, const uint8_t* s, int n) {
-    // Byte indexes within each 128-bit half: spread takes 3-byte pixels to
-    // 4-byte lanes (-1 gives 0), pack takes them back to the half's first 12 bytes.
-    const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
-                                            4, 5, 6, -1, 7, 8, 9, -1, 10, 11, 12, -1, 13, 14, 15, -1);
-    const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,  //
-                                          0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
-    const __m256i light = _mm256_set1_epi32(static_cast<int>(k.light));
-    const __m256i dark = _mm256_set1_epi32(static_cast<int>(k.dark));
-    const __m256i clear = _mm256_set1_epi32(static_cast<int>(k.clear));
-    const __m256i by20 = _mm256_set1_epi8(20), by40 = _mm256_set1_epi8(40);
-    const __m256i ones = _mm256_set1_epi8(-1);
-    int x = 0;
-    for (; x + 8 <= n; x += 8, s += 24, d += 24) {
-        const __m256i src = spread_eight(s, spread);
-        const __m256i is_light = _mm256_cmpeq_epi32(src, light);
-        const __m256i is_dark = _mm256_cmpeq_epi32(src, dark);
-        const __m256i keep = _mm256_or_si256(_mm256_or_si256(is_light, is_dark), _mm256_cmpeq_epi32(src, clear));
-        if (_mm256_testz_si256(keep, keep)) {  // no key in the eight: a plain copy
-            std::memcpy(d, s, 24);
-            continue;
-        }
-        // What each destination byte loses: 20 or 40 under a shadow (the light
-        // one first), all of it under a colour of its own, which is then or-ed in.
-        const __m256i by = _mm256_or_si256(
-            _mm256_or_si256(_mm256_and_si256(is_light, by20), _mm256_and_si256(_mm256_andnot_si256(is_light, is_dark), by40)),
-            _mm256_andnot_si256(keep, ones));
-        const __m256i dst = spread_eight(d, spread);
-        const __m256i out = _mm256_permutevar8x32_epi32(
-            _mm256_shuffle_epi8(_mm256_or_si256(_mm256_subs_epu8(dst, by), _mm256_andnot_si256(keep, src)), pack),
-            join);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(d), _mm256_castsi256_si128(out));
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(d + 16), _mm256_extracti128_si256(out, 1));
-    }
-    return x;
-}
-
-bool wide_available() {
-    static const bool available = __builtin_cpu_supports("avx2");
-    return available;
-}
-
-#endif
-
-void portable_rows(const FrameKeys& k, uint8_t* d, const uint8_t* s, int n) {
+// One row, one pixel at a time.
+inline void portable_row(const FrameKeys& k, uint8_t* d, const uint8_t* s, int n) {
     for (int x = 0; x < n; ++x, s += 3, d += 3) {
         const uint32_t v = s[0] | static_cast<uint32_t>(s[1]) << 8 | static_cast<uint32_t>(s[2]) << 16;
         if (v == k.light) {
@@ -85,6 +31,71 @@ void portable_rows(const FrameKeys& k, uint8_t* d, const uint8_t* s, int n) {
     }
 }
 
+#ifdef TILES_WIDE_BLIT
+
+// Eight pixels (24 bytes) spread into eight 32-bit lanes, the top byte of each
+// lane 0: the low half from bytes 0..11, the high half from bytes 12..23 (loaded
+// from p + 8, so that no byte past the 24 is read).
+__attribute__((target("avx2"))) inline __m256i spread_eight(const uint8_t* p, __m256i spread) {
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
+    return _mm256_shuffle_epi8(_mm256_inserti128_si256(_mm256_castsi128_si256(low), high, 1), spread);
+}
+
+// Eight pixels at a time, the last n % 8 of each row one at a time.
+__attribute__((target("avx2"))) void avx2_rows(const FrameKeys& k, uint8_t* d, std::ptrdiff_t d_stride,
+                                               const uint8_t* s, std::ptrdiff_t s_stride, int n, int rows) {
+    // Byte indexes within each 128-bit half: spread takes 3-byte pixels to
+    // 4-byte lanes (-1 gives 0), pack takes them back to the half's first 12 bytes.
+    const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,  //
+                                            4, 5, 6, -1, 7, 8, 9, -1, 10, 11, 12, -1, 13, 14, 15, -1);
+    const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,  //
+                                          0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+    const __m256i join = _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7);
+    const __m256i light = _mm256_set1_epi32(static_cast<int>(k.light));
+    const __m256i dark = _mm256_set1_epi32(static_cast<int>(k.dark));
+    const __m256i clear = _mm256_set1_epi32(static_cast<int>(k.clear));
+    const __m256i by20 = _mm256_set1_epi8(20), by40 = _mm256_set1_epi8(40);
+    const __m256i ones = _mm256_set1_epi8(-1);
+    const int blocks = n / 8, rest = n % 8;
+    for (int row = 0; row < rows; ++row, d += d_stride, s += s_stride) {
+        uint8_t* to = d;
+        const uint8_t* from = s;
+        for (int b = 0; b < blocks; ++b, to += 24, from += 24) {
+            const __m256i src = spread_eight(from, spread);
+            const __m256i is_light = _mm256_cmpeq_epi32(src, light);
+            const __m256i is_dark = _mm256_cmpeq_epi32(src, dark);
+            const __m256i is_clear = _mm256_cmpeq_epi32(src, clear);
+            const __m256i shadow = _mm256_or_si256(is_light, is_dark);
+            const __m256i keep = _mm256_or_si256(shadow, is_clear);
+            if (_mm256_testz_si256(keep, keep)) {  // no key among the eight: a plain copy
+                std::memcpy(to, from, 24);
+                continue;
+            }
+            if (_mm256_testc_si256(_mm256_andnot_si256(shadow, is_clear), ones)) continue;  // all transparent
+            // What each destination byte loses: 20 or 40 under a shadow (the light
+            // one first), all of it under a colour of its own, which is then or-ed in.
+            const __m256i by = _mm256_or_si256(
+                _mm256_or_si256(_mm256_and_si256(is_light, by20),
+                                _mm256_and_si256(_mm256_andnot_si256(is_light, is_dark), by40)),
+                _mm256_andnot_si256(keep, ones));
+            const __m256i dst = spread_eight(to, spread);
+            const __m256i mixed = _mm256_or_si256(_mm256_subs_epu8(dst, by), _mm256_andnot_si256(keep, src));
+            const __m256i out = _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(mixed, pack), join);
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(to), _mm256_castsi256_si128(out));
+            _mm_storel_epi64(reinterpret_cast<__m128i*>(to + 16), _mm256_extracti128_si256(out, 1));
+        }
+        portable_row(k, to, from, rest);
+    }
+}
+
+bool has(BlitWay way) {
+    static const bool avx2 = __builtin_cpu_supports("avx2");
+    return way == BlitWay::portable || (way == BlitWay::avx2 && avx2);
+}
+
+#endif
+
 }  // namespace
 
 FrameKeys frame_keys(TColor key1, TColor key2, TColor transparent) {
@@ -95,21 +106,30 @@ FrameKeys frame_keys(TColor key1, TColor key2, TColor transparent) {
     return k;
 }
 
-void blit_row_portable(const FrameKeys& keys, uint8_t* d, const uint8_t* s, int n) { portable_rows(keys, d, s, n); }
-
-bool blit_row_wide(const FrameKeys& keys, uint8_t* d, const uint8_t* s, int n) {
+bool blit_way_available(BlitWay way) {
 #ifdef TILES_WIDE_BLIT
-    if (!wide_available()) return false;
-    if (n <= 0) return true;
-    const int done = wide_rows(keys, d, s, n);
-    portable_rows(keys, d + 3 * done, s + 3 * done, n - done);
-    return true;
+    return has(way);
 #else
-    (void)keys, (void)d, (void)s, (void)n;
-    return false;
+    return way == BlitWay::portable;
 #endif
 }
 
-void blit_row(const FrameKeys& keys, uint8_t* d, const uint8_t* s, int n) {
-    if (!blit_row_wide(keys, d, s, n)) portable_rows(keys, d, s, n);
+bool blit_rows_by(BlitWay way, const FrameKeys& keys, uint8_t* d, std::ptrdiff_t d_stride, const uint8_t* s,
+                  std::ptrdiff_t s_stride, int n, int rows) {
+    if (!blit_way_available(way)) return false;
+    if (n <= 0) return true;
+    switch (way) {
+#ifdef TILES_WIDE_BLIT
+    case BlitWay::avx2: avx2_rows(keys, d, d_stride, s, s_stride, n, rows); break;
+#endif
+    default:
+        for (int row = 0; row < rows; ++row, d += d_stride, s += s_stride) portable_row(keys, d, s, n);
+    }
+    return true;
+}
+
+void blit_rows(const FrameKeys& keys, uint8_t* d, std::ptrdiff_t d_stride, const uint8_t* s, std::ptrdiff_t s_stride,
+               int n, int rows) {
+    static const BlitWay best = blit_way_available(BlitWay::avx2) ? BlitWay::avx2 : BlitWay::portable;
+    blit_rows_by(best, keys, d, d_stride, s, s_stride, n, rows);
 }

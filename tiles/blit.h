@@ -5,6 +5,7 @@
 // own (replaces it). Rows are blue, green, red bytes, three to a pixel.
 #include "platform/bitmap.h"
 
+#include <cstddef>
 #include <cstdint>
 
 // The three colours a row is tested against, as the 24-bit numbers a pixel's
@@ -18,13 +19,19 @@ struct FrameKeys {
 // is always tested.
 FrameKeys frame_keys(TColor key1, TColor key2, TColor transparent);
 
-// Draws the n pixels of source row s onto destination row d. The rows must
-// not overlap.
-void blit_row(const FrameKeys& keys, uint8_t* d, const uint8_t* s, int n);
+// Draws rows rows of n source pixels, s_stride bytes from one row to the next,
+// onto as many destination rows, d_stride bytes apart, from d on. Source and
+// destination must not overlap.
+void blit_rows(const FrameKeys& keys, uint8_t* d, std::ptrdiff_t d_stride, const uint8_t* s, std::ptrdiff_t s_stride,
+               int n, int rows);
 
-// The two ways blit_row works, for the tests: the portable one pixel at a time,
-// and the one on eight pixels at once where the processor has the vector
-// instructions for it (AVX2). blit_row_wide returns false, and writes
-// nothing, where it has not.
-void blit_row_portable(const FrameKeys& keys, uint8_t* d, const uint8_t* s, int n);
-bool blit_row_wide(const FrameKeys& keys, uint8_t* d, const uint8_t* s, int n);
+// The ways blit_rows can work, for the tests and the benchmark: the portable
+// one pixel at a time, and eight pixels at once with the vector instructions
+// of processors that have them (AVX2). blit_rows takes the fastest this
+// processor has.
+enum class BlitWay { portable, avx2 };
+bool blit_way_available(BlitWay way);
+// blit_rows done one way; returns false, and writes nothing, where this
+// processor cannot do it that way.
+bool blit_rows_by(BlitWay way, const FrameKeys& keys, uint8_t* d, std::ptrdiff_t d_stride, const uint8_t* s,
+                  std::ptrdiff_t s_stride, int n, int rows);

@@ -296,10 +296,11 @@ void draw_blended(TColor key1, TColor key2, TColor transparent, int x, int y, in
     s += (y0 - qsizetype{y}) * s_stride + 3 * (qsizetype{x0} - x);
     const FrameKeys keys = frame_keys(key1, key2, transparent);
     const int n = x1 - x0;
-    for (int row = y0; row < y1; ++row, d += d_stride, s += s_stride) {
-        if (alpha >= 255) blit_row(keys, d, s, n);
-        else blend_row(keys, alpha, d, s, n);
+    if (alpha >= 255) {
+        blit_rows(keys, d, d_stride, s, s_stride, n, y1 - y0);
+        return;
     }
+    for (int row = y0; row < y1; ++row, d += d_stride, s += s_stride) blend_row(keys, alpha, d, s, n);
 }
 
 void draw_frame(TColor key1, TColor key2, TColor transparent, int x, int y, Bitmap& dest, const Bitmap& frame) {
