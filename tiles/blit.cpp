@@ -73,12 +73,13 @@ __attribute__((target("avx2"))) void avx2_rows(const FrameKeys& k, uint8_t* d, s
                 continue;
             }
             if (_mm256_testc_si256(_mm256_andnot_si256(shadow, is_clear), ones)) continue;  // all transparent
-            // What each destination byte loses: 20 or 40 under a shadow (the light
-            // one first), all of it under a colour of its own, which is then or-ed in.
-            const __m256i by = _mm256_or_si256(
-                _mm256_or_si256(_mm256_and_si256(is_light, by20),
-                                _mm256_and_si256(_mm256_andnot_si256(is_light, is_dark), by40)),
-                _mm256_andnot_si256(keep, ones));
+            // What each destination byte loses: all of it under a colour of its
+            // own (which is then or-ed in), nothing under the transparent colour,
+            // 40 under a dark shadow and 20 under a light one, each test over the
+            // one before.
+            const __m256i by = _mm256_blendv_epi8(
+                _mm256_blendv_epi8(_mm256_blendv_epi8(ones, _mm256_setzero_si256(), is_clear), by40, is_dark), by20,
+                is_light);
             const __m256i dst = spread_eight(to, spread);
             const __m256i mixed = _mm256_or_si256(_mm256_subs_epu8(dst, by), _mm256_andnot_si256(keep, src));
             const __m256i out = _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(mixed, pack), join);
