@@ -120,6 +120,11 @@ TEST(Blit, PartOpacityAsTheReference) {
         }
 }
 
+Bitmap below_of(const Bitmap& b) {
+    std::mt19937 rng(static_cast<unsigned>(b.width()));
+    return noise(b.width(), b.height(), rng);
+}
+
 // A frame whose pixels are the destination's own, or a view into the tile
 // sheet, is drawn as it was before the draw began.
 TEST(Blit, SharedPixelsAndSheetViews) {
@@ -130,6 +135,14 @@ TEST(Blit, SharedPixelsAndSheetViews) {
     reference_draw(light_shadow_key, dark_shadow_key, map_transparent, 5, 3, 255, expected, before);
     draw_frame(light_shadow_key, dark_shadow_key, map_transparent, 5, 3, dest, dest);
     EXPECT_TRUE(dest.image() == expected.image());
+
+    // A frame whose image was swapped for one of 32 bits a pixel is read as its colours.
+    Bitmap wide = before;
+    wide.image() = before.image().convertToFormat(QImage::Format_RGB32);
+    Bitmap onto = below_of(before), want = below_of(before);
+    reference_draw(light_shadow_key, dark_shadow_key, map_transparent, -4, 6, 255, want, before);
+    draw_frame(light_shadow_key, dark_shadow_key, map_transparent, -4, 6, onto, wide);
+    EXPECT_TRUE(onto.image() == want.image());
 
     // A sheet of 3 x 2 frames of 13 x 11: each frame a view with the sheet's row stride.
     const Bitmap sheet = mixed_frame(39, 22, rng);

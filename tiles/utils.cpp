@@ -272,17 +272,20 @@ void blend_bitmap(TColor key1, TColor key2, TColor transparent, int alpha, Bitma
 // once per frame, not once per row.
 void draw_blended(TColor key1, TColor key2, TColor transparent, int x, int y, int alpha, Bitmap& dest,
                   const Bitmap& frame) {
-    if (frame.empty() || dest.empty()) return;
-    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
-    const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame.width(), dest.width()));
-    const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame.height(), dest.height()));
-    if (x0 >= x1 || y0 >= y1) return;
     QImage& to = dest.image();
-    if (to.depth() != 24) return;
+    const QImage* from = &frame.image();
+    // A null image has no width or height either.
+    const int frame_width = from->width(), frame_height = from->height();
+    const int dest_width = to.width(), dest_height = to.height();
+    if (frame_width <= 0 || frame_height <= 0 || dest_width <= 0 || dest_height <= 0) return;
+    const int x0 = std::max(x, 0), y0 = std::max(y, 0);
+    const int x1 = static_cast<int>(std::min<int64_t>(int64_t{x} + frame_width, dest_width));
+    const int y1 = static_cast<int>(std::min<int64_t>(int64_t{y} + frame_height, dest_height));
+    if (x0 >= x1 || y0 >= y1) return;
+    if (to.format() != QImage::Format_BGR888) return;
     uint8_t* d = to.bits();
     // A frame that is (or shares its pixels with) dest is drawn as it was before.
     QImage own;
-    const QImage* from = &frame.image();
     if (from->format() != QImage::Format_BGR888) {
         own = from->convertToFormat(QImage::Format_BGR888);
         from = &own;
