@@ -6,7 +6,8 @@
 # sample tiles, opens the sample world (tools/make_world) through File > Open,
 # clicks each tab of the main window (the events page's tab is hidden) and
 # opens each secondary window from its openers (the way desktop-check.sh
-# does), taking one PNG of the window's client area alone per page and window.
+# does), taking one PNG of the window's client area alone per page and window
+# (and per inner page of the NPC windows).
 # The pictures are meant to be the same on every run of the same build: the
 # pointer rests off every window at each shot (no hover), the keyboard focus
 # is taken from the editor's windows before each shot (no caret), and a shot
@@ -294,6 +295,10 @@ if form5="$(wait_new_top "$main")"; then
     shot "$form3" window-12-item-editor-npc-sword
     close_window "$form3"
   else fail "the item editor did not open from the NPC inventory"; fi
+  click_at "$form5" 37 20
+  shot "$form5" window-19-npc-inventory-doll
+  click_at "$form5" 142 20
+  shot "$form5" window-20-npc-inventory-parts
   close_window "$form5"
 else fail "the NPC inventory did not open"; fi
 read -r x y < <(cell 4 5)
@@ -301,6 +306,8 @@ click_at "$main" "$x" "$y" 3
 menu_pick 2
 if form10="$(wait_new_top "$main")"; then
   shot "$form10" window-13-npc-settings
+  click_at "$form10" 472 21
+  shot "$form10" window-18-npc-settings-attributes
   close_window "$form10"
 else fail "the NPC settings did not open"; fi
 
@@ -330,6 +337,12 @@ click_at "$main" 405 31
 click_at "$main" 207 633
 if form4="$(wait_new_top "$main")"; then
   shot "$form4" window-17-npc-template-equipment
+  click_at "$form4" 88 21
+  shot "$form4" window-21-npc-template-inventory
+  click_at "$form4" 142 21
+  shot "$form4" window-22-npc-template-parts
+  click_at "$form4" 365 21
+  shot "$form4" window-23-npc-template-resources
   close_window "$form4"
 else fail "the NPC template equipment did not open"; fi
 
