@@ -57,13 +57,6 @@ void draw_header_number(kit::StringGrid& grid, int col, int row, kit::Rect rect)
     c.font = saved;
 }
 
-// The kind of terrain a cell holds for placing things on it: a cell whose
-// terrain names none counts as "void".
-int terrain_kind_at(const Tplace& p) {
-    const Tterrain* t = cell_terrain(editor.world, p);
-    return t ? t->kind : terrain::void_;
-}
-
 }  // namespace
 
 MapPage::MapPage(TForm1& form) : form(form), map_page(form.PC, "map") {
@@ -293,70 +286,37 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
                      " Y:" + std::to_string(ARow));
     editor.cell_x = p.x;
     editor.cell_y = p.y;
-    const int32_t o = object_at(p, find_object::any, w);
-    const int32_t n = npc_at(p, w);
 
+    // The object move reports in the caption, the NPC move in a message box.
     if (editor.move_object_mode) {
-        // Another object on the cell does not stop the move, nor does the terrain.
-        Tmapobject* moved = entry_at(w.mapobjects, editor.cur_placed_object);
-        if (n != -1) {
-            form.set_caption("Cell is not empty");
-        } else if (!moved) {
-            form.set_caption("Object not exists");
-        } else {
-            moved->place = p;
-            refile_placed(w, Placed::object, editor.cur_placed_object);
-            sg_map.refresh();
-        }
+        const CellMove move = map_move_object(editor.cur_placed_object, p, w);
+        if (!move.refusal.empty()) form.set_caption(move.refusal);
+        if (move.moved) sg_map.refresh();
         disarm_moves();
         return;
     }
     if (editor.move_npc_mode) {
-        // An occupied cell keeps the move armed: the next selected cell is tried.
-        Tchar* moved = entry_at(w.npcs, editor.cur_placed_npc);
-        if (o != -1 || n != -1) {
-            modal().message("Cell is not empty");
-            return;
-        }
-        if (!moved) {
-            modal().message("NPC not exists");
-        } else {
-            moved->place = p;
-            refile_placed(w, Placed::npc, editor.cur_placed_npc);
-            sg_map.refresh();
-        }
-        disarm_moves();
+        const CellMove move = map_move_npc(editor.cur_placed_npc, p, w);
+        if (!move.refusal.empty()) modal().message(move.refusal);
+        if (move.moved) sg_map.refresh();
+        if (move.ends) disarm_moves();
         return;
     }
 
     switch (PC2.active_page_index()) {
-    case palette::terrains: {
-        if (!entry_at(w.terrains, editor.cur_terrain)) return;
-        tintmatrix& cells = w.maps[static_cast<std::size_t>(m)].cells;
-        const auto x = static_cast<std::size_t>(p.x), y = static_cast<std::size_t>(p.y);
-        if (x >= cells.size() || y >= cells[x].size()) return;
-        cells[x][y] = editor.cur_terrain;
-        sg_map.refresh();
+    case palette::terrains:
+        if (map_paint_terrain(editor.cur_terrain, p, w)) sg_map.refresh();
         break;
-    }
-    case palette::objects: {
-        const Tmapobject* chosen = entry_at(w.pmapobjects, editor.cur_object);
-        if (!chosen) return;
-        // Only a floating object goes on void, water and deep water.
-        if (floating_only(terrain_kind_at(p)) && !chosen->floating) return;
-        place_object(editor.cur_object, p, w);
-        sg_map.refresh();
+    case palette::objects:
+        if (map_place_object(editor.cur_object, p, w)) sg_map.refresh();
         break;
-    }
     case palette::items:
-        if (editor.cur_item < 0) return;
-        create_item(editor.cur_item, -1, -1, w, p, slot::cell);
-        sg_map.refresh();
+        if (map_place_item(editor.cur_item, p, w)) sg_map.refresh();
         break;
     case palette::resources: {
         const int32_t row = editor.cur_resource;
         // No amount is asked for a row that is gone (after an Open, say).
-        if (!resource_template(row)) return;
+        if (!map_takes_resource(row, p, w)) return;
         editor.new_res_quantity = 1;
         // No second placement may start on the grid while the amount is asked;
         // the grid takes input again whatever happens.
@@ -366,18 +326,13 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
             ~Enable() { grid.set_enabled(true); }
         } enable{sg_map};
         editor.new_res_quantity = modal().ask_quant();
-        create_resource(w, {.row = row, .amount = editor.new_res_quantity, .place = p, .link = links::cell});
+        map_place_resource(row, editor.new_res_quantity, p, w);
         sg_map.refresh();
         break;
     }
-    case palette::npcs: {
-        if (editor.cur_npc < 0 || o != -1 || n != -1 || floating_only(terrain_kind_at(p))) return;
-        Tcounter counter;
-        make_counter(0, 0, counter);
-        place_npc(editor.cur_npc, p, counter, w);
-        sg_map.refresh();
+    case palette::npcs:
+        if (map_place_npc(editor.cur_npc, p, w)) sg_map.refresh();
         break;
-    }
     default: break;
     }
 }

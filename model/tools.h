@@ -178,6 +178,63 @@ void random_place(int32_t map, bool free_only, const TWorld& world, Tplace& resu
 // Seeds the generator random_place draws from (it seeds itself once otherwise).
 void random_place_seed(uint32_t seed);
 
+// ---- the map editor's rules: what a selected map cell does ----
+//
+// Selecting a map cell completes an armed move of a placed object or NPC, or
+// paints or places what the open palette offers. These routines decide and
+// make the change; the map page reads its selections, calls one, and shows
+// what it returns (a refusal text, a repaint). A place that is no cell of the
+// world changes nothing and says nothing.
+
+// The terrain kind (Tterrain::kind) a cell offers things placed on it: a cell
+// whose terrain row names no terrain (a map made before any terrain existed),
+// and a place that is no cell, count as terrain::void_.
+int32_t terrain_kind_at(Tplace place, const TWorld& world);
+
+// What a move of a placed object or NPC onto a cell came to.
+struct CellMove {
+    bool moved = false;   // it stands on the cell now: the map view is drawn again
+    bool ends = true;     // the armed move is over
+    std::string refusal;  // what the designer is told; empty when it moved
+};
+// The object move: placed object index goes onto the cell, whatever objects
+// already stand there and whatever the terrain. An NPC on the cell refuses it
+// ("Cell is not empty"), then an index that names no placed object ("Object
+// not exists"); the move ends in every case.
+CellMove map_move_object(int32_t index, Tplace place, TWorld& world);
+// The NPC move: placed NPC index goes onto the cell, whatever the terrain.
+// Any object (even one that floats and lets things pass) or NPC on the cell
+// refuses it ("Cell is not empty") and the move stays armed for the next
+// cell; an index that names no placed NPC refuses it ("NPC not exists") and
+// ends it.
+CellMove map_move_npc(int32_t index, Tplace place, TWorld& world);
+
+// The palettes. Each returns true when the map editor's rule lets the
+// placement go ahead, and the map view is then drawn again; false, changing
+// nothing, when the rule refuses. A placement that goes ahead calls the
+// creating routine, which may still refuse under its own rules and then
+// leaves the world as it was (no refusal is told).
+
+// Terrain: cell [x][y] of the map's cells := terrain, which must name a
+// terrain; painting asks nothing of what stands on the cell.
+bool map_paint_terrain(int32_t terrain, Tplace place, TWorld& world);
+// Objects: object template row, which must name one, goes on the cell where
+// the terrain takes it: void, water and deep water take floating templates
+// only. place_object then adds nothing where an NPC stands.
+bool map_place_object(int32_t row, Tplace place, TWorld& world);
+// Items: item row, unless negative, loose on the cell (create_item with no
+// NPC, no object and slot::cell).
+bool map_place_item(int32_t row, Tplace place, TWorld& world);
+// Resources: true when resource row names a template and a stack of it may be
+// asked for (the amount is asked only then); map_place_resource lays amount
+// pieces loose on the cell (create_resource with links::cell and no holder).
+bool map_takes_resource(int32_t row, Tplace place, const TWorld& world);
+void map_place_resource(int32_t row, int32_t amount, Tplace place, TWorld& world);
+// NPCs: NPC template row, unless negative, on a cell where no object of any
+// kind and no NPC stands and whose terrain is not void, water or deep water;
+// place_npc with a spawn counter of 0.
+bool map_place_npc(int32_t row, Tplace place, TWorld& world);
+
 // ---- moving items and resources ----
 
 // Adds delta to the count of the last entry of that kind and index (removing
