@@ -165,7 +165,8 @@ class Form {
 public:
     // A window's rule of its own on a number, after the field's conversion and
     // range: gets the record as read so far, the text and the number; gives
-    // the number to keep, or throws.
+    // the number to keep, or throws. On a pick it gets the picked index (-1
+    // for none, the text empty) and what it gives is stored in every case.
     using Rule = std::function<int32_t(const Record& read_so_far, const std::string& text, int32_t value)>;
 
     struct Entry {
@@ -254,7 +255,8 @@ private:
                 return;
             case Conversion::pick: {
                 const int i = std::get<kit::ComboBox*>(b.control)->item_index();
-                if (i >= 0) f.set(staged, Value{int32_t{i}});
+                if (b.rule) f.set(staged, Value{b.rule(staged, "", i)});
+                else if (i >= 0) f.set(staged, Value{int32_t{i}});
                 else if (!f.none_message.empty()) throw EditorError(f.none_message);
                 return;
             }

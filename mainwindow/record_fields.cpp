@@ -98,7 +98,7 @@ const Table<Tpres>& resource_fields() {
     static const Table<R> table({
         text("name", &R::name),
         text("title", &R::title),
-        pick("kind", &R::kind),
+        pick("kind", &R::kind, "Select the type!"),
         number("value", &R::value),
         number("weight", &R::weight),
         number("power", &R::power),

@@ -20,8 +20,8 @@ const fields::Table<Tmapobject>& object_fields();
 // "mp", "size", "skill1".."skill32", "seen_map", "seen_x", "seen_y" (the place
 // it last saw an enemy).
 const fields::Table<Tchar>& npc_fields();
-// A resource, template or placed: "name", "title", "kind" (pick), "value",
-// "weight", "power", "amount".
+// A resource, template or placed: "name", "title", "kind" (pick, "Select the
+// type!" when none), "value", "weight", "power", "amount".
 const fields::Table<Tpres>& resource_fields();
 // A trigger: "kind" (pick, the box shows kind 1 first), "name", "description",
 // "success_text", "false_text", "map" (pick), "x", "y", "target", "size",

@@ -173,6 +173,14 @@ TEST_F(SampleWindow, WindowRulesAndChecksRefuseWithoutWritingAndAKeptNumberIsSho
     EXPECT_EQ(s.big, 10);
     EXPECT_EQ(big.text(), "10");
 
+    // A rule on a pick decides what none picked stores.
+    const Form none_is_minus_one(sample_fields(), {}, {{"choice", &choice, [](const Sample&, const std::string&, int32_t i) {
+                                     return i;
+                                 }}});
+    choice.set_item_index(-1);
+    EXPECT_TRUE(none_is_minus_one.save(s));
+    EXPECT_EQ(s.choice, -1);
+
     // A check of the window sees what was read and may refuse it all.
     kit::user::type_text(big, "7");
     kit::user::type_text(name, "m");
