@@ -15,6 +15,7 @@
 #include "platform/kit/kit.h"
 #include "tiles/utils.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
@@ -56,7 +57,7 @@ struct Field {
 
 // A number reached through access (a callable giving the stored number by
 // reference, for a member of a member or an array entry); its range is the
-// stored type's unless given.
+// stored type's (as far as 32 signed bits reach).
 template <class Record, class Access>
 Field<Record> number_at(std::string name, Access access) {
     using Stored = std::remove_cvref_t<decltype(access(std::declval<Record&>()))>;
@@ -121,8 +122,8 @@ Field<Record> pick_at(std::string name, Access access, int32_t offset = 0, std::
 
 template <class Record>
 Field<Record> pick(std::string name, int32_t Record::*member, std::string none_message = "") {
-    return pick_at<Record>(std::move(name), [member](Record& r) -> int32_t& { return r.*member; }, 0,
-                           std::move(none_message));
+    return pick_at<Record>(
+        std::move(name), [member](Record& r) -> int32_t& { return r.*member; }, 0, std::move(none_message));
 }
 
 // A record type's fields, each listed once.
@@ -232,10 +233,10 @@ private:
                 using C = std::remove_pointer_t<decltype(c)>;
                 if (!c) return false;
                 switch (f.conversion) {
-                    case Conversion::text: return std::is_same_v<C, kit::Edit> || std::is_same_v<C, kit::Memo>;
-                    case Conversion::number: return std::is_same_v<C, kit::Edit>;
-                    case Conversion::flag: return std::is_same_v<C, kit::CheckBox>;
-                    case Conversion::pick: return std::is_same_v<C, kit::ComboBox>;
+                case Conversion::text: return std::is_same_v<C, kit::Edit> || std::is_same_v<C, kit::Memo>;
+                case Conversion::number: return std::is_same_v<C, kit::Edit>;
+                case Conversion::flag: return std::is_same_v<C, kit::CheckBox>;
+                case Conversion::pick: return std::is_same_v<C, kit::ComboBox>;
                 }
                 return false;
             },
@@ -247,28 +248,24 @@ private:
     void read_one(const Bound& b, Record& staged, std::vector<std::pair<const Bound*, int32_t>>& kept) const {
         const Field<Record>& f = *b.field;
         switch (f.conversion) {
-            case Conversion::text:
-                f.set(staged, Value{std::visit([](auto* c) { return text_of(*c); }, b.control)});
-                return;
-            case Conversion::flag:
-                f.set(staged, Value{std::get<kit::CheckBox*>(b.control)->checked() ? 1 : 0});
-                return;
-            case Conversion::pick: {
-                const int i = std::get<kit::ComboBox*>(b.control)->item_index();
-                if (b.rule) f.set(staged, Value{b.rule(staged, "", i)});
-                else if (i >= 0) f.set(staged, Value{int32_t{i}});
-                else if (!f.none_message.empty()) throw EditorError(f.none_message);
-                return;
-            }
-            case Conversion::number: {
-                const std::string t = std::get<kit::Edit*>(b.control)->text();
-                const int32_t typed = reading_.empty_is_zero ? str_to_int(t) : convert_to_int(t);
-                int32_t value = refuse_outside(t, typed, f.low, f.high, reading_.range);
-                if (b.rule) value = b.rule(staged, t, value);
-                if (b.show_kept && value != typed) kept.emplace_back(&b, value);
-                f.set(staged, Value{value});
-                return;
-            }
+        case Conversion::text: f.set(staged, Value{std::visit([](auto* c) { return text_of(*c); }, b.control)}); return;
+        case Conversion::flag: f.set(staged, Value{std::get<kit::CheckBox*>(b.control)->checked() ? 1 : 0}); return;
+        case Conversion::pick: {
+            const int i = std::get<kit::ComboBox*>(b.control)->item_index();
+            if (b.rule) f.set(staged, Value{b.rule(staged, "", i)});
+            else if (i >= 0) f.set(staged, Value{int32_t{i}});
+            else if (!f.none_message.empty()) throw EditorError(f.none_message);
+            return;
+        }
+        case Conversion::number: {
+            const std::string t = std::get<kit::Edit*>(b.control)->text();
+            const int32_t typed = reading_.empty_is_zero ? str_to_int(t) : convert_to_int(t);
+            int32_t value = refuse_outside(t, typed, f.low, f.high, reading_.range);
+            if (b.rule) value = b.rule(staged, t, value);
+            if (b.show_kept && value != typed) kept.emplace_back(&b, value);
+            f.set(staged, Value{value});
+            return;
+        }
         }
     }
 

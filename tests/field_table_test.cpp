@@ -10,9 +10,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
-#include <memory>
-#include <optional>
+#include <string>
+#include <vector>
 
 namespace {
 
