@@ -2,6 +2,7 @@
 
 #include "dialogs/resource_list.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/record_fields.h"
 #include "model/links.h"
 #include "model/tools.h"
 #include "platform/errors.h"
@@ -9,7 +10,6 @@
 #include "platform/modal.h"
 
 #include <algorithm>
-#include <limits>
 
 namespace {
 
@@ -121,22 +121,40 @@ void TForm3::update_controls() {
 
 namespace {
 
-// The number fields "Save" writes after the name and the current HP, in order.
-struct NumberField {
-    kit::Edit TForm3::*edit;
-    int32_t Tpitem::*field;
-};
-constexpr NumberField number_fields[] = {
-    {&TForm3::e_item_weight, &Tpitem::weight},   {&TForm3::e_item_volume, &Tpitem::volume},
-    {&TForm3::e_item_dem1, &Tpitem::dem1},       {&TForm3::e_item_dem2, &Tpitem::dem2},
-    {&TForm3::e_item_dem3, &Tpitem::dem3},       {&TForm3::e_item_arm1, &Tpitem::arm1},
-    {&TForm3::e_item_arm2, &Tpitem::arm2},       {&TForm3::e_item_arm3, &Tpitem::arm3},
-    {&TForm3::e_item_a, &Tpitem::a},             {&TForm3::e_item_b, &Tpitem::b},
-    {&TForm3::e_item_c, &Tpitem::c},             {&TForm3::e_item_attak, &Tpitem::attack},
-    {&TForm3::e_item_defence, &Tpitem::defence}, {&TForm3::e_item_block, &Tpitem::block},
-    {&TForm3::e_item_value, &Tpitem::value},     {&TForm3::e_item_cover, &Tpitem::cover},
-    {&TForm3::e_item_skov, &Tpitem::skov},       {&TForm3::e_item_penalty, &Tpitem::penalty},
-};
+// The item editor's controls for the item's fields, in the order "Save" reads
+// them: the load first (a revolver's load is its number of chambers), then
+// the current HP, the numbers and the hands. An empty text is no number here.
+fields::Form<Tpitem> item_form(TForm3& f) {
+    using Form = fields::Form<Tpitem>;
+    static const auto revolver_load = [](const Tpitem& read, const std::string& text, int32_t load) {
+        return read.item_class == item_class::revolver ? refuse_outside(text, load, 0, max_chambers) : load;
+    };
+    return Form(item_fields(), {},
+                {
+                    {"load", &f.e_item_load, revolver_load},
+                    {"hp", &f.e_item_curhp},
+                    {"weight", &f.e_item_weight},
+                    {"volume", &f.e_item_volume},
+                    {"dem1", &f.e_item_dem1},
+                    {"dem2", &f.e_item_dem2},
+                    {"dem3", &f.e_item_dem3},
+                    {"arm1", &f.e_item_arm1},
+                    {"arm2", &f.e_item_arm2},
+                    {"arm3", &f.e_item_arm3},
+                    {"a", &f.e_item_a},
+                    {"b", &f.e_item_b},
+                    {"c", &f.e_item_c},
+                    {"attack", &f.e_item_attak},
+                    {"defence", &f.e_item_defence},
+                    {"block", &f.e_item_block},
+                    {"value", &f.e_item_value},
+                    {"cover", &f.e_item_cover},
+                    {"skov", &f.e_item_skov},
+                    {"penalty", &f.e_item_penalty},
+                    {"hands", &f.e_item_hands},
+                    {"name", &f.e_item_name},
+                });
+}
 
 }  // namespace
 
@@ -147,14 +165,10 @@ void TForm3::FormActivate() {
     const tiarray& frames = editor.tile_frames;
     img.draw(0, 0, editor.blank_bitmap32);
     if (const Bitmap* frame = i ? tile_frame(frames, i->image) : nullptr) img.draw(0, 0, *frame);
-    e_item_name.set_text(i ? i->name : "");
     Label1.set_caption(i ? vocabulary_word(item_classes, i->item_class) : "");
-    e_item_curhp.set_text(i ? std::to_string(i->hp) : "");
+    item_form(*this).load(i);
     const Tpitem* pattern = i ? item_template(i->row) : nullptr;
     e_item_HP.set_text(pattern ? std::to_string(pattern->hp) : "");
-    for (const NumberField& f : number_fields) (this->*f.edit).set_text(i ? std::to_string(i->*f.field) : "");
-    e_item_load.set_text(i ? std::to_string(i->load) : "");
-    e_item_hands.set_text(i ? std::to_string(i->hands) : "");
 
     i_i_clip.draw(0, 0, editor.blank_bitmap32);
     const int32_t clip = loaded();
@@ -291,40 +305,27 @@ void TForm3::Button4Click() {
     Tpitem* i = item();
     if (!i) return;
     // Every field is read and checked before anything is written.
-    const bool revolver = i->item_class == item_class::revolver;
-    int32_t load = convert_to_int(e_item_load.text());
-    // A revolver's load is its number of chambers.
-    if (revolver) load = refuse_outside(e_item_load.text(), load, 0, max_chambers);
-    const int32_t hp = convert_to_int(e_item_curhp.text());
-    int32_t values[std::size(number_fields)];
-    for (std::size_t k = 0; k < std::size(number_fields); ++k)
-        values[k] = convert_to_int((this->*number_fields[k].edit).text());
-    const std::string hands_text = e_item_hands.text();
-    const auto hands = static_cast<uint16_t>(
-        refuse_outside(hands_text, convert_to_int(hands_text), 0, std::numeric_limits<uint16_t>::max()));
-
-    if (static_cast<int64_t>(i->contents.size()) > load) {
-        modal().message("load must be >= than ammo inside");
-        e_item_load.set_text(std::to_string(i->load));
-        return;
-    }
-    // The most HP an item may have is its template's.
-    if (const Tpitem* pattern = item_template(i->row)) {
-        const int32_t max_hp = pattern->hp;
-        if (hp > max_hp) {
-            modal().message("current HP can`t be more than MAX HP");
-            e_item_HP.set_text(std::to_string(max_hp));
-            e_item_curhp.set_text(std::to_string(i->hp));
-            return;
+    const bool saved = item_form(*this).save(*i, [this, i](const Tpitem& read) {
+        if (static_cast<int64_t>(i->contents.size()) > read.load) {
+            modal().message("load must be >= than ammo inside");
+            e_item_load.set_text(std::to_string(i->load));
+            return false;
         }
-    }
-
-    i->name = e_item_name.text();
-    i->hp = hp;
-    for (std::size_t k = 0; k < std::size(number_fields); ++k) i->*number_fields[k].field = values[k];
-    i->load = load;
-    i->hands = hands;
+        // The most HP an item may have is its template's.
+        if (const Tpitem* pattern = item_template(i->row)) {
+            const int32_t max_hp = pattern->hp;
+            if (read.hp > max_hp) {
+                modal().message("current HP can`t be more than MAX HP");
+                e_item_HP.set_text(std::to_string(max_hp));
+                e_item_curhp.set_text(std::to_string(i->hp));
+                return false;
+            }
+        }
+        return true;
+    });
+    if (!saved) return;
     // A revolver has one contents entry per chamber: new chambers come empty.
-    if (revolver && static_cast<int64_t>(i->contents.size()) < load) i->contents.resize(static_cast<std::size_t>(load), -1);
+    if (i->item_class == item_class::revolver && static_cast<int64_t>(i->contents.size()) < i->load)
+        i->contents.resize(static_cast<std::size_t>(i->load), -1);
     modal().message("Done");
 }

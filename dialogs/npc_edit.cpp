@@ -1,31 +1,39 @@
 #include "dialogs/npc_edit.h"
 
 #include "dialogs/npc_inv.h"
+#include "mainwindow/record_fields.h"
 #include "mainwindow/skill_rows.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 
-#include <iterator>
+#include <string>
+#include <vector>
 
 namespace {
 
-// The characteristics and states, in the order "SAVE" reads them.
-struct NumberField {
-    kit::Edit TForm10::*edit;
-    int32_t Tchar::*field;
-};
-constexpr NumberField number_fields[] = {
-    {&TForm10::estr, &Tchar::STR},   {&TForm10::eagi, &Tchar::AGI},   {&TForm10::edex, &Tchar::DEX},
-    {&TForm10::econ, &Tchar::CON},   {&TForm10::eacu, &Tchar::ACU},   {&TForm10::eint, &Tchar::INT},
-    {&TForm10::ewis, &Tchar::WIS},   {&TForm10::eper, &Tchar::PER},   {&TForm10::enpchp, &Tchar::hp},
-    {&TForm10::enpcsp, &Tchar::sp},  {&TForm10::enpcmp, &Tchar::mp},  {&TForm10::enpcsize, &Tchar::size},
-};
-constexpr std::size_t number_count = std::size(number_fields);
-
-// The last seen enemy's map, x and y.
-constexpr kit::Edit TForm10::*seen_edits[] = {&TForm10::enpc_last_seen_enemy_map, &TForm10::enpc_last_seen_enemy_x,
-                                              &TForm10::enpc_last_seen_enemy_y};
-constexpr int32_t Tplace::*seen_fields[] = {&Tplace::map, &Tplace::x, &Tplace::y};
+// The NPC settings' controls for the NPC's fields, in the order "SAVE" reads
+// them: the characteristics and states, the 32 skills, the place it last saw
+// an enemy; then the fraction (one the list does not show keeps the NPC's)
+// and the texts. An empty text is no number here.
+fields::Form<Tchar> npc_form(TForm10& f) {
+    using Form = fields::Form<Tchar>;
+    std::vector<Form::Entry> entries{
+        {"STR", &f.estr}, {"AGI", &f.eagi}, {"DEX", &f.edex},   {"CON", &f.econ},   {"ACU", &f.eacu},
+        {"INT", &f.eint}, {"WIS", &f.ewis}, {"PER", &f.eper},   {"hp", &f.enpchp},  {"sp", &f.enpcsp},
+        {"mp", &f.enpcmp}, {"size", &f.enpcsize},
+    };
+    // The field names live in the table; the entries only view them.
+    const fields::Table<Tchar>& table = npc_fields();
+    for (std::size_t i = 1; i <= 32; ++i) entries.push_back({table["skill" + std::to_string(i)].name, f.skill_edits[i]});
+    entries.insert(entries.end(), {{"seen_map", &f.enpc_last_seen_enemy_map},
+                                   {"seen_x", &f.enpc_last_seen_enemy_x},
+                                   {"seen_y", &f.enpc_last_seen_enemy_y},
+                                   {"fraction", &f.cbfracs},
+                                   {"name", &f.ename},
+                                   {"self_name", &f.esname},
+                                   {"description", &f.mdescr}});
+    return Form(table, {}, entries);
+}
 
 // The second column of skill rows stands this far right of the first.
 constexpr int skill_column = 128;
@@ -95,7 +103,6 @@ void TForm10::FormCreate() {
 void TForm10::FormActivate() {
     // An NPC that does not exist (after an Open, say) shows empty controls.
     const Tchar* n = current_placed_npc();
-    const auto number = [n](int32_t value) { return n ? std::to_string(value) : std::string(); };
     set_caption("NPC #" + std::to_string(editor.cur_placed_npc) + " " + (n ? n->name : std::string()));
 
     Image1.draw(0, 0, editor.blank_bitmap64);
@@ -108,14 +115,7 @@ void TForm10::FormActivate() {
     cbfracs.clear();
     if (editor.fraction_names)
         for (const std::string& name : editor.fraction_names()) cbfracs.add(name);
-    cbfracs.set_item_index(n ? n->fraction : -1);
-
-    ename.set_text(n ? n->name : std::string());
-    esname.set_text(n ? n->self_name : std::string());
-    mdescr.set_text(n ? n->description : std::string());
-    for (const NumberField& f : number_fields) (this->*f.edit).set_text(number(n ? n->*f.field : 0));
-    for (std::size_t i = 1; i <= 32; ++i) skill_edits[i]->set_text(number(n ? n->skills[i - 1] : 0));
-    for (std::size_t k = 0; k < 3; ++k) (this->*seen_edits[k]).set_text(number(n ? n->last_seen_enemy.*seen_fields[k] : 0));
+    npc_form(*this).load(n);
 
     kit::fill(cb_pnpc_phys_attr, phys_attrs);
     e_pnpc_phys_attr.set_text("0");
@@ -127,22 +127,7 @@ void TForm10::Button1Click() {
     if (!n) return;
     // Every number is converted before anything is written: a text that is
     // not a number leaves the NPC as it was.
-    std::array<int32_t, number_count> numbers{};
-    for (std::size_t k = 0; k < number_count; ++k) numbers[k] = convert_to_int((this->*number_fields[k].edit).text());
-    std::array<int32_t, 32> skills{};
-    for (std::size_t i = 1; i <= 32; ++i) skills[i - 1] = convert_to_int(skill_edits[i]->text());
-    std::array<int32_t, 3> seen{};
-    for (std::size_t k = 0; k < 3; ++k) seen[k] = convert_to_int((this->*seen_edits[k]).text());
-
-    // A fraction the list does not show (no fractions listed, or one beyond
-    // them) selects nothing; the NPC keeps the one it has.
-    if (cbfracs.item_index() >= 0) n->fraction = cbfracs.item_index();
-    n->name = ename.text();
-    n->self_name = esname.text();
-    n->description = mdescr.text();
-    for (std::size_t k = 0; k < number_count; ++k) n->*number_fields[k].field = numbers[k];
-    n->skills = skills;
-    for (std::size_t k = 0; k < 3; ++k) n->last_seen_enemy.*seen_fields[k] = seen[k];
+    npc_form(*this).save(*n);
 }
 
 void TForm10::refresh_phys_attrs_list() {

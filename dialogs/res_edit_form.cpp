@@ -2,6 +2,7 @@
 
 #include "dialogs/resource_list.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/record_fields.h"
 #include "model/links.h"
 #include "model/tools.h"
 #include "platform/errors.h"
@@ -14,6 +15,14 @@
 namespace {
 
 bool is_filling(int32_t kind) { return kind == resource_kind::liquid || kind == resource_kind::mixture; }
+
+// The resource editor's control for the resource's fields: the amount of a
+// stack, at least 1 whatever is typed. An empty text is no number here.
+fields::Form<Tpres> amount_form(TForm9& f) {
+    using Form = fields::Form<Tpres>;
+    const auto at_least_one = [](const Tpres&, const std::string&, int32_t amount) { return std::max(amount, 1); };
+    return Form(resource_fields(), {}, {{"amount", &f.Edit1, at_least_one}});
+}
 
 }  // namespace
 
@@ -85,8 +94,8 @@ void TForm9::FormActivate() {
     }
     cbexpress4.set_enabled(vial);
     cbexpress4.set_visible(vial);
+    amount_form(*this).load(r);
     if (!r) {
-        Edit1.set_text("");
         Edit2.set_text("");
         Label2.set_caption("");
         return;
@@ -94,7 +103,6 @@ void TForm9::FormActivate() {
     // The filling's amount, for a vial too: never a text left from another resource.
     const Tinvitem& f = r->filling;
     Edit2.set_text(f.kind != -1 && f.index != -1 && f.count > 0 ? std::to_string(f.count) : "0");
-    Edit1.set_text(std::to_string(r->amount));
     Label2.set_caption("title:\t" + r->title);
 }
 
@@ -141,7 +149,7 @@ void TForm9::Button2Click() {
     // Everything is read and checked before anything is written.
     int64_t delta = 0;
     if (stack) {
-        const int32_t amount = std::max(convert_to_int(Edit1.text()), 1);
+        const int32_t amount = amount_form(*this).read(*r).amount;
         delta = int64_t{amount} - r->amount;
         if (delta < std::numeric_limits<int32_t>::min() || delta > std::numeric_limits<int32_t>::max())
             throw EditorError("The amount " + std::to_string(r->amount) + " cannot be changed to " +

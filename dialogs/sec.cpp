@@ -1,6 +1,7 @@
 #include "dialogs/sec.h"
 
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/record_fields.h"
 #include "model/links.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
@@ -19,6 +20,35 @@ int64_t capacity(int32_t size) { return size / 4; }
 
 // Rows of the contents grid for an object's size: one per 12 pixels, and one more.
 int rows_for_size(int32_t size) { return std::clamp(size, 0, max_size) / 12 + 1; }
+
+// The object dialog's controls for the object's fields, in the order SAVE
+// reads them: the numbers first. A typed size is brought into 0..32 and the
+// box shows what was kept; with no form shown the stored one stays.
+fields::Form<Tmapobject> object_form(TForm2& f) {
+    using Form = fields::Form<Tmapobject>;
+    const auto into_size = [](const Tmapobject&, const std::string&, int32_t size) {
+        return std::clamp(size, 0, max_size);
+    };
+    return Form(object_fields(), {},
+                {
+                    {"size", &f.mo_size, into_size, true},
+                    {"height", &f.mo_height},
+                    {"hp", &f.mo_hp},
+                    {"name", &f.mo_name},
+                    {"form", &f.mo_form},
+                    {"floating", &f.mo_floating},
+                    {"chest", &f.mo_chest},
+                    {"door", &f.mo_door},
+                    {"locked", &f.mo_locked},
+                    {"closed", &f.mo_closed},
+                    {"passing", &f.mo_pass},
+                    {"title", &f.otitle},
+                    {"visible", &f.mo_vis},
+                    {"transmitter", &f.mo_trans},
+                    {"receiver", &f.mo_reciv},
+                    {"transparent", &f.mo_transp},
+                });
+}
 
 
 }  // namespace
@@ -109,20 +139,7 @@ void TForm2::FormActivate() {
     sg_pitems.set_row_count(picture_rows(editor.world.pitems.size()));
     sg_pres.set_row_count(picture_rows(editor.world.presources.size()));
     size_contents_grid();
-    const Tmapobject* o = object();
-    const std::pair<kit::CheckBox*, bool> flags[] = {
-        {&mo_floating, o && o->floating}, {&mo_chest, o && o->chest},           {&mo_door, o && o->door},
-        {&mo_locked, o && o->locked},     {&mo_closed, o && o->closed},         {&mo_pass, o && o->passing},
-        {&mo_vis, o && o->visible},       {&mo_trans, o && o->transmitter},     {&mo_reciv, o && o->receiver},
-        {&mo_transp, o && o->transparent},
-    };
-    for (const auto& [box, on] : flags) box->set_checked(on);
-    mo_name.set_text(o ? o->name : "");
-    mo_size.set_text(o ? std::to_string(o->size) : "");
-    mo_height.set_text(o ? std::to_string(o->height) : "");
-    mo_form.set_item_index(o ? o->form : -1);
-    otitle.set_text(o ? o->title : "");
-    mo_hp.set_text(o ? std::to_string(o->hp) : "");
+    object_form(*this).load(object());
     // Only a chest shows what lies inside it.
     const bool chest = mo_chest.checked();
     mo_p2.set_tab_visible(chest);
@@ -135,28 +152,7 @@ void TForm2::Button1Click() {
     Tmapobject* o = object();
     if (!o) return;
     // Every number is read before anything is written.
-    const int32_t typed_size = convert_to_int(mo_size.text());
-    const int32_t height = convert_to_int(mo_height.text());
-    const int32_t hp = convert_to_int(mo_hp.text());
-    const int32_t size = std::clamp(typed_size, 0, max_size);
-    if (size != typed_size) mo_size.set_text(std::to_string(size));
-    o->size = size;
-    o->name = mo_name.text();
-    o->height = height;
-    // The form is always one of the list's; with none shown the stored one stays.
-    if (mo_form.item_index() >= 0) o->form = mo_form.item_index();
-    o->floating = mo_floating.checked();
-    o->chest = mo_chest.checked();
-    o->door = mo_door.checked();
-    o->locked = mo_locked.checked();
-    o->closed = mo_closed.checked();
-    o->passing = mo_pass.checked();
-    o->title = otitle.text();
-    o->visible = mo_vis.checked();
-    o->transmitter = mo_trans.checked();
-    o->receiver = mo_reciv.checked();
-    o->transparent = mo_transp.checked();
-    o->hp = hp;
+    object_form(*this).save(*o);
     size_contents_grid();
 }
 
