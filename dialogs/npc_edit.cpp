@@ -2,6 +2,7 @@
 
 #include "dialogs/npc_inv.h"
 #include "mainwindow/skill_rows.h"
+#include "mainwindow/state.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 

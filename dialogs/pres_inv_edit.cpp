@@ -1,6 +1,7 @@
 #include "dialogs/pres_inv_edit.h"
 
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/state.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 

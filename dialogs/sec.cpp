@@ -1,6 +1,7 @@
 #include "dialogs/sec.h"
 
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/state.h"
 #include "model/links.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"

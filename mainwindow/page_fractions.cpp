@@ -1,16 +1,16 @@
 #include "mainwindow/page_fractions.h"
 
-#include "mainwindow/main.h"
-#include "mainwindow/page_npc.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <limits>
 
-FractionsPage::FractionsPage(TForm1& form) : form(form), TabSheet7(form.PC, "fractions") {
+FractionsPage::FractionsPage(PageHost& host) : host(host), editor(host.state()), TabSheet7(host.page_control(), "fractions") {
     TabSheet7.name = "TabSheet7";
-    form.lay_out({
+    host.window().lay_out({
         {ifrac, "ifrac", 8, 8, 64, 64},
         {efracname, "efracname", 84, 28, 180, 22, "Name", 84, 12},
         {Button14, "Button14", 84, 56, 80, 26},
@@ -79,10 +79,10 @@ void FractionsPage::Button14Click() {
         w.fracrel.resize(n);
         for (std::vector<int8_t>& row : w.fracrel) row.resize(n, 0);
         sg_frac.refresh();
-        form.setgrids();
+        host.setgrids();
         fill_relation_lists();
     }
-    form.npc->fill_fractions();
+    host.catalogue_changed(Catalogue::fractions, -1);
 }
 
 void FractionsPage::Button48Click() {
@@ -126,3 +126,11 @@ void FractionsPage::Button17Click() {
     constexpr int lowest = std::numeric_limits<int8_t>::min(), highest = std::numeric_limits<int8_t>::max();
     *relation = static_cast<int8_t>(refuse_outside(text, value, lowest, highest, "the relation range "));
 }
+
+void FractionsPage::world_replaced(bool is_shown) {
+    // Open now, it shows the opened world, so that the pair of fractions SAVE
+    // writes is the one on screen.
+    if (is_shown) shown();
+}
+
+void FractionsPage::size_grids() { sg_frac.set_row_count(picture_rows(editor.world.fracs.size())); }

@@ -1,10 +1,11 @@
 #include "mainwindow/page_npc.h"
 
-#include "mainwindow/main.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/skill_rows.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <algorithm>
 #include <array>
@@ -20,9 +21,9 @@ constexpr int skill_column_gap = 8;
 
 }  // namespace
 
-NpcPage::NpcPage(TForm1& form) : form(form), npc_page(form.PC, "npc") {
+NpcPage::NpcPage(PageHost& host) : host(host), editor(host.state()), npc_page(host.page_control(), "npc") {
     npc_page.name = "npc_page";
-    form.lay_out({
+    host.window().lay_out({
         {e_pnpc_name, "e_pnpc_name", 8, 22, 130, 22, "name", 8, 6},
         {e_pnpc_selfname, "e_pnpc_selfname", 8, 66, 130, 22, "self name", 8, 50},
         {i_pnpc_i1, "i_pnpc_i1", 144, 22, 32, 64, "figure", 144, 6},
@@ -81,7 +82,7 @@ void NpcPage::start() {
     const int name1 = l_pnpc_skill.left();
     int edit2 = 0;
     const SkillRows rows =
-        make_skill_rows(form, gb_pnpc_skills, l_pnpc_skill, e_pnpc_skill, [&](const SkillRows& made) {
+        make_skill_rows(host.window(), gb_pnpc_skills, l_pnpc_skill, e_pnpc_skill, [&](const SkillRows& made) {
             const int edit1 = std::max(e_pnpc_skill.left(), name1 + made.widest_name(0) + skill_name_gap);
             const int name2 = edit1 + e_pnpc_skill.width() + skill_column_gap;
             edit2 = std::max(e_pnpc_skill.left() + (name2 - name1), name2 + made.widest_name(1) + skill_name_gap);
@@ -205,7 +206,7 @@ void NpcPage::Button22Click() {
     editor.npc_phys_attrs.clear();
     refresh_phys_attrs_list();
     sg_pnpc.refresh();
-    form.setgrids();
+    host.setgrids();
 }
 
 void NpcPage::Button35Click() {
@@ -218,7 +219,7 @@ void NpcPage::Button35Click() {
     sg_pnpc.refresh();
 }
 
-void NpcPage::Button23Click() { form.open_secondary(editor.Form4); }
+void NpcPage::Button23Click() { host.open_secondary(editor.Form4); }
 
 // ---- physiological attributes
 
@@ -234,3 +235,11 @@ void NpcPage::Button47Click() {
 }
 
 void NpcPage::refresh_phys_attrs_list() { lb_pnpc_phys_attrs.set_lines(list_phys_attrs(editor.npc_phys_attrs)); }
+
+void NpcPage::world_replaced(bool) { fill_fractions(); }
+
+void NpcPage::size_grids() { sg_pnpc.set_row_count(picture_rows(editor.world.pnpcs.size())); }
+
+void NpcPage::catalogue_changed(Catalogue catalogue, int) {
+    if (catalogue == Catalogue::fractions) fill_fractions();
+}

@@ -1,10 +1,11 @@
 #include "mainwindow/page_objects.h"
 
-#include "mainwindow/main.h"
-#include "mainwindow/page_terrain.h"
+#include "mainwindow/lookups.h"
+#include "mainwindow/frame_set.h"
 #include "mainwindow/picture_grid.h"
 #include "model/links.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <algorithm>
 
@@ -15,9 +16,9 @@ constexpr int32_t size_min = 0, size_max = 32;
 
 }  // namespace
 
-ObjectsPage::ObjectsPage(TForm1& form) : form(form), objects(form.PC, "objects") {
+ObjectsPage::ObjectsPage(PageHost& host) : host(host), editor(host.state()), objects(host.page_control(), "objects") {
     objects.name = "objects";
-    form.lay_out({
+    host.window().lay_out({
         {sg_object_tiles, "sg_object_tiles", 8, 22, 8 * 65 + 4, 69, "main frames set", 8, 6},
         {sg_object_tiles2, "sg_object_tiles2", 8, 112, 8 * 65 + 4, 69, "secondary frames set (not nesissary)", 8, 96},
         {Image2, "Image2", 540, 22, 65, 65},
@@ -48,8 +49,8 @@ ObjectsPage::ObjectsPage(TForm1& form) : form(form), objects(form.PC, "objects")
         {Button42, "Button42", 266, 536, 80, 26},
         {sg_objects, "sg_objects", 440, 190, kit::cell_grid_width(3, 64), 440},
     });
-    kit::caption(form, objects, "armour", 8, 390);
-    kit::note(form, objects, "to make a teleport create one passing object - transmittter and another - reciver",
+    kit::caption(host.window(), objects, "armour", 8, 390);
+    kit::note(host.window(), objects, "to make a teleport create one passing object - transmittter and another - reciver",
               {250, 436, 180, 60});
     kit::cell_grid(sg_object_tiles, 8, 64, 64, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_object_tiles2, 8, 64, 64, 1, kit::ScrollBars::none);
@@ -191,7 +192,7 @@ void ObjectsPage::Button4Click() {
     // row: recipes and placed objects must go on naming one template each.
     o.row = new_object_row(editor.world);
     catalogue.push_back(std::move(o));
-    form.setgrids();
+    host.setgrids();
     sg_objects.refresh();
 }
 
@@ -214,7 +215,7 @@ void ObjectsPage::Button7Click() {
     editor.cur_object = editor.cur_object - 1;
     sg_objects.refresh();
     select_pmapobject(editor.cur_object);
-    form.setgrids();
+    host.setgrids();
 }
 
 void ObjectsPage::Button42Click() {
@@ -224,5 +225,9 @@ void ObjectsPage::Button42Click() {
     const int32_t cur = editor.cur_object;
     if (cur < 0 || static_cast<std::size_t>(cur) > editor.world.pmapobjects.size()) return;
     editor.inv_target = &editor.obj_parts;
-    form.open_secondary(editor.Finv);
+    host.open_secondary(editor.Finv);
 }
+
+void ObjectsPage::size_grids() { sg_objects.set_row_count(picture_rows(editor.world.pmapobjects.size())); }
+
+void ObjectsPage::animation_step() { frame_set::animate(cb_oimages, editor.object_frames, Image2); }

@@ -1,8 +1,9 @@
 #include "mainwindow/page_triggers.h"
 
-#include "mainwindow/main.h"
+#include "mainwindow/lookups.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <utility>
 
@@ -37,9 +38,9 @@ void follow(kit::Edit& field, std::optional<std::string>& loaded, const int32_t*
 
 }  // namespace
 
-TriggersPage::TriggersPage(TForm1& form) : form(form), triggers_page(form.PC, "Triggers") {
+TriggersPage::TriggersPage(PageHost& host) : host(host), editor(host.state()), triggers_page(host.page_control(), "Triggers") {
     triggers_page.name = "triggers_page";
-    form.lay_out({
+    host.window().lay_out({
         {gb_trigger, "gb_trigger", 8, 4, 300, 626},
         {cb_trig_type, "cb_trig_type", 80, 20, 200, 22, "type", 8, 24},
         {e_trig_name, "e_trig_name", 80, 48, 200, 22, "name", 8, 52},
@@ -367,3 +368,24 @@ void TriggersPage::move_event(int step) {
 
 void TriggersPage::Button45Click() { move_event(-1); }
 void TriggersPage::Button46Click() { move_event(+1); }
+
+void TriggersPage::fill_map_lists() {
+    for (kit::ComboBox* list : {&cb_trig_map, &cb_event_map}) {
+        list->clear();
+        for (const Tmap& map : editor.world.maps) list->add(map.name);
+        list->set_item_index(0);  // selects nothing when there is no map
+    }
+}
+
+void TriggersPage::world_replaced(bool) {
+    fill_map_lists();
+    scripts_refresh();
+    world_opened();
+}
+
+void TriggersPage::catalogue_changed(Catalogue catalogue, int row) {
+    // A map added: both map lists show it, the trigger's chooses it.
+    if (catalogue != Catalogue::maps) return;
+    fill_map_lists();
+    cb_trig_map.set_item_index(row);
+}

@@ -7,6 +7,8 @@
 
 EditorState editor;
 
+SharedState& shared_state() { return editor; }
+
 kit::Window* opener_window(uint16_t code) {
     switch (code) {
     case opener::object_dialog: return editor.Form2;

@@ -30,7 +30,7 @@ protected:
     // Opens the dialog on a list, as both openers do.
     void open_on(Tinvitems* list) {
         editor.inv_target = list;
-        form().set_enabled(false);
+        main_window().set_enabled(false);
         editor.Finv->show();
     }
     void pick_item(int row) { press_cell(parts().sg_pitems, row % 3, row / 3); }
@@ -73,7 +73,7 @@ TEST_F(PartsDialog, ShapeAndClose) {
     open_on(&editor.obj_parts);
     kit::user::close(d);
     EXPECT_FALSE(d.visible());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     // The dialog no longer names the list it was opened on.
     EXPECT_EQ(editor.inv_target, nullptr);
 }
@@ -185,7 +185,7 @@ TEST_F(PartsDialog, WithoutAListNothingHappens) {
     EXPECT_EQ(editor.obj_parts.size(), 1u);
     EXPECT_TRUE(modal_->transcript.empty());
     kit::user::close(parts());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // From the map: the dialog edits the placed object's own parts at once and
@@ -225,7 +225,7 @@ TEST_F(PartsDialog, OnAPlacedObjectItEditsThatObjectsParts) {
     kit::user::close(parts());
     EXPECT_EQ(editor.world.mapobjects[1].parts, (Tinvitems{{thing::resource, 1, 1}}));
     EXPECT_EQ(editor.world.mapobjects[0].parts.size(), 2u);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 }  // namespace

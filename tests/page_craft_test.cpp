@@ -56,8 +56,8 @@ protected:
     }
     // Opens the page by its tab, from another page.
     void open_page() {
-        pick_page(form().PC, page::terrain);
-        pick_page(form().PC, page::craft);
+        pick_page(page_control(), page::terrain);
+        pick_page(page_control(), page::craft);
     }
     TColor ingredient_pixel(int row) {
         const kit::Rect r = c().sgcraftress.cell_rect(0, row);
@@ -99,13 +99,13 @@ TEST_F(CraftPage, OpeningFillsThePickersTheSkillsAndTheTable) {
         EXPECT_EQ(picker->items(), (std::vector<std::string>{"arrow", "coin"}));
     for (kit::ComboBox* picker : {&c().cbexcraftobjuse, &c().cbexobj_to_craft})
         EXPECT_EQ(picker->items(), (std::vector<std::string>{"anvil", "forge", "oven"}));
-    ASSERT_EQ(form().il_it_cr.count(), 2);
-    EXPECT_EQ(form().il_it_cr.get(0)->pixel(4, 4), frame_color(1));
-    EXPECT_EQ(form().il_it_cr.get(1)->pixel(4, 4), clWhite);
-    EXPECT_EQ(form().il_cr_res.get(1)->pixel(4, 4), frame_color(7));
-    ASSERT_EQ(form().il_cr_obj.count(), 3);
-    EXPECT_EQ(form().il_cr_obj.get(2)->pixel(4, 4), frame_color(12));
-    EXPECT_EQ(form().il_cr_obj.get(2)->pixel(50, 50), clWhite);  // a 32-pixel frame on a white 64-pixel picture
+    ASSERT_EQ(craft().il_it_cr.count(), 2);
+    EXPECT_EQ(craft().il_it_cr.get(0)->pixel(4, 4), frame_color(1));
+    EXPECT_EQ(craft().il_it_cr.get(1)->pixel(4, 4), clWhite);
+    EXPECT_EQ(craft().il_cr_res.get(1)->pixel(4, 4), frame_color(7));
+    ASSERT_EQ(craft().il_cr_obj.count(), 3);
+    EXPECT_EQ(craft().il_cr_obj.get(2)->pixel(4, 4), frame_color(12));
+    EXPECT_EQ(craft().il_cr_obj.get(2)->pixel(50, 50), clWhite);  // a 32-pixel frame on a white 64-pixel picture
     // A skill number outside the skill names shows an empty name.
     EXPECT_EQ(c().lbcraftskills.items(), (std::vector<std::string>{skill_names[3] + " 5", " 1"}));
 }
@@ -324,20 +324,20 @@ TEST_F(CraftPage, TheTableLooksEveryRowUpChecked) {
 // recipe made before the deletion still names its own object.
 TEST_F(CraftPage, TheTableNamesTheRecipesOwnObjectAfterDelAndAdd) {
     catalogues();
-    form().setgrids();
+    setgrids();
     open_page();
     click(c().rbcraftobj);
     pick(c().cbexobj_to_craft, 2);  // oven
     click(c().Button30);
 
-    pick_page(form().PC, page::objects);
+    pick_page(page_control(), page::objects);
     ::ObjectsPage& objects = EditorFixture::objects();
     press_cell(objects.sg_objects, 0, 0);  // anvil
     click(objects.Button7);
     ASSERT_EQ(editor.world.pmapobjects.size(), 2u);
     type_text(objects.eoname, "kiln");
-    kit::user::scroll_to(form().sg_tiles, 0, 4);
-    press_cell(form().sg_tiles, 1, 4);  // tile 13
+    kit::user::scroll_to(tile_palette(), 0, 4);
+    press_cell(tile_palette(), 1, 4);  // tile 13
     press_cell(objects.sg_object_tiles, 0, 0);
     click(objects.Button4);
     ASSERT_EQ(editor.world.pmapobjects.size(), 3u);

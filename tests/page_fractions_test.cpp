@@ -18,12 +18,12 @@ class FractionsPage : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        pick_page(form().PC, page::fractions);
+        pick_page(page_control(), page::fractions);
     }
 
     // Picks tile n in the palette, then clicks the fraction's picture.
     void pick_picture(int n) {
-        kit::user::press_cell(form().sg_tiles, n % 3, n / 3);
+        kit::user::press_cell(tile_palette(), n % 3, n / 3);
         click(fractions().ifrac);
     }
     void add(const std::string& name, int tile) {
@@ -195,9 +195,9 @@ TEST_F(FractionsPage, AnOpenListsTheOpenedWorldsFractions) {
 
     // Opened on another page: the lists follow when the page opens.
     add("elves", 5);
-    pick_page(form().PC, page::terrain);
+    pick_page(page_control(), page::terrain);
     open(file);
-    pick_page(form().PC, page::fractions);
+    pick_page(page_control(), page::fractions);
     EXPECT_EQ(fractions().cbfrac1.count(), 2);
     EXPECT_TRUE(modal_->errors.empty());
 }
@@ -221,8 +221,8 @@ TEST_F(FractionsPage, ABuiltWorldIsSavedAndOpenedWhole) {
     EXPECT_EQ(editor.world.fracs, built.fracs);
     EXPECT_EQ(editor.world.fracrel, built.fracrel);
     EXPECT_EQ(editor.world.fracrel[1][0], -128);
-    pick_page(form().PC, page::terrain);
-    pick_page(form().PC, page::fractions);
+    pick_page(page_control(), page::terrain);
+    pick_page(page_control(), page::fractions);
     choose_pair(2, 1);
     EXPECT_EQ(fractions().efracrel.text(), "-1");
     EXPECT_EQ(grid_cell(1), frame_color(frames32));

@@ -4,6 +4,7 @@
 #include "mainwindow/page_objects.h"
 
 #include "dialogs/inv_edit.h"
+#include "mainwindow/frame_set.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_terrain.h"
 #include "tests/support/editor_fixture.h"
@@ -19,10 +20,10 @@ class ObjectsPage : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        kit::user::pick_page(form().PC, page::objects);
+        kit::user::pick_page(page_control(), page::objects);
     }
     void pick_tile(int n) {
-        kit::StringGrid& tiles = form().sg_tiles;
+        kit::StringGrid& tiles = tile_palette();
         kit::user::scroll_to(tiles, 0, n / 3);
         press_cell(tiles, n % 3, n / 3);
     }
@@ -138,7 +139,7 @@ TEST_F(ObjectsPage, FramesAndPartsThatNameNothingAreNotCopied) {
     const int32_t missing = frames32 + frames64;
     o.frames[1] = missing;
     editor.world.pmapobjects = {o};
-    form().setgrids();
+    setgrids();
     const auto add = [this] {
         const std::size_t before = editor.world.pmapobjects.size();
         click(objects().Button4);
@@ -237,7 +238,7 @@ TEST_F(ObjectsPage, SelectingLoadsTheObjectIntoTheForm) {
     odd.lock = 40;
     odd.form = -1;
     editor.world.pmapobjects.push_back(odd);
-    form().setgrids();
+    setgrids();
 
     select(1);
     EXPECT_EQ(editor.cur_object, 1);
@@ -284,7 +285,7 @@ TEST_F(ObjectsPage, SelectingLoadsTheObjectIntoTheForm) {
 TEST_F(ObjectsPage, EditOverwritesOnlyTheSelectedObject) {
     for (int k = 0; k < 3; ++k) editor.world.pmapobjects.push_back(object_of("o" + std::to_string(k), 1, k));
     editor.world.pmapobjects[1].row = 7;
-    form().setgrids();
+    setgrids();
     const std::vector<Tmapobject> before = editor.world.pmapobjects;
     for (int bad : {-1, 3}) {
         editor.cur_object = bad;
@@ -316,7 +317,7 @@ TEST_F(ObjectsPage, DeleteSelectsTheEntryBefore) {
     editor.world.pmapobjects[2].parts = {{thing::item, 0, 3}};
     editor.world.mapobjects.push_back(editor.world.pmapobjects[3]);
     editor.world.mapobjects[0].row = 3;
-    form().setgrids();
+    setgrids();
 
     editor.cur_object = 4;
     click(objects().Button7);
@@ -364,24 +365,24 @@ TEST_F(ObjectsPage, PartsEditsTheBufferUntilEdit) {
     Tpitem item;
     item.image = 6;
     editor.world.pitems = {item};
-    form().setgrids();
+    setgrids();
 
     // Two past the last entry names nothing the designer could be composing.
     editor.cur_object = 3;
     click(objects().Button42);
     EXPECT_FALSE(editor.Finv->visible());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 
     select(1);
     click(objects().Button42);
     TFinv& parts = dialog<TFinv>(editor.Finv);
     ASSERT_TRUE(parts.visible());
-    EXPECT_FALSE(form().enabled());
+    EXPECT_FALSE(main_window().enabled());
     EXPECT_EQ(editor.inv_target, &editor.obj_parts);
     press_cell(parts.sg_pitems, 0, 0);
     click(parts.Button2);
     kit::user::close(parts);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     EXPECT_EQ(editor.obj_parts, (Tinvitems{{thing::item, 0, 1}}));
     EXPECT_TRUE(editor.world.pmapobjects[1].parts.empty());
     click(objects().Button6);
@@ -395,7 +396,7 @@ TEST_F(ObjectsPage, PartsComposeTheFirstObjectBeforeItsAdd) {
     Tpitem item;
     item.image = 6;
     editor.world.pitems = {item};
-    form().setgrids();
+    setgrids();
     ASSERT_TRUE(editor.world.pmapobjects.empty());
     ASSERT_EQ(editor.cur_object, 0);
 
@@ -407,7 +408,7 @@ TEST_F(ObjectsPage, PartsComposeTheFirstObjectBeforeItsAdd) {
     click(parts.Button2);
     click(parts.Button2);
     kit::user::close(parts);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     EXPECT_EQ(editor.obj_parts, (Tinvitems{{thing::item, 0, 2}}));
 
     set_slot(0, 1);
@@ -420,7 +421,7 @@ TEST_F(ObjectsPage, PartsComposeTheFirstObjectBeforeItsAdd) {
     click(objects().Button42);
     EXPECT_TRUE(parts.visible());
     kit::user::close(parts);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // A designer builds two objects with pictures from the palette, sees them in
@@ -443,7 +444,7 @@ TEST_F(ObjectsPage, BuiltObjectsSurviveSaveAndOpen) {
     ASSERT_EQ(built.size(), 2u);
     EXPECT_EQ(built[1].name, "crate");
 
-    kit::user::pick_page(form().PC, page::map);
+    kit::user::pick_page(page_control(), page::map);
     kit::user::pick_page(map().PC2, palette::objects);
     const kit::Rect r = map().sg_objects_2.cell_rect(1, 0);
     EXPECT_EQ(map().sg_objects_2.canvas().pixel(r.left + 40, r.top + 40), frame_color(33));
@@ -456,7 +457,7 @@ TEST_F(ObjectsPage, BuiltObjectsSurviveSaveAndOpen) {
     open(file);
     ASSERT_TRUE(modal_->errors.empty()) << modal_->errors.front();
     EXPECT_EQ(editor.world.pmapobjects, built);
-    kit::user::pick_page(form().PC, page::objects);
+    kit::user::pick_page(page_control(), page::objects);
     select(0);
     EXPECT_EQ(objects().eoname.text(), "barrel");
     EXPECT_EQ(objects().cb_olock.text(), "7");

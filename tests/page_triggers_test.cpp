@@ -24,8 +24,8 @@ class TriggersPage : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        pick_page(form().PC, page::triggers);
-        ASSERT_EQ(form().PC.active_page_index(), page::triggers);
+        pick_page(page_control(), page::triggers);
+        ASSERT_EQ(page_control().active_page_index(), page::triggers);
     }
     ::TriggersPage& t() { return triggers(); }
 
@@ -48,6 +48,7 @@ protected:
             editor.world.maps.push_back(m);
         }
         map().fillcbmaps();
+        t().fill_map_lists();
     }
     void select_trigger(int i) { pick(t().lb_triggers, i); }
 };
@@ -441,12 +442,12 @@ TEST_F(TriggersPage, TargetFieldsFollowTheRenumbering) {
     ASSERT_EQ(t().e_trig_map_object_id.text(), "2");
     ASSERT_EQ(t().e_event_target_id.text(), "2");
 
-    pick_page(form().PC, page::paths);
+    pick_page(page_control(), page::paths);
     kit::user::press_cell(paths().sgpaths, 1, 1);
     kit::user::press_key(paths().sgpaths, kit::keys::del);
     ASSERT_EQ(editor.world.paths.size(), 2u);
     delete_mapobject(0, editor.world);  // as the map page deletes a placed object
-    pick_page(form().PC, page::triggers);
+    pick_page(page_control(), page::triggers);
     EXPECT_EQ(t().e_trig_map_object_id.text(), "1");
     EXPECT_EQ(t().e_event_target_id.text(), "1");
     click(t().Button40);
@@ -555,7 +556,7 @@ TEST_F(TriggersPage, OpenShowsWhatTheCurrentTriggerNamesNow) {
 // The older events page: its tab is hidden, but its type choosers relabel its fields.
 TEST_F(TriggersPage, HiddenEventsPageChoosersShowTheirFields) {
     EventsPage& ev = events();
-    form().PC.set_active_page_index(page::events);
+    page_control().set_active_page_index(page::events);
     EXPECT_FALSE(ev.events_page.tab_visible());
     EXPECT_EQ(ev.cbtriggers.item_index(), 0);
     EXPECT_EQ(ev.cbtrigparam1.text(), "yes");
@@ -661,22 +662,22 @@ TEST_F(TriggersPage, WhatTheDesignerTypedStaysThroughRefreshes) {
     for (const auto& [memo, text] : memos) type_text(*memo, text);
     for (const auto& [edit, text] : edits) type_text(*edit, text);
 
-    pick_page(form().PC, page::paths);
+    pick_page(page_control(), page::paths);
     click(paths().Button31);
-    pick_page(form().PC, page::craft);
+    pick_page(page_control(), page::craft);
     click(craft().Button30);
-    for (int p = 0; p < form().PC.page_count(); ++p) pick_page(form().PC, p);
-    form().animation1.set_checked(false);
-    kit::user::choose(form().animation1);
-    for (int p = 0; p < form().PC.page_count(); ++p) {
-        pick_page(form().PC, p);
-        kit::user::tick(form().Timer2);
-        kit::user::tick(form().Timer3);
+    for (int p = 0; p < page_control().page_count(); ++p) pick_page(page_control(), p);
+    animation_menu().set_checked(false);
+    kit::user::choose(animation_menu());
+    for (int p = 0; p < page_control().page_count(); ++p) {
+        pick_page(page_control(), p);
+        kit::user::tick(animation_timer());
+        kit::user::tick(map().Timer3);
     }
-    kit::user::choose(form().animation1);
+    kit::user::choose(animation_menu());
     modal_->open_answers.push_back(std::nullopt);
-    kit::user::choose(form().OPen1);
-    pick_page(form().PC, page::triggers);
+    kit::user::choose(open_menu());
+    pick_page(page_control(), page::triggers);
     kit::user::press_key(t().lb_triggers, kit::keys::tab);
     kit::user::press_key(t().lb_events, kit::keys::tab);
 

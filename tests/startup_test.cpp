@@ -1,6 +1,7 @@
 // The editor's start-up run in-process: the eleven windows are created and the
 // main window shown, without the message loop, in a folder whose tiles the
 // test writes; then the state right after start-up is checked.
+#include "mainwindow/main.h"
 #include "mainwindow/page_craft.h"
 #include "mainwindow/page_events.h"
 #include "mainwindow/page_fractions.h"
@@ -36,9 +37,9 @@ TEST_F(StartUp, PaletteHasOneRowPerThreeFrames) {
         write_tiles("t_32x32.bmp", frames);
         start();
         EXPECT_EQ(editor.tile_count, frames);
-        EXPECT_EQ(form().sg_tiles.row_count(), rows);
-        EXPECT_EQ(form().sg_tiles.col_count(), 3);
-        EXPECT_EQ(form().caption(), "1");
+        EXPECT_EQ(tile_palette().row_count(), rows);
+        EXPECT_EQ(tile_palette().col_count(), 3);
+        EXPECT_EQ(main_window().caption(), "1");
         destroy_windows();
     }
 }
@@ -51,14 +52,14 @@ TEST_F(StartUp, WithoutTilesOnlyTheMessageAppearsAndNothingCanAct) {
         message_handler = nullptr;
         start();
         EXPECT_EQ(modal_->transcript, std::vector<std::string>{"message: Need a tiles to work."});
-        EXPECT_EQ(form().caption(), "The velmo World Editor");
-        EXPECT_FALSE(form().PC.enabled());
-        EXPECT_FALSE(form().Save1.enabled());
-        EXPECT_FALSE(form().OPen1.enabled());
+        EXPECT_EQ(main_window().caption(), "The velmo World Editor");
+        EXPECT_FALSE(page_control().enabled());
+        EXPECT_FALSE(save_menu().enabled());
+        EXPECT_FALSE(open_menu().enabled());
         EXPECT_FALSE(message_handler);  // the world was never reset
         EXPECT_EQ(editor.world.player.npc, 0);
         EXPECT_EQ(terrain().cb_ttip.count(), 0);  // nothing configured
-        EXPECT_TRUE(form().visible());
+        EXPECT_TRUE(main_window().visible());
         destroy_windows();
     }
 }
@@ -70,8 +71,8 @@ TEST_F(StartUp, ALoaderErrorIsShownAndLeavesTheWindowAsWithoutTiles) {
     EXPECT_EQ(modal_->transcript, std::vector<std::string>{"error: List index out of bounds (1)"});
     EXPECT_EQ(editor.tile_count, 0);
     EXPECT_TRUE(editor.tile_frames.empty());
-    EXPECT_EQ(form().caption(), "The velmo World Editor");
-    EXPECT_FALSE(form().PC.enabled());
+    EXPECT_EQ(main_window().caption(), "The velmo World Editor");
+    EXPECT_FALSE(page_control().enabled());
 }
 
 namespace {
@@ -104,8 +105,8 @@ TEST_F(StartUp, TooManyFramesAreRefusedByNameAndCount) {
                                        "which are more than the 4194304 frames a tile folder may hold."});
     EXPECT_EQ(editor.tile_count, 0);
     EXPECT_TRUE(editor.tile_frames.empty());
-    EXPECT_EQ(form().caption(), "The velmo World Editor");
-    EXPECT_FALSE(form().PC.enabled());
+    EXPECT_EQ(main_window().caption(), "The velmo World Editor");
+    EXPECT_FALSE(page_control().enabled());
     destroy_windows();
 
     modal_->transcript.clear();
@@ -113,8 +114,8 @@ TEST_F(StartUp, TooManyFramesAreRefusedByNameAndCount) {
     start();
     EXPECT_TRUE(modal_->transcript.empty());
     EXPECT_EQ(editor.tile_count, 1048576);
-    EXPECT_EQ(form().sg_tiles.row_count(), 349526);
-    EXPECT_TRUE(form().PC.enabled());
+    EXPECT_EQ(tile_palette().row_count(), 349526);
+    EXPECT_TRUE(page_control().enabled());
 }
 
 TEST_F(StartUp, StateRightAfterStartUp) {
@@ -254,7 +255,7 @@ TEST_F(StartUp, StateRightAfterStartUp) {
     for (kit::StringGrid* g : {&terrain().sg_terrains, &map().sg_terrains_2, &objects().sg_objects, &items().sg_pitems, &resources().sg_presources,
                                &fractions().sg_frac, &npc().sg_pnpc, &map().sg_pnpc2})
         EXPECT_EQ(g->row_count(), 1) << g->name;
-    EXPECT_EQ(terrain().tframes.popup_menu(), &f.framemenu);
+    EXPECT_EQ(terrain().tframes.popup_menu(), &terrain().framemenu);
     EXPECT_EQ(resources().cbexpress3.items(), std::vector<std::string>{"empty"});
     EXPECT_EQ(resources().cbexpress3.item_index(), 0);
 }

@@ -1,5 +1,7 @@
 #include "tests/support/window_walk.h"
 
+#include "mainwindow/main.h"
+#include "mainwindow/state.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
