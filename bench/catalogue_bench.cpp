@@ -52,8 +52,8 @@ public:
         }
         form().setgrids();
         // Pictures for the resources page's ADD.
-        editor.res_image_one = 1;
-        editor.res_image_many = 2;
+        form().resources->res_image_one = 1;
+        form().resources->res_image_many = 2;
         kit::user::process_events();
     }
     ~Editor() { destroy_windows(); }

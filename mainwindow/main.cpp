@@ -140,16 +140,11 @@ void TForm1::FormCreate() {
     reset_world(editor.world);
     editor.anim_frame = 0;
     set_caption(split_string("1_2_3", '_').at(0));
-    editor.move_object_mode = false;
-    editor.move_npc_mode = false;
 
     editor.blank_bitmap64 = blank_bitmap(64);
     editor.map_buffer = Bitmap();
     editor.blank_bitmap32 = blank_bitmap(32);
 
-    editor.terrain_frames.assign(8, -1);
-    editor.object_frames.assign(8, -1);
-    editor.object_frames2.assign(8, -1);
 
     // The tile palette belongs to the window itself; page switching moves it.
     sg_tiles.set_parent(*this);

@@ -171,7 +171,7 @@ void CraftPage::start() {
 void CraftPage::shown() {
     fill_pickers();
     fill_skills();
-    sgcraftress.set_row_count(static_cast<int>(editor.craft_ingredients.size()) + 1);
+    sgcraftress.set_row_count(static_cast<int>(craft_ingredients.size()) + 1);
     sgcraftress.refresh();
     refresh_craft_table();
     sgcrafts.refresh();
@@ -209,7 +209,7 @@ void CraftPage::fill_pickers() {
 
 void CraftPage::fill_skills() {
     lbcraftskills.clear();
-    for (const Tskill& s : editor.craft_skills) lbcraftskills.add(skill_line_text(s));
+    for (const Tskill& s : craft_skills) lbcraftskills.add(skill_line_text(s));
 }
 
 // ---- ingredients
@@ -222,8 +222,8 @@ void CraftPage::add_ingredient(int32_t kind, const kit::ComboBox& picker, const 
     const int32_t count = str_to_int(count_field.text());
     Tinvitem entry;
     make_invitem(kind, i, count, entry);
-    editor.craft_ingredients.push_back(entry);
-    sgcraftress.set_row_count(static_cast<int>(editor.craft_ingredients.size()) + 1);
+    craft_ingredients.push_back(entry);
+    sgcraftress.set_row_count(static_cast<int>(craft_ingredients.size()) + 1);
     sgcraftress.refresh();
 }
 
@@ -231,13 +231,13 @@ void CraftPage::Button26Click() { add_ingredient(thing::item, cbexcraftitem, ecr
 void CraftPage::Button27Click() { add_ingredient(thing::resource, cbexcraftress, ecraft_ress_count); }
 
 void CraftPage::sgcraftressSelectCell(int, int row) {
-    if (!entry_at(editor.craft_ingredients, row)) return;
-    delete_invitem(row, editor.craft_ingredients);
+    if (!entry_at(craft_ingredients, row)) return;
+    delete_invitem(row, craft_ingredients);
     sgcraftress.refresh();
 }
 
 void CraftPage::sgcraftressDrawCell(int, int row, kit::Rect rect) {
-    const Tinvitem* e = entry_at(editor.craft_ingredients, row);
+    const Tinvitem* e = entry_at(craft_ingredients, row);
     if (!e) return;
     Canvas& canvas = sgcraftress.canvas();
     if (e->kind == thing::item) {
@@ -258,14 +258,14 @@ void CraftPage::Button28Click() {
     Tskill s;
     s.number = i + 1;
     s.value = str_to_int(eskilllevel.text());
-    editor.craft_skills.push_back(s);
+    craft_skills.push_back(s);
     fill_skills();
 }
 
 void CraftPage::Button29Click() {
     const int i = lbcraftskills.item_index();
-    if (!entry_at(editor.craft_skills, i)) return;
-    delete_skill(i, editor.craft_skills);
+    if (!entry_at(craft_skills, i)) return;
+    delete_skill(i, craft_skills);
     fill_skills();
 }
 
@@ -274,9 +274,9 @@ void CraftPage::Button29Click() {
 void CraftPage::Button30Click() {
     // Every part first: a refused one appends nothing.
     const TWorld& w = world();
-    check_rows(editor.craft_ingredients, "An ingredient", "click it to remove it");
+    check_rows(craft_ingredients, "An ingredient", "click it to remove it");
     Tcraft c;
-    c.ingredients = editor.craft_ingredients;
+    c.ingredients = craft_ingredients;
     c.tool = cbcraftitemwith.checked()
                  ? chosen_row(cbexuseitem, w.pitems.size(), "Choose the item to craft with")
                  : -1;
@@ -293,7 +293,7 @@ void CraftPage::Button30Click() {
     }
     c.time = str_to_int(ecrafttime.text());
     c.word = ecraftword.text();
-    c.skills = editor.craft_skills;
+    c.skills = craft_skills;
     editor.world.crafts.push_back(std::move(c));
     refresh_craft_table();
     sgcrafts.refresh();

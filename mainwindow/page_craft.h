@@ -36,6 +36,10 @@ public:
 
     PageHost& host;
     SharedState& editor;
+    // The ingredients and required skills of the recipe being composed, kept
+    // from one recipe to the next.
+    Tinvitems craft_ingredients;
+    Tskills craft_skills;
     // The pictures of the resource, item and object pickers.
     kit::ImageList il_cr_res{32, 32}, il_it_cr{32, 32}, il_cr_obj{64, 64};
     kit::TabSheet craft_page;

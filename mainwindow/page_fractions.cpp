@@ -61,18 +61,18 @@ void FractionsPage::fill_relation_lists() {
 
 void FractionsPage::sg_fracSelectCell(int e) {
     const Tfrac& f = editor.world.fracs.at(static_cast<std::size_t>(e));
-    editor.cur_fraction = e;
-    editor.frac_image = f.image;
+    cur_fraction = e;
+    frac_image = f.image;
     show_frame(ifrac, f.image);
     efracname.set_text(f.name);
 }
 
-void FractionsPage::ifracClick() { take_current_tile(editor.frac_image, ifrac); }
+void FractionsPage::ifracClick() { take_current_tile(frac_image, ifrac); }
 
 void FractionsPage::Button14Click() {
     TWorld& w = editor.world;
-    if (editor.frac_image >= 0) {
-        w.fracs.push_back(Tfrac{efracname.text(), editor.frac_image});
+    if (frac_image >= 0) {
+        w.fracs.push_back(Tfrac{efracname.text(), frac_image});
         // Exactly one relation for every ordered pair: the earlier values keep
         // their places, the new fraction's row and column are 0.
         const std::size_t n = w.fracs.size();
@@ -86,10 +86,10 @@ void FractionsPage::Button14Click() {
 }
 
 void FractionsPage::Button48Click() {
-    const int e = editor.cur_fraction;
+    const int e = cur_fraction;
     if (!entry_at(editor.world.fracs, e)) return;
     Tfrac& f = editor.world.fracs[static_cast<std::size_t>(e)];
-    f.image = editor.frac_image;
+    f.image = frac_image;
     f.name = efracname.text();
     sg_frac.refresh();
 }

@@ -138,6 +138,8 @@ MapPage::MapPage(PageHost& host) : host(host), editor(host.state()), map_page(ho
 }
 
 void MapPage::start() {
+    move_object_mode = false;
+    move_npc_mode = false;
     cb_maps.set_item_index(-1);
     sg_map.set_col_width(0, header_size);
     sg_map.set_row_height(0, header_size);
@@ -290,7 +292,7 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
     const int32_t o = object_at(p, find_object::any, w);
     const int32_t n = npc_at(p, w);
 
-    if (editor.move_object_mode) {
+    if (move_object_mode) {
         // Another object on the cell does not stop the move, nor does the terrain.
         Tmapobject* moved = entry_at(w.mapobjects, editor.cur_placed_object);
         if (n != -1) {
@@ -305,7 +307,7 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
         disarm_moves();
         return;
     }
-    if (editor.move_npc_mode) {
+    if (move_npc_mode) {
         // An occupied cell keeps the move armed: the next selected cell is tried.
         Tchar* moved = entry_at(w.npcs, editor.cur_placed_npc);
         if (o != -1 || n != -1) {
@@ -351,7 +353,7 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
         const int32_t row = editor.cur_resource;
         // No amount is asked for a row that is gone (after an Open, say).
         if (!resource_template(row)) return;
-        editor.new_res_quantity = 1;
+        new_res_quantity = 1;
         // No second placement may start on the grid while the amount is asked;
         // the grid takes input again whatever happens.
         sg_map.set_enabled(false);
@@ -359,8 +361,8 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
             kit::StringGrid& grid;
             ~Enable() { grid.set_enabled(true); }
         } enable{sg_map};
-        editor.new_res_quantity = modal().ask_quant();
-        create_resource(w, {.row = row, .amount = editor.new_res_quantity, .place = p, .link = links::cell});
+        new_res_quantity = modal().ask_quant();
+        create_resource(w, {.row = row, .amount = new_res_quantity, .place = p, .link = links::cell});
         sg_map.refresh();
         break;
     }
@@ -383,7 +385,7 @@ void MapPage::sg_mapMouseDown(kit::MouseButton Button, kit::ShiftState, int X, i
     editor.cell_x = cell.col - 1;
     editor.cell_y = cell.row - 1;
     // A right click anywhere cancels an armed move and does nothing else.
-    if (editor.move_object_mode || editor.move_npc_mode) {
+    if (move_object_mode || move_npc_mode) {
         disarm_moves();
         return;
     }
@@ -424,8 +426,8 @@ void MapPage::propertiesClick() {
 }
 
 void MapPage::move1Click() {
-    editor.move_npc_mode = false;
-    editor.move_object_mode = true;
+    move_npc_mode = false;
+    move_object_mode = true;
     sg_map.set_cursor(kit::Cursor::drag);
 }
 
@@ -445,8 +447,8 @@ void MapPage::invClick() { host.open_secondary(editor.Form5); }
 void MapPage::settings1Click() { host.open_secondary(editor.Form10); }
 
 void MapPage::move2Click() {
-    editor.move_object_mode = false;
-    editor.move_npc_mode = true;
+    move_object_mode = false;
+    move_npc_mode = true;
     sg_map.set_cursor(kit::Cursor::drag);
 }
 
@@ -461,7 +463,7 @@ void MapPage::setplayer1Click() {
 }
 
 void MapPage::disarm_moves() {
-    editor.move_object_mode = false;
-    editor.move_npc_mode = false;
+    move_object_mode = false;
+    move_npc_mode = false;
     sg_map.set_cursor(kit::Cursor::normal);
 }

@@ -60,6 +60,10 @@ public:
 
     PageHost& host;
     SharedState& editor;
+    // An armed move of the placed object or NPC under the last right click;
+    // the quantity of the resource placed next.
+    bool move_object_mode = false, move_npc_mode = false;
+    int new_res_quantity = 0;
     kit::TabSheet map_page;
     kit::Edit e_map_w{map_page, "32"};
     kit::Edit e_map_h{map_page, "32"};

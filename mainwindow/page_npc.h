@@ -4,7 +4,10 @@
 // physiological attributes. Equipment, inventory and parts are composed in
 // the equipment dialog (TForm4) in the shared edit buffers.
 #include "mainwindow/page.h"
+#include "model/init.h"
 #include "platform/kit/kit.h"
+
+#include <array>
 
 struct Tchar;
 
@@ -41,6 +44,12 @@ public:
 
     PageHost& host;
     SharedState& editor;
+    // The pictures picked for the template, its physiological attributes,
+    // and its skill rows: entries 1..32 the labels of skills 1..32, entries
+    // 33..64 their value edits (made at start-up). Entry 0 is unused.
+    int npc_figure = 0, npc_portrait = 0;
+    Tskills npc_phys_attrs;
+    std::array<kit::Control*, 65> skill_controls{};
     kit::TabSheet npc_page;
     kit::Edit e_pnpc_name{npc_page};
     kit::Edit e_pnpc_selfname{npc_page};

@@ -31,6 +31,12 @@ public:
 
     PageHost& host;
     SharedState& editor;
+    // The two frames sets of the object being composed, the slots clicked
+    // last, and its parts (the parts dialog edits them through inv_target).
+    tintarray object_frames = tintarray(8, -1);
+    tintarray object_frames2 = tintarray(8, -1);
+    int cur_object_frame_cell = 0, cur_object_frame2_cell = 0;
+    Tinvitems obj_parts;
     kit::TabSheet objects;
     kit::StringGrid sg_object_tiles{objects};
     kit::StringGrid sg_object_tiles2{objects};

@@ -61,8 +61,8 @@ void ResourcesPage::start() {
     epresvalue.set_text("1");
     eprespower.set_text("0");
     epresweight.set_text("0");
-    editor.res_image_one = -1;
-    editor.res_image_many = -1;
+    res_image_one = -1;
+    res_image_many = -1;
     editor.cur_resource = -1;
     for (kit::Image* image : {&ipres1, &ipres2}) image->draw(0, 0, editor.blank_bitmap32);
 }
@@ -71,17 +71,17 @@ void ResourcesPage::shown() {}
 
 // ---- pictures
 
-void ResourcesPage::ipres1Click() { take_current_tile(editor.res_image_one, ipres1); }
+void ResourcesPage::ipres1Click() { take_current_tile(res_image_one, ipres1); }
 
-void ResourcesPage::ipres2Click() { take_current_tile(editor.res_image_many, ipres2); }
+void ResourcesPage::ipres2Click() { take_current_tile(res_image_many, ipres2); }
 
 void ResourcesPage::draw_pictures() {
-    show_frame(ipres1, editor.res_image_one);
-    show_frame(ipres2, editor.res_image_many);
+    show_frame(ipres1, res_image_one);
+    show_frame(ipres2, res_image_many);
 }
 
 bool ResourcesPage::pictures_picked() const {
-    if (tile_frame(editor.tile_frames, editor.res_image_one) && tile_frame(editor.tile_frames, editor.res_image_many))
+    if (tile_frame(editor.tile_frames, res_image_one) && tile_frame(editor.tile_frames, res_image_many))
         return true;
     modal().message("Select both images!");
     return false;
@@ -99,8 +99,8 @@ void ResourcesPage::sg_presourcesSelectCell(int e) {
     epresvalue.set_text(std::to_string(res->value));
     eprespower.set_text(std::to_string(res->power));
     mprestitle.set_text(res->title);
-    editor.res_image_one = res->image_one;
-    editor.res_image_many = res->image_many;
+    res_image_one = res->image_one;
+    res_image_many = res->image_many;
     draw_pictures();
 
     // A filled vial shows its filling; when no picker entry stands for it the
@@ -125,8 +125,8 @@ void ResourcesPage::write_fields(Tpres& res, int32_t row) const {
     // The power is the number of contents a template keeps; below 0 it names no length.
     if (power < 0) throw EditorError("A resource's power/volume must not be negative");
     res.row = row;
-    res.image_one = editor.res_image_one;
-    res.image_many = editor.res_image_many;
+    res.image_one = res_image_one;
+    res.image_many = res_image_many;
     res.name = epresname.text();
     res.title = mprestitle.text();
     res.kind = kind;

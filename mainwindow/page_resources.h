@@ -39,6 +39,8 @@ public:
 
     PageHost& host;
     SharedState& editor;
+    // The pictures picked for one piece and for many, -1 none.
+    int res_image_one = -1, res_image_many = -1;
     kit::TabSheet resources_page;
     kit::Edit epresname{resources_page};
     kit::ComboBox cbprestype{resources_page};

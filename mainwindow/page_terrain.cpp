@@ -31,7 +31,7 @@ TerrainPage::TerrainPage(PageHost& host) : host(host), editor(host.state()), ter
     });
     kit::cell_grid(tframes, 8, 32, 32, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_terrains, 3, 32, 32);
-    frame_set::bind(tframes, editor.terrain_frames, [this](int c) { tframesSelectCell(c); });
+    frame_set::bind(tframes, terrain_frames, [this](int c) { tframesSelectCell(c); });
     bind_pictures(
         sg_terrains, editor.world.terrains, [](const Tterrain& t) { return first_frame(t.frames); },
         [this](int e) { sg_terrainsSelectCell(e); });
@@ -42,6 +42,7 @@ TerrainPage::TerrainPage(PageHost& host) : host(host), editor(host.state()), ter
 }
 
 void TerrainPage::start() {
+    terrain_frames.assign(8, -1);
     kit::fill(cb_ttip, terrain_kinds);
     kit::fill(cb_timages, {"1", "2", "4", "8"});
     tframes.set_popup_menu(&framemenu);
@@ -71,22 +72,22 @@ void TerrainPage::showinfo() {
     std::string text = "w:" + std::to_string(tile ? tile->width() : 0) + cr +
                        "h:" + std::to_string(tile ? tile->height() : 0) + cr +
                        "cti:" + std::to_string(editor.cur_tile) + cr + "cte:" + std::to_string(editor.cur_terrain) +
-                       cr + "cf:" + std::to_string(editor.cur_frame_cell);
+                       cr + "cf:" + std::to_string(cur_frame_cell);
     for (std::size_t i = 0; i < frame_set::slot_count; ++i) {
-        const int32_t slot = i < editor.terrain_frames.size() ? editor.terrain_frames[i] : -1;
+        const int32_t slot = i < terrain_frames.size() ? terrain_frames[i] : -1;
         text += cr + std::to_string(i) + std::to_string(slot);
     }
     Label94.set_caption(text);
 }
 
 void TerrainPage::tframesSelectCell(int c) {
-    editor.cur_frame_cell = c;
+    cur_frame_cell = c;
     showinfo();  // before the store: the text still shows the slot's previous tile
-    if (frame_set::store_current_tile(editor.terrain_frames, c)) tframes.refresh();
+    if (frame_set::store_current_tile(terrain_frames, c)) tframes.refresh();
 }
 
 void TerrainPage::setframeClick() {
-    if (frame_set::store_current_tile(editor.terrain_frames, editor.cur_frame_cell)) tframes.refresh();
+    if (frame_set::store_current_tile(terrain_frames, cur_frame_cell)) tframes.refresh();
 }
 
 // ---- the catalogue
@@ -98,7 +99,7 @@ void TerrainPage::sg_terrainsSelectCell(int e) {
     cb_ttip.set_item_index(t.kind);
     e_thard.set_text(std::to_string(t.hardness));
     cb_timages.set_item_index(frame_set::count_index(t.frame_count));
-    frame_set::load(editor.terrain_frames, t.frame_count, t.frames);
+    frame_set::load(terrain_frames, t.frame_count, t.frames);
     showinfo();
     tframes.refresh();
 }
@@ -116,12 +117,12 @@ Tterrain TerrainPage::terrain_from_controls(int frames, int8_t kind) const {
     t.kind = cb_ttip.item_index() >= 0 ? static_cast<int8_t>(cb_ttip.item_index()) : kind;
     t.hardness = static_cast<uint16_t>(hardness);
     t.frame_count = static_cast<uint16_t>(frames);
-    t.frames = frame_set::first(editor.terrain_frames, frames);
+    t.frames = frame_set::first(terrain_frames, frames);
     return t;
 }
 
 void TerrainPage::Button1Click() {
-    const int n = frame_set::count_to_add(cb_timages, editor.terrain_frames);
+    const int n = frame_set::count_to_add(cb_timages, terrain_frames);
     if (n == 0) return;
     editor.world.terrains.push_back(terrain_from_controls(n, 0));
     host.setgrids();
@@ -163,4 +164,4 @@ void TerrainPage::size_grids() { sg_terrains.set_row_count(picture_rows(editor.w
 
 void TerrainPage::world_replaced(bool) { sg_terrains.refresh(); }
 
-void TerrainPage::animation_step() { frame_set::animate(cb_timages, editor.terrain_frames, Image1); }
+void TerrainPage::animation_step() { frame_set::animate(cb_timages, terrain_frames, Image1); }

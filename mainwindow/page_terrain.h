@@ -39,6 +39,10 @@ public:
 
     PageHost& host;
     SharedState& editor;
+    // The frames set of the terrain being composed, -1 an empty slot, and the
+    // slot clicked last.
+    tintarray terrain_frames = tintarray(8, -1);
+    int cur_frame_cell = 0;
     kit::TabSheet terr;
     kit::Label Label95{terr, "frames set"};
     kit::StringGrid tframes{terr};

@@ -165,10 +165,10 @@ void TriggersPage::events_refresh() {
 }
 
 Ttrigger* TriggersPage::current() {
-    return entry_at(editor.world.triggers, editor.cur_trigger);
+    return entry_at(editor.world.triggers, cur_trigger);
 }
 
-void TriggersPage::show_current() { cur_trig.set_caption(std::to_string(current() ? editor.cur_trigger : -1)); }
+void TriggersPage::show_current() { cur_trig.set_caption(std::to_string(current() ? cur_trigger : -1)); }
 
 // ---- the trigger form
 
@@ -211,7 +211,7 @@ void TriggersPage::world_opened() {
     // names now, so Update never writes the old world's trigger over it.
     event_target_loaded.reset();
     if (current()) {
-        load_trigger(editor.cur_trigger);
+        load_trigger(cur_trigger);
     } else {
         trig_target_loaded.reset();
         show_current();
@@ -219,7 +219,7 @@ void TriggersPage::world_opened() {
 }
 
 void TriggersPage::load_trigger(int i) {
-    editor.cur_trigger = i;
+    cur_trigger = i;
     const Ttrigger& t = editor.world.triggers[static_cast<std::size_t>(i)];
     show_current();
     // A kind or map that the boxes cannot show leaves them with no chosen item.
@@ -262,23 +262,23 @@ void TriggersPage::Button38Click() {
     delete_trigger(s, editor.world);
     // The form never goes on naming another trigger: the deleted one's form is
     // cleared, and a current trigger behind it moves up with it.
-    if (s == editor.cur_trigger) {
-        editor.cur_trigger = -1;
+    if (s == cur_trigger) {
+        cur_trigger = -1;
         reset_trigger_form();
-    } else if (s < editor.cur_trigger) {
-        --editor.cur_trigger;
+    } else if (s < cur_trigger) {
+        --cur_trigger;
     }
     follow_renumbering();
     scripts_refresh();
 }
 
 void TriggersPage::move_trigger(int step) {
-    const int c = editor.cur_trigger;
+    const int c = cur_trigger;
     if (!current() || !swap_triggers(c, c + step, editor.world)) return;
-    editor.cur_trigger = c + step;
+    cur_trigger = c + step;
     follow_renumbering();
     scripts_refresh();
-    lb_triggers.set_item_index(editor.cur_trigger);
+    lb_triggers.set_item_index(cur_trigger);
 }
 
 void TriggersPage::Button43Click() { move_trigger(-1); }

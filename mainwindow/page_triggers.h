@@ -50,6 +50,7 @@ public:
 
     PageHost& host;
     SharedState& editor;
+    int cur_trigger = 0;  // the current trigger: an index into world.triggers
     kit::TabSheet triggers_page;
     // ---- the trigger form
     kit::GroupBox gb_trigger{triggers_page, "Trigger"};

@@ -45,15 +45,13 @@ struct SharedState {
     kit::Window* Form10 = nullptr;
     kit::Window* Finv = nullptr;
 
-    // ---- catalogue selections, shared by the catalogue pages and the map palettes
+    // ---- catalogue selections, shared by the catalogue pages, the map palettes and the tile palette
     int cur_tile = 0;       // tile frame picked in the tile palette
     int cur_terrain = 0;    // terrain row
     int cur_object = 0;     // object template row
     int cur_item = 0;       // item template row
     int cur_resource = -1;  // resource template row, -1 none
     int cur_npc = 0;        // NPC template row
-    int cur_fraction = 0;   // fraction row
-    int cur_trigger = 0;    // index into world.triggers
 
     // ---- the map cell and the placed things handed to the secondary windows
     int cell_x = 0, cell_y = 0;  // map cell of the last click on the map grid
@@ -64,45 +62,27 @@ struct SharedState {
     // Who opened the item and the resource editor (codes of namespace opener).
     uint16_t item_dlg_opener = 0;
     uint16_t res_dlg_opener = 0;
-    // The list the parts dialog edits: obj_parts or a placed object's parts.
+    // The list the parts dialog edits: the objects page's parts or a placed object's parts.
     // It owns nothing and is valid only until that list is reallocated.
     Tinvitems* inv_target = nullptr;
 
-    // ---- edit buffers of the templates being composed
-    tintarray terrain_frames = tintarray(8, -1);  // frame set of the terrain, -1 empty
-    int cur_frame_cell = 0;
-    tintarray object_frames = tintarray(8, -1);
-    tintarray object_frames2 = tintarray(8, -1);
-    int cur_object_frame_cell = 0, cur_object_frame2_cell = 0;
-    Tinvitems obj_parts;
+    // ---- edit buffers of the templates a page composes with a secondary window
     tintarray item_contents;
     int item_ammo = -1;  // resource row of the clip, -1 none
     tintarray item_children;
     tintarray res_contents;
     tintarray res_children;
-    int res_image_one = -1, res_image_many = -1;
-    int frac_image = 0;
-    int npc_figure = 0, npc_portrait = 0;
     int npc_head = -1, npc_body = -1;  // item rows, -1 none
     Tinvitem npc_lhand{0, -1, 0};
     Tinvitem npc_rhand{0, -1, 0};
     Tinvitems npc_items, npc_parts;
-    Tskills npc_phys_attrs;
-    // Entries 1..32: the labels of skills 1..32; entries 33..64: their value
-    // edits (on the NPC page, made at start-up). Entry 0 is unused.
-    std::array<kit::Control*, 65> skill_controls{};
-    Tinvitems craft_ingredients;
-    Tskills craft_skills;
 
     // ---- display and mode state
     int anim_frame = 0;       // 0..7
     bool show_hidden = true;  // Options > "Show hidden"
-    bool move_object_mode = false, move_npc_mode = false;
-    int new_res_quantity = 0;  // set before each use
     Bitmap map_buffer;         // off-screen map view, sized by the renderer
     Bitmap blank_bitmap32;     // 32 x 32, drawn into an image to clear it
     Bitmap blank_bitmap64;     // 64 x 64
-    int loop_index = 0;        // scratch integer of several handlers
 };
 
 // The window an opener code names, or nullptr for a code that names none.

@@ -89,7 +89,7 @@ TEST_F(CraftPage, OpeningFillsThePickersTheSkillsAndTheTable) {
 
     catalogues();
     editor.world.pitems[1].image = 999;  // names no frame: a white picture
-    editor.craft_skills = {Tskill{3, 5, 0}, Tskill{40, 1, 0}};
+    craft().craft_skills = {Tskill{3, 5, 0}, Tskill{40, 1, 0}};
     open_page();
     for (kit::ComboBox* picker : {&c().cbexcraftitem, &c().cbexuseitem, &c().cbexitem_to_craft}) {
         EXPECT_EQ(picker->items(), (std::vector<std::string>{"sword", "axe"}));
@@ -121,7 +121,7 @@ TEST_F(CraftPage, IngredientsAreAddedDrawnAndRemoved) {
     click(c().Button27);  // coin x 1
     type_text(c().ecraft_ress_count, "0");
     click(c().Button27);  // coin x 0
-    EXPECT_EQ(editor.craft_ingredients,
+    EXPECT_EQ(craft().craft_ingredients,
               (Tinvitems{{thing::item, 0, 1}, {thing::resource, 0, 2}, {thing::resource, 1, 1}, {thing::resource, 1, 0}}));
     EXPECT_EQ(c().sgcraftress.row_count(), 5);
     // An item shows its picture; a resource its one-piece picture at count 1,
@@ -135,14 +135,14 @@ TEST_F(CraftPage, IngredientsAreAddedDrawnAndRemoved) {
     type_text(c().ecraft_item_count, "two");
     click(c().Button26);
     EXPECT_EQ(modal_->errors, std::vector<std::string>{"'two' is not a valid integer value."});
-    EXPECT_EQ(editor.craft_ingredients.size(), 4u);
+    EXPECT_EQ(craft().craft_ingredients.size(), 4u);
 
     // A click removes the entry it names; a click past the list removes nothing.
     press_cell(c().sgcraftress, 0, 1);
-    EXPECT_EQ(editor.craft_ingredients,
+    EXPECT_EQ(craft().craft_ingredients,
               (Tinvitems{{thing::item, 0, 1}, {thing::resource, 1, 1}, {thing::resource, 1, 0}}));
     press_cell(c().sgcraftress, 0, 4);
-    EXPECT_EQ(editor.craft_ingredients.size(), 3u);
+    EXPECT_EQ(craft().craft_ingredients.size(), 3u);
     EXPECT_EQ(ingredient_pixel(1), frame_color(7));
 
     // Empty catalogues: ADD does nothing.
@@ -151,7 +151,7 @@ TEST_F(CraftPage, IngredientsAreAddedDrawnAndRemoved) {
     open_page();
     click(c().Button26);
     click(c().Button27);
-    EXPECT_EQ(editor.craft_ingredients.size(), 3u);
+    EXPECT_EQ(craft().craft_ingredients.size(), 3u);
     EXPECT_EQ(modal_->errors.size(), 1u);
 }
 
@@ -162,7 +162,7 @@ TEST_F(CraftPage, RequiredSkills) {
         type_text(c().eskilllevel, level);
         click(c().Button28);
     }
-    EXPECT_EQ(editor.craft_skills, (Tskills{{3, 5, 0}, {1, 1, 0}, {32, 7, 0}}));
+    EXPECT_EQ(craft().craft_skills, (Tskills{{3, 5, 0}, {1, 1, 0}, {32, 7, 0}}));
     EXPECT_EQ(c().lbcraftskills.items(),
               (std::vector<std::string>{skill_names[3] + " 5", skill_names[1] + " 1", " 7"}));
     // After removing one, every line still names its own skill.
@@ -170,7 +170,7 @@ TEST_F(CraftPage, RequiredSkills) {
     click(c().Button29);
     EXPECT_EQ(c().lbcraftskills.items(), (std::vector<std::string>{skill_names[1] + " 1", " 7"}));
     click(c().Button29);  // no line chosen
-    EXPECT_EQ(editor.craft_skills.size(), 2u);
+    EXPECT_EQ(craft().craft_skills.size(), 2u);
 
     // A typed text that names no skill is refused, as is a level that is no number.
     type_text(c().cbskills, "juggling");
@@ -180,7 +180,7 @@ TEST_F(CraftPage, RequiredSkills) {
     click(c().Button28);
     EXPECT_EQ(modal_->errors,
               (std::vector<std::string>{"Choose a skill from the list.", "'high' is not a valid integer value."}));
-    EXPECT_EQ(editor.craft_skills.size(), 2u);
+    EXPECT_EQ(craft().craft_skills.size(), 2u);
 }
 
 // "V" converts and checks every part first: a product, tool or near object
@@ -212,7 +212,7 @@ TEST_F(CraftPage, VIsRefusedWhenAPartItNeedsIsMissing) {
     EXPECT_TRUE(editor.world.crafts.empty());
 
     // Ingredients outlive an Open, which may bring shorter catalogues.
-    editor.craft_ingredients = {{thing::resource, 1, 3}, {thing::item, 0, 1}};
+    craft().craft_ingredients = {{thing::resource, 1, 3}, {thing::item, 0, 1}};
     open_page();
     type_text(c().ecrafttime, "10");
     click(c().Button30);
@@ -231,7 +231,7 @@ TEST_F(CraftPage, VAppendsTheRecipeAndTheTableShowsIt) {
     type_text(c().ecraft_ress_count, "4");
     pick(c().cbexcraftress, 1);
     click(c().Button27);
-    editor.craft_skills = {{3, 5, 0}, {1, 2, 0}, {4, 1, 0}};
+    craft().craft_skills = {{3, 5, 0}, {1, 2, 0}, {4, 1, 0}};
     click(c().cbcraftitemwith);
     pick(c().cbexuseitem, 1);
     click(c().cbobjectcraftnear);
@@ -244,7 +244,7 @@ TEST_F(CraftPage, VAppendsTheRecipeAndTheTableShowsIt) {
     ASSERT_EQ(editor.world.crafts.size(), 1u);
     // Ingredients, tool, near object, product and its kind, time, skills, word.
     const Tcraft want{{{thing::item, 0, 1}, {thing::resource, 1, 4}}, 1, 2, 1, product::resource, 120,
-                      editor.craft_skills, "abra"};
+                      craft().craft_skills, "abra"};
     EXPECT_EQ(editor.world.crafts[0], want);
 
     // The next recipe keeps the lists: an object product without tool or
@@ -253,7 +253,7 @@ TEST_F(CraftPage, VAppendsTheRecipeAndTheTableShowsIt) {
     click(c().cbobjectcraftnear);
     click(c().rbcraftobj);
     pick(c().cbexobj_to_craft, 2);
-    editor.craft_skills.push_back({2, 9, 0});
+    craft().craft_skills.push_back({2, 9, 0});
     click(c().Button30);
     ASSERT_EQ(editor.world.crafts.size(), 2u);
     const Tcraft& second = editor.world.crafts[1];

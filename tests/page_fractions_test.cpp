@@ -75,7 +75,7 @@ TEST_F(FractionsPage, AddKeepsTheRelationsAndListsTheFractionsEverywhere) {
     EXPECT_EQ(w.fracrel, (std::vector<std::vector<int8_t>>{{7, 0, 0, 0}, {8, 9, 10, 11}, {0, 0, 0, 0}, {0, 0, 0, 0}}));
 
     // Without a picture nothing is added, but the NPC page's list is refilled.
-    editor.frac_image = -1;
+    fractions().frac_image = -1;
     npc().cb_pnpc_frac.clear();
     click(fractions().Button14);
     EXPECT_EQ(w.fracs.size(), 4u);
@@ -87,8 +87,8 @@ TEST_F(FractionsPage, SelectAndUpdate) {
     add("elves", 3);
     add("orcs", 5);
     kit::user::press_cell(fractions().sg_frac, 0, 0);
-    EXPECT_EQ(editor.cur_fraction, 0);
-    EXPECT_EQ(editor.frac_image, 3);
+    EXPECT_EQ(fractions().cur_fraction, 0);
+    EXPECT_EQ(fractions().frac_image, 3);
     EXPECT_EQ(fractions().efracname.text(), "elves");
     EXPECT_EQ(fractions().ifrac.picture().pixel(8, 8), frame_color(3));
 
@@ -111,17 +111,17 @@ TEST_F(FractionsPage, SelectAndUpdate) {
     editor.world.fracs[0].image = 900;
     kit::user::press_cell(fractions().sg_frac, 0, 0);
     EXPECT_EQ(fractions().ifrac.picture().pixel(8, 8), clWhite);
-    EXPECT_EQ(editor.frac_image, 900);
+    EXPECT_EQ(fractions().frac_image, 900);
     editor.cur_tile = 900;
     click(fractions().ifrac);
     editor.cur_tile = -1;
     click(fractions().ifrac);
-    EXPECT_EQ(editor.frac_image, 900);
+    EXPECT_EQ(fractions().frac_image, 900);
 
     // A cell past the list, or a stale selection, changes nothing.
     kit::user::press_cell(fractions().sg_frac, 1, 1);
-    EXPECT_EQ(editor.cur_fraction, 0);
-    editor.cur_fraction = 3;
+    EXPECT_EQ(fractions().cur_fraction, 0);
+    fractions().cur_fraction = 3;
     click(fractions().Button48);
     EXPECT_EQ(editor.world.fracs.size(), 3u);
     EXPECT_EQ(editor.world.fracs[0], (Tfrac{"elves", 900}));

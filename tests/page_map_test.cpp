@@ -221,7 +221,7 @@ TEST_F(MapPage, AnimationStepsTheMapViewAndThePreviews) {
     // The terrain page's preview runs through the chosen number of frames; an
     // empty slot keeps the picture before it.
     pick_page(page_control(), page::terrain);
-    editor.terrain_frames = {10, 11, -1, 13, -1, -1, -1, -1};
+    terrain().terrain_frames = {10, 11, -1, 13, -1, -1, -1, -1};
     kit::user::pick(terrain().cb_timages, 2);  // "4"
     choose(animation_menu());
     const int frames_shown[] = {11, 11, 13, 10, 11, 11, 13};
@@ -232,14 +232,14 @@ TEST_F(MapPage, AnimationStepsTheMapViewAndThePreviews) {
     EXPECT_EQ(editor.anim_frame, 3);
     // The objects page's preview, two frames.
     pick_page(page_control(), page::objects);
-    editor.object_frames = {20, 21, 22, 23, -1, -1, -1, -1};
+    objects().object_frames = {20, 21, 22, 23, -1, -1, -1, -1};
     objects().cb_oimages.set_item_index(1);  // "2"
     for (int k : {20, 21, 20}) {
         ASSERT_TRUE(kit::user::tick(animation_timer()));
         EXPECT_EQ(objects().Image2.picture().pixel(5, 5), frame_color(k));
     }
     // A 32-pixel frame after a 64-pixel one leaves nothing of the larger picture.
-    editor.object_frames = {21, frames32, -1, -1, -1, -1, -1, -1};
+    objects().object_frames = {21, frames32, -1, -1, -1, -1, -1, -1};
     ASSERT_TRUE(kit::user::tick(animation_timer()));
     EXPECT_EQ(objects().Image2.picture().pixel(50, 50), frame_color(frames32));
     ASSERT_TRUE(kit::user::tick(animation_timer()));
@@ -598,7 +598,7 @@ protected:
         map().sg_map.refresh();
         return n;
     }
-    bool armed() { return editor.move_object_mode || editor.move_npc_mode; }
+    bool armed() { return map().move_object_mode || map().move_npc_mode; }
     bool drag_cursor() { return map().sg_map.cursor() == kit::Cursor::drag; }
 };
 
@@ -781,7 +781,7 @@ TEST_F(MapEditing, TheObjectMove) {
     EXPECT_EQ(map().deleteobject.caption(), "delete object 0 rock");
     EXPECT_EQ(map().properties.caption(), "properties 0 rock");
     choose(map().move1);
-    EXPECT_TRUE(editor.move_object_mode);
+    EXPECT_TRUE(map().move_object_mode);
     EXPECT_TRUE(drag_cursor());
 
     // Onto an NPC: refused in the caption, and the move ends.
@@ -822,12 +822,12 @@ TEST_F(MapEditing, TheNpcMoveStaysArmedOnAnOccupiedCell) {
     EXPECT_EQ(editor.cur_placed_npc, guard);
     EXPECT_EQ(map().inv.caption(), "inv of 1 guard");
     choose(map().move2);
-    EXPECT_TRUE(editor.move_npc_mode);
+    EXPECT_TRUE(map().move_npc_mode);
     EXPECT_TRUE(drag_cursor());
     select(1, 1);  // an object, even one that lets things pass
     select(2, 2);  // another NPC
     EXPECT_EQ(modal_->messages, (std::vector<std::string>{"Cell is not empty", "Cell is not empty"}));
-    EXPECT_TRUE(editor.move_npc_mode);
+    EXPECT_TRUE(map().move_npc_mode);
     EXPECT_TRUE(drag_cursor());
     set_terrain(7, 7, deep_water);  // the terrain is not asked
     const int64_t repairs = placed_index_repairs();

@@ -94,7 +94,7 @@ TEST_F(NpcTemplates, AddCopiesThePageAndTheBuffers) {
     EXPECT_EQ(c.parts, editor.npc_parts);
     EXPECT_EQ(c.phys_attrs, (Tskills{{1, 3, 0}}));
     // The attributes went to the template; the other buffers stay.
-    EXPECT_TRUE(editor.npc_phys_attrs.empty());
+    EXPECT_TRUE(npc().npc_phys_attrs.empty());
     EXPECT_EQ(npc().lb_pnpc_phys_attrs.count(), 0);
     EXPECT_EQ(editor.npc_head, 4);
     EXPECT_EQ(cell_colour(npc().sg_pnpc, 0), frame_color(0));
@@ -188,14 +188,14 @@ TEST_F(NpcTemplates, SelectLoadsThePageAndEditWritesItBack) {
     EXPECT_EQ(npc().cb_pnpc_frac.item_index(), 1);
     EXPECT_EQ(npc().i_pnpc_i1.picture().pixel(8, 8), frame_color(4));
     EXPECT_EQ(npc().i_pnpc_i2.picture().pixel(40, 40), frame_color(frames32 + 2));
-    EXPECT_EQ(editor.npc_figure, 4);
+    EXPECT_EQ(npc().npc_figure, 4);
     EXPECT_EQ(editor.npc_head, 6);
     EXPECT_EQ(editor.npc_body, -1);
     EXPECT_EQ(editor.npc_lhand, c.left_hand);
     EXPECT_EQ(editor.npc_rhand, c.right_hand);
     EXPECT_EQ(editor.npc_items, c.inventory);
     EXPECT_EQ(editor.npc_parts, c.parts);
-    EXPECT_EQ(editor.npc_phys_attrs, (Tskills{{7, 3, 0}, {2, 4, 0}}));
+    EXPECT_EQ(npc().npc_phys_attrs, (Tskills{{7, 3, 0}, {2, 4, 0}}));
     EXPECT_EQ(npc().lb_pnpc_phys_attrs.items(), (std::vector<std::string>{" 3", "fists 4"}));
     EXPECT_EQ(w.pnpcs[0].phys_attrs.size(), 3u);  // the template keeps its list until "<- EDIT"
 
@@ -206,7 +206,7 @@ TEST_F(NpcTemplates, SelectLoadsThePageAndEditWritesItBack) {
     expected.skills[2] = 77;
     expected.phys_attrs = {{7, 3, 0}, {2, 4, 0}};
     EXPECT_EQ(w.pnpcs[0], expected);
-    EXPECT_EQ(editor.npc_phys_attrs.size(), 2u);  // "<- EDIT" keeps the buffer
+    EXPECT_EQ(npc().npc_phys_attrs.size(), 2u);  // "<- EDIT" keeps the buffer
 
     // Pictures that name no tile show blank; a fraction not listed selects none,
     // and "<- EDIT" stores it as none.
@@ -306,8 +306,8 @@ TEST_F(NpcTemplates, PicturesComeFromTheTilePalette) {
     click(npc().i_pnpc_i1);
     press_cell(tile_palette(), 1, 10);  // tile 31, 64 x 64
     click(npc().i_pnpc_i2);
-    EXPECT_EQ(editor.npc_figure, 5);
-    EXPECT_EQ(editor.npc_portrait, 31);
+    EXPECT_EQ(npc().npc_figure, 5);
+    EXPECT_EQ(npc().npc_portrait, 31);
     EXPECT_EQ(npc().i_pnpc_i1.picture().pixel(8, 8), frame_color(5));
     EXPECT_EQ(npc().i_pnpc_i2.picture().pixel(40, 40), frame_color(31));
     // A current tile that names no frame is not taken.
@@ -316,8 +316,8 @@ TEST_F(NpcTemplates, PicturesComeFromTheTilePalette) {
         click(npc().i_pnpc_i1);
         click(npc().i_pnpc_i2);
     }
-    EXPECT_EQ(editor.npc_figure, 5);
-    EXPECT_EQ(editor.npc_portrait, 31);
+    EXPECT_EQ(npc().npc_figure, 5);
+    EXPECT_EQ(npc().npc_portrait, 31);
     EXPECT_EQ(npc().i_pnpc_i1.picture().pixel(8, 8), frame_color(5));
 }
 
@@ -329,7 +329,7 @@ TEST_F(NpcTemplates, PhysiologicalAttributes) {
     // Setting an attribute already listed replaces its value.
     set_attribute(0, "9");
     EXPECT_EQ(listed(), (std::vector<std::string>{"claws 9", "fur 2"}));
-    EXPECT_EQ(editor.npc_phys_attrs, (Tskills{{0, 9, 0}, {1, 2, 0}}));
+    EXPECT_EQ(npc().npc_phys_attrs, (Tskills{{0, 9, 0}, {1, 2, 0}}));
     // Values below 1 are ignored; a text that is not a number, even an empty one, fails.
     set_attribute(2, "0");
     set_attribute(2, "-4");
@@ -347,7 +347,7 @@ TEST_F(NpcTemplates, PhysiologicalAttributes) {
     pick(npc().lb_pnpc_phys_attrs, 0);
     click(npc().Button47);
     EXPECT_EQ(listed(), std::vector<std::string>{"fur 2"});
-    EXPECT_EQ(editor.npc_phys_attrs, (Tskills{{1, 2, 0}}));
+    EXPECT_EQ(npc().npc_phys_attrs, (Tskills{{1, 2, 0}}));
 }
 
 // The designer's whole way: two fractions, a "guard" with a hat and a sword

@@ -71,7 +71,7 @@ TEST_F(ResourcesPageTest, AddTakesEveryFieldOnceBothPicturesArePicked) {
     click(page().Button13);
     pick_tile(3);
     click(page().ipres1);
-    EXPECT_EQ(editor.res_image_one, 3);
+    EXPECT_EQ(resources().res_image_one, 3);
     EXPECT_EQ(page().ipres1.picture().pixel(5, 5), frame_color(3));
     click(page().Button13);
     EXPECT_EQ(modal_->messages, (std::vector<std::string>{"Select both images!", "Select both images!"}));
@@ -80,7 +80,7 @@ TEST_F(ResourcesPageTest, AddTakesEveryFieldOnceBothPicturesArePicked) {
     // A current tile that names no tile (an item's picture may) is not taken.
     editor.cur_tile = 999;
     click(page().ipres2);
-    EXPECT_EQ(editor.res_image_many, -1);
+    EXPECT_EQ(resources().res_image_many, -1);
 
     pick_tile(4);
     click(page().ipres2);

@@ -57,7 +57,7 @@ TEST_F(TerrainPage, PickingATileShowsItAndTheInformationText) {
     EXPECT_EQ(info(), "w:32\rh:32\rcti:5\rcte:0\rcf:0\r0-1\r1-1\r2-1\r3-1\r4-1\r5-1\r6-1\r7-1");
 
     press_cell(terrain().tframes, 2, 0);
-    EXPECT_EQ(editor.terrain_frames[2], 5);
+    EXPECT_EQ(terrain().terrain_frames[2], 5);
     EXPECT_EQ(info(), "w:32\rh:32\rcti:5\rcte:0\rcf:2\r0-1\r1-1\r2-1\r3-1\r4-1\r5-1\r6-1\r7-1");
     EXPECT_EQ(cell_colour(terrain().tframes, 2, 0), frame_color(5));
 
@@ -96,7 +96,7 @@ TEST_F(TerrainPage, ACurrentTileThatNamesNoTileReadsZeroAndFillsNoSlot) {
         press_cell(terrain().tframes, 0, 0);
         EXPECT_EQ(info(),
                   "w:0\rh:0\rcti:" + std::to_string(stale) + "\rcte:0\rcf:0\r04\r1-1\r2-1\r3-1\r4-1\r5-1\r6-1\r7-1");
-        EXPECT_EQ(editor.terrain_frames[0], 4);
+        EXPECT_EQ(terrain().terrain_frames[0], 4);
         EXPECT_EQ(cell_colour(terrain().tframes, 0, 0), frame_color(4));
     }
 }
@@ -109,7 +109,7 @@ TEST_F(TerrainPage, SetFrameFillsTheSlotClickedLast) {
     press_cell(terrain().tframes, 6, 0, kit::MouseButton::right);
     ASSERT_EQ(kit::user::open_popup(), &terrain().framemenu);
     choose(terrain().setframe);
-    EXPECT_EQ(editor.terrain_frames, (tintarray{-1, -1, -1, 9, -1, -1, -1, -1}));
+    EXPECT_EQ(terrain().terrain_frames, (tintarray{-1, -1, -1, 9, -1, -1, -1, -1}));
     EXPECT_EQ(cell_colour(terrain().tframes, 3, 0), frame_color(9));
 }
 
@@ -222,14 +222,14 @@ TEST_F(TerrainPage, SelectingLoadsTheTerrainIntoTheForm) {
     setgrids();
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         SCOPED_TRACE(k);
-        editor.terrain_frames.assign(8, 20);
+        terrain().terrain_frames.assign(8, 20);
         kit::user::scroll_to(terrain().sg_terrains, 0, static_cast<int>(k / 3));
         press_cell(terrain().sg_terrains, static_cast<int>(k % 3), static_cast<int>(k / 3));
         EXPECT_EQ(editor.cur_terrain, static_cast<int>(k));
         EXPECT_EQ(terrain().cb_ttip.text(), "deep water");
         EXPECT_EQ(terrain().e_thard.text(), "77");
         EXPECT_EQ(terrain().cb_timages.item_index(), cases[k].shown);
-        EXPECT_EQ(editor.terrain_frames, cases[k].loaded);
+        EXPECT_EQ(terrain().terrain_frames, cases[k].loaded);
         EXPECT_EQ(
             info().substr(info().find("cte:")), "cte:" + std::to_string(k) + "\rcf:0" + [&] {
                 std::string s;
@@ -374,7 +374,7 @@ TEST_F(TerrainPage, BuiltTerrainsSurviveSaveAndOpen) {
     EXPECT_EQ(terrain().cb_ttip.text(), "deep water");
     EXPECT_EQ(terrain().e_thard.text(), "1");
     EXPECT_EQ(terrain().cb_timages.text(), "8");
-    EXPECT_EQ(editor.terrain_frames, built[1].frames);
+    EXPECT_EQ(terrain().terrain_frames, built[1].frames);
 }
 
 }  // namespace

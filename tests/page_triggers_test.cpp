@@ -74,7 +74,7 @@ TEST_F(TriggersPage, CreateWithEmptyFieldsTakesTheDefaults) {
     EXPECT_TRUE(made.events.empty());
     EXPECT_EQ(t().lb_triggers.items(), std::vector<std::string>{"id:0 "});
     // cur_trigger starts at 0: the label shows the trigger the event buttons act on.
-    EXPECT_EQ(editor.cur_trigger, 0);
+    EXPECT_EQ(triggers().cur_trigger, 0);
     EXPECT_EQ(t().cur_trig.caption(), "0");
 
     // Every field typed; the last kind; a chosen map.
@@ -108,7 +108,7 @@ TEST_F(TriggersPage, CreateWithEmptyFieldsTakesTheDefaults) {
     EXPECT_EQ(door.success_text, "opened");
     EXPECT_EQ(door.false_text, "locked");
     EXPECT_EQ(t().lb_triggers.items(), (std::vector<std::string>{"id:0 ", "id:1 door"}));
-    EXPECT_EQ(editor.cur_trigger, 0);  // Create does not change the current trigger
+    EXPECT_EQ(triggers().cur_trigger, 0);  // Create does not change the current trigger
 }
 
 // All or nothing: a field that is no number ends Create and Update with the
@@ -159,7 +159,7 @@ TEST_F(TriggersPage, SelectFillsTheFormAndUpdateKeepsCounterAndEvents) {
     w1.false_text = "f";
     w1.events = {event(action::show_message, -1), event(action::act_trigger, 0)};
     select_trigger(1);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().cur_trig.caption(), "1");
     EXPECT_EQ(t().cb_trig_type.item_index(), trigger_kind::destroy_obj - 1);
     EXPECT_EQ(t().e_trig_name.text(), "t1");
@@ -195,7 +195,7 @@ TEST_F(TriggersPage, SelectFillsTheFormAndUpdateKeepsCounterAndEvents) {
 
     // A click below the last line names no trigger: nothing changes.
     kit::user::press_at(t().lb_triggers, 20, t().lb_triggers.height() - 8);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().e_trig_name.text(), "renamed");
 }
 
@@ -270,7 +270,7 @@ TEST_F(TriggersPage, DeleteAndMoveKeepEventTargetsTrue) {
     // The moved trigger stays current and its line selected.
     select_trigger(0);
     click(t().Button44);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().cur_trig.caption(), "1");
     EXPECT_EQ(t().lb_triggers.item_index(), 1);
     // At either end a move does nothing.
@@ -279,7 +279,7 @@ TEST_F(TriggersPage, DeleteAndMoveKeepEventTargetsTrue) {
     select_trigger(0);
     click(t().Button43);
     EXPECT_TRUE(editor.world == before);
-    EXPECT_EQ(editor.cur_trigger, 0);
+    EXPECT_EQ(triggers().cur_trigger, 0);
 }
 
 // The current trigger follows a deletion, so Update and the event buttons
@@ -299,7 +299,7 @@ TEST_F(TriggersPage, TheCurrentTriggerFollowsADeletion) {
     // from code.)
     t().lb_triggers.set_item_index(0);
     click(t().Button38);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().cur_trig.caption(), "1");
     type_text(t().e_trig_name, "still t2");
     click(t().Button37);
@@ -310,13 +310,13 @@ TEST_F(TriggersPage, TheCurrentTriggerFollowsADeletion) {
     // A trigger after it changes nothing.
     t().lb_triggers.set_item_index(2);
     click(t().Button38);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
 
     // The current trigger itself: the form and the event list are cleared and
     // no button acts on the trigger that took its place.
     select_trigger(1);
     click(t().Button38);
-    EXPECT_EQ(editor.cur_trigger, -1);
+    EXPECT_EQ(triggers().cur_trigger, -1);
     EXPECT_EQ(t().cur_trig.caption(), "-1");
     EXPECT_EQ(t().e_trig_name.text(), "");
     EXPECT_EQ(t().e_trig_map_object_id.text(), "-1");
@@ -502,7 +502,7 @@ TEST_F(TriggersPage, ADoorTriggerSurvivesSaveAndReload) {
     select_trigger(0);
     click(t().Button38);
     ASSERT_EQ(editor.world.triggers.size(), 2u);
-    EXPECT_EQ(editor.cur_trigger, -1);
+    EXPECT_EQ(triggers().cur_trigger, -1);
     select_trigger(0);
     EXPECT_EQ(t().e_trig_name.text(), "door");
     EXPECT_EQ(t().lb_events.items(), (std::vector<std::string>{"id:0 act trigger", "id:1 show message"}));
@@ -537,7 +537,7 @@ TEST_F(TriggersPage, OpenShowsWhatTheCurrentTriggerNamesNow) {
     t().scripts_refresh();
     open(file);
     ASSERT_TRUE(modal_->errors.empty());
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().e_trig_name.text(), "t1");
     EXPECT_EQ(t().e_trig_map_object_id.text(), "7");
     click(t().Button37);
@@ -545,7 +545,7 @@ TEST_F(TriggersPage, OpenShowsWhatTheCurrentTriggerNamesNow) {
     EXPECT_EQ(editor.world.triggers[1].target, 7);
 
     // A current number the opened world does not have: Update acts on nothing.
-    editor.cur_trigger = 2;
+    triggers().cur_trigger = 2;
     open(file);
     EXPECT_EQ(t().cur_trig.caption(), "-1");
     const TWorld before = editor.world;

@@ -158,15 +158,15 @@ TEST_F(StartUp, StateRightAfterStartUp) {
     EXPECT_EQ(editor.world.player.npc, -1);
     EXPECT_EQ(editor.cur_resource, -1);
     for (int v : {editor.cur_tile, editor.cur_terrain, editor.cur_object, editor.cur_item, editor.cur_npc,
-                  editor.cur_fraction, editor.cur_trigger, editor.cell_x, editor.cell_y, editor.anim_frame})
+                  fractions().cur_fraction, triggers().cur_trigger, editor.cell_x, editor.cell_y, editor.anim_frame})
         EXPECT_EQ(v, 0);
     EXPECT_EQ(editor.cur_placed_object, -1);
-    EXPECT_FALSE(editor.move_object_mode || editor.move_npc_mode);
-    EXPECT_EQ(editor.terrain_frames, tintarray(8, -1));
-    EXPECT_EQ(editor.object_frames, tintarray(8, -1));
-    EXPECT_EQ(editor.object_frames2, tintarray(8, -1));
-    EXPECT_EQ(editor.res_image_one, -1);
-    EXPECT_EQ(editor.res_image_many, -1);
+    EXPECT_FALSE(map().move_object_mode || map().move_npc_mode);
+    EXPECT_EQ(terrain().terrain_frames, tintarray(8, -1));
+    EXPECT_EQ(objects().object_frames, tintarray(8, -1));
+    EXPECT_EQ(objects().object_frames2, tintarray(8, -1));
+    EXPECT_EQ(resources().res_image_one, -1);
+    EXPECT_EQ(resources().res_image_many, -1);
     EXPECT_EQ(editor.item_ammo, -1);
     EXPECT_EQ(editor.npc_head, -1);
     EXPECT_EQ(editor.npc_body, -1);
@@ -267,8 +267,8 @@ TEST_F(StartUp, ThirtyTwoSkillRowsInTwoColumnsOfSixteen) {
     EXPECT_FALSE(npc().e_pnpc_skill.visible());
     for (int i = 1; i <= 32; ++i) {
         SCOPED_TRACE("skill " + std::to_string(i));
-        auto* label = dynamic_cast<kit::Label*>(editor.skill_controls[static_cast<std::size_t>(i)]);
-        auto* edit = dynamic_cast<kit::Edit*>(editor.skill_controls[static_cast<std::size_t>(32 + i)]);
+        auto* label = dynamic_cast<kit::Label*>(npc().skill_controls[static_cast<std::size_t>(i)]);
+        auto* edit = dynamic_cast<kit::Edit*>(npc().skill_controls[static_cast<std::size_t>(32 + i)]);
         ASSERT_NE(label, nullptr);
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(label->parent(), static_cast<kit::Control*>(&npc().gb_pnpc_skills));
@@ -279,8 +279,8 @@ TEST_F(StartUp, ThirtyTwoSkillRowsInTwoColumnsOfSixteen) {
         // Rows 22 pixels apart from the hidden design label and edit; the
         // second column's rows stand level with the first's.
         const int row = (i - 1) % 16;
-        const kit::Control* first_label = editor.skill_controls[static_cast<std::size_t>(row + 1)];
-        const kit::Control* first_edit = editor.skill_controls[static_cast<std::size_t>(32 + row + 1)];
+        const kit::Control* first_label = npc().skill_controls[static_cast<std::size_t>(row + 1)];
+        const kit::Control* first_edit = npc().skill_controls[static_cast<std::size_t>(32 + row + 1)];
         if (i > 16) {
             EXPECT_GT(label->left(), first_edit->left() + first_edit->width());
         }
@@ -295,13 +295,13 @@ TEST_F(StartUp, ThirtyTwoSkillRowsInTwoColumnsOfSixteen) {
         EXPECT_LE(edit->left() + edit->width(), npc().gb_pnpc_skills.width() - 4);
         EXPECT_EQ(first_label->left(), npc().l_pnpc_skill.left());
         const std::size_t top_row = i <= 16 ? 1 : 17;
-        EXPECT_EQ(label->left(), editor.skill_controls[top_row]->left());
-        EXPECT_EQ(edit->left(), editor.skill_controls[32 + top_row]->left());
+        EXPECT_EQ(label->left(), npc().skill_controls[top_row]->left());
+        EXPECT_EQ(edit->left(), npc().skill_controls[32 + top_row]->left());
     }
     // The page keeps its two columns beside the template grid.
     EXPECT_LE(npc().gb_pnpc_skills.left() + npc().gb_pnpc_skills.width(), npc().sg_pnpc.left());
-    EXPECT_EQ(dynamic_cast<kit::Label*>(editor.skill_controls[1])->caption(), "bare hands");
-    EXPECT_EQ(dynamic_cast<kit::Label*>(editor.skill_controls[32])->caption(), "");
+    EXPECT_EQ(dynamic_cast<kit::Label*>(npc().skill_controls[1])->caption(), "bare hands");
+    EXPECT_EQ(dynamic_cast<kit::Label*>(npc().skill_controls[32])->caption(), "");
 }
 
 }  // namespace
