@@ -1,6 +1,5 @@
 #include "dialogs/npc_edit.h"
 
-#include "dialogs/npc_inv.h"
 #include "mainwindow/skill_rows.h"
 #include "mainwindow/state.h"
 #include "model/tools.h"

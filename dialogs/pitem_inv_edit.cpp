@@ -1,6 +1,6 @@
 #include "dialogs/pitem_inv_edit.h"
 
-#include "dialogs/pres_inv_edit.h"
+#include "dialogs/template_contents.h"
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/state.h"
 #include "platform/kit/layout.h"

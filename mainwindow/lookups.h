@@ -24,6 +24,10 @@ T* entry_at(std::vector<T>& list, int64_t index) {
 const Tpitem* item_template(int64_t row);
 const Tpres* resource_template(int64_t row);
 
+// The placed NPC cur_placed_npc names, or nullptr when it names none (after
+// an Open, say): what the NPC inventory and NPC settings dialogs show.
+Tchar* current_placed_npc();
+
 // Refuses a list of catalogue rows (a template's inventory or parts, a
 // recipe's ingredients) with an entry that names no item or resource template
 // and is not one of kept (what the entry being edited holds already, as a file
