@@ -3,9 +3,9 @@
 // causes) and opening either page must each stay well under 50 ms.
 #include "app/startup.h"
 #include "mainwindow/main.h"
-#include "mainwindow/state.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_resources.h"
+#include "mainwindow/state.h"
 #include "tests/support/kit_user.h"
 
 #include <QApplication>

@@ -43,8 +43,9 @@ bool filled(const tintarray& set, int n) {
 
 bool empty_or_filled(const tintarray& set, int n) {
     if (n < 0 || n > static_cast<int>(set.size())) return false;
-    return std::all_of(set.begin(), set.begin() + n,
-                       [](int32_t slot) { return slot == -1 || tile_frame(shared_state().tile_frames, slot) != nullptr; });
+    return std::all_of(set.begin(), set.begin() + n, [](int32_t slot) {
+        return slot == -1 || tile_frame(shared_state().tile_frames, slot) != nullptr;
+    });
 }
 
 tintarray first(const tintarray& set, int n) {

@@ -145,7 +145,6 @@ void TForm1::FormCreate() {
     editor.map_buffer = Bitmap();
     editor.blank_bitmap32 = blank_bitmap(32);
 
-
     // The tile palette belongs to the window itself; page switching moves it.
     sg_tiles.set_parent(*this);
     sg_tiles.set_left(form1_design::palette_left);

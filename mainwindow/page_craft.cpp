@@ -197,14 +197,17 @@ void CraftPage::fill_pickers() {
         }
         for (kit::ComboBox* p : pickers) p->set_item_index(0);  // nothing when the catalogue is empty
     };
-    fill({&cbexcraftress, &cbexres_to_craft}, il_cr_res, w.presources.size(),
-         [&w](std::size_t r) { return w.presources[r].name; },
-         [&](std::size_t r) { return frame(w.presources[r].image_one); });
-    fill({&cbexcraftitem, &cbexuseitem, &cbexitem_to_craft}, il_it_cr, w.pitems.size(),
-         [&w](std::size_t r) { return w.pitems[r].name; }, [&](std::size_t r) { return frame(w.pitems[r].image); });
-    fill({&cbexcraftobjuse, &cbexobj_to_craft}, il_cr_obj, w.pmapobjects.size(),
-         [&w](std::size_t r) { return w.pmapobjects[r].name; },
-         [&](std::size_t r) { return frame(first_frame(w.pmapobjects[r].frames)); });
+    fill(
+        {&cbexcraftress, &cbexres_to_craft}, il_cr_res, w.presources.size(),
+        [&w](std::size_t r) { return w.presources[r].name; },
+        [&](std::size_t r) { return frame(w.presources[r].image_one); });
+    fill(
+        {&cbexcraftitem, &cbexuseitem, &cbexitem_to_craft}, il_it_cr, w.pitems.size(),
+        [&w](std::size_t r) { return w.pitems[r].name; }, [&](std::size_t r) { return frame(w.pitems[r].image); });
+    fill(
+        {&cbexcraftobjuse, &cbexobj_to_craft}, il_cr_obj, w.pmapobjects.size(),
+        [&w](std::size_t r) { return w.pmapobjects[r].name; },
+        [&](std::size_t r) { return frame(first_frame(w.pmapobjects[r].frames)); });
 }
 
 void CraftPage::fill_skills() {

@@ -12,7 +12,6 @@
 #include "model/init.h"
 #include "platform/kit/kit.h"
 
-
 class CraftPage : public Page {
 public:
     explicit CraftPage(PageHost& host);

@@ -6,7 +6,6 @@
 #include "mainwindow/page.h"
 #include "platform/kit/kit.h"
 
-
 class EventsPage : public Page {
 public:
     explicit EventsPage(PageHost& host);

@@ -8,7 +8,8 @@
 
 #include <limits>
 
-FractionsPage::FractionsPage(PageHost& host) : host(host), editor(host.state()), TabSheet7(host.page_control(), "fractions") {
+FractionsPage::FractionsPage(PageHost& host)
+    : host(host), editor(host.state()), TabSheet7(host.page_control(), "fractions") {
     TabSheet7.name = "TabSheet7";
     host.window().lay_out({
         {ifrac, "ifrac", 8, 8, 64, 64},

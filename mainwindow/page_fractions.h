@@ -6,7 +6,6 @@
 
 #include <cstdint>
 
-
 class FractionsPage : public Page {
 public:
     explicit FractionsPage(PageHost& host);
@@ -32,8 +31,8 @@ public:
 
     PageHost& host;
     SharedState& editor;
-    int frac_image = 0;     // the picture picked for the fraction
-    int cur_fraction = 0;   // the fraction UPDATE rewrites
+    int frac_image = 0;    // the picture picked for the fraction
+    int cur_fraction = 0;  // the fraction UPDATE rewrites
     kit::TabSheet TabSheet7;
     kit::Image ifrac{TabSheet7};
     kit::Edit efracname{TabSheet7};

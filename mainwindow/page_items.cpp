@@ -1,8 +1,8 @@
 #include "mainwindow/page_items.h"
 
 #include "mainwindow/lookups.h"
-#include "mainwindow/resource_pickers.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/resource_pickers.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
@@ -79,7 +79,8 @@ ItemsPage::ItemsPage(PageHost& host) : host(host), editor(host.state()), items(h
         {Button24, "Button24", 266, 470, 90, 26},
         {sg_pitems, "sg_pitems", 660, 8, kit::cell_grid_width(3, 32), 620},
     });
-    kit::note(host.window(), items, "bow: a - min str, b - quality (0-1000), c- max str. result power of shot = str^(b/1000)",
+    kit::note(host.window(), items,
+              "bow: a - min str, b - quality (0-1000), c- max str. result power of shot = str^(b/1000)",
               {240, 110, 396, 34});
     cbexpress2.set_item_height(32);
     cbexpress2.set_drop_down_count(16);

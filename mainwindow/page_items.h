@@ -6,7 +6,6 @@
 #include "model/init.h"
 #include "platform/kit/kit.h"
 
-
 class ItemsPage : public Page {
 public:
     explicit ItemsPage(PageHost& host);

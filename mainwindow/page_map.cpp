@@ -132,7 +132,8 @@ MapPage::MapPage(PageHost& host) : host(host), editor(host.state()), map_page(ho
     bind_pictures(
         sg_pitems_2, w.pitems, [](const Tpitem& i) { return i.image; }, [this](int e) { editor.cur_item = e; });
     bind_pictures(
-        sg_pres_2, w.presources, [](const Tpres& r) { return r.image_one; }, [this](int e) { editor.cur_resource = e; });
+        sg_pres_2, w.presources, [](const Tpres& r) { return r.image_one; },
+        [this](int e) { editor.cur_resource = e; });
     bind_pictures(
         sg_pnpc2, w.pnpcs, [](const Tchar& n) { return n.figure; }, [this](int e) { editor.cur_npc = e; });
 }
@@ -286,7 +287,7 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
     make_place(m, ACol - 1, ARow - 1, p);
     if (!is_cell(p, w)) return;
     host.window().set_caption("map:" + w.maps[static_cast<std::size_t>(m)].name + " X:" + std::to_string(ACol) +
-                     " Y:" + std::to_string(ARow));
+                              " Y:" + std::to_string(ARow));
     editor.cell_x = p.x;
     editor.cell_y = p.y;
     const int32_t o = object_at(p, find_object::any, w);

@@ -1,7 +1,7 @@
 #include "mainwindow/page_objects.h"
 
-#include "mainwindow/lookups.h"
 #include "mainwindow/frame_set.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "model/links.h"
 #include "platform/kit/layout.h"
@@ -50,8 +50,8 @@ ObjectsPage::ObjectsPage(PageHost& host) : host(host), editor(host.state()), obj
         {sg_objects, "sg_objects", 440, 190, kit::cell_grid_width(3, 64), 440},
     });
     kit::caption(host.window(), objects, "armour", 8, 390);
-    kit::note(host.window(), objects, "to make a teleport create one passing object - transmittter and another - reciver",
-              {250, 436, 180, 60});
+    kit::note(host.window(), objects,
+              "to make a teleport create one passing object - transmittter and another - reciver", {250, 436, 180, 60});
     kit::cell_grid(sg_object_tiles, 8, 64, 64, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_object_tiles2, 8, 64, 64, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_objects, 3, 64, 64);

@@ -5,7 +5,6 @@
 #include "model/init.h"
 #include "platform/kit/kit.h"
 
-
 class ObjectsPage : public Page {
 public:
     explicit ObjectsPage(PageHost& host);

@@ -5,7 +5,6 @@
 #include "mainwindow/page.h"
 #include "platform/kit/kit.h"
 
-
 class PathsPage : public Page {
 public:
     explicit PathsPage(PageHost& host);

@@ -5,7 +5,6 @@
 #include "platform/kit/kit.h"
 #include "tiles/utils.h"
 
-
 class PlayerPage : public Page {
 public:
     explicit PlayerPage(PageHost& host);

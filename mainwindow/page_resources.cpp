@@ -8,7 +8,8 @@
 
 using namespace resource_rows;
 
-ResourcesPage::ResourcesPage(PageHost& host) : host(host), editor(host.state()), resources_page(host.page_control(), "resources") {
+ResourcesPage::ResourcesPage(PageHost& host)
+    : host(host), editor(host.state()), resources_page(host.page_control(), "resources") {
     resources_page.name = "resources_page";
     host.window().lay_out({
         {epresname, "epresname", 108, 8, 142, 22, "name", 8, 12},
@@ -81,8 +82,7 @@ void ResourcesPage::draw_pictures() {
 }
 
 bool ResourcesPage::pictures_picked() const {
-    if (tile_frame(editor.tile_frames, res_image_one) && tile_frame(editor.tile_frames, res_image_many))
-        return true;
+    if (tile_frame(editor.tile_frames, res_image_one) && tile_frame(editor.tile_frames, res_image_many)) return true;
     modal().message("Select both images!");
     return false;
 }

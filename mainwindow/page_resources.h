@@ -77,5 +77,4 @@ private:
     // is a liquid or a mixture; other kinds keep theirs.
     void fill_vial(Tpres& res) const;
     void draw_pictures();
-
 };

@@ -1,7 +1,7 @@
 #include "mainwindow/page_terrain.h"
 
-#include "mainwindow/lookups.h"
 #include "mainwindow/frame_set.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "model/links.h"
 #include "platform/errors.h"

@@ -16,7 +16,11 @@ constexpr double viewer_x = 10.0, viewer_y = 10.0;
 
 }  // namespace
 
-TestPages::TestPages(PageHost& host) : host(host), editor(host.state()), TabSheet1(host.page_control(), "Test 1"), TabSheet6(host.page_control(), "Test 2") {
+TestPages::TestPages(PageHost& host)
+    : host(host),
+      editor(host.state()),
+      TabSheet1(host.page_control(), "Test 1"),
+      TabSheet6(host.page_control(), "Test 2") {
     TabSheet1.name = "TabSheet1";
     TabSheet6.name = "TabSheet6";
     host.window().lay_out({

@@ -6,7 +6,6 @@
 #include "mainwindow/page.h"
 #include "platform/kit/kit.h"
 
-
 class TestPages : public Page {
 public:
     explicit TestPages(PageHost& host);

@@ -38,7 +38,8 @@ void follow(kit::Edit& field, std::optional<std::string>& loaded, const int32_t*
 
 }  // namespace
 
-TriggersPage::TriggersPage(PageHost& host) : host(host), editor(host.state()), triggers_page(host.page_control(), "Triggers") {
+TriggersPage::TriggersPage(PageHost& host)
+    : host(host), editor(host.state()), triggers_page(host.page_control(), "Triggers") {
     triggers_page.name = "triggers_page";
     host.window().lay_out({
         {gb_trigger, "gb_trigger", 8, 4, 300, 626},
@@ -164,9 +165,7 @@ void TriggersPage::events_refresh() {
         lb_events.add("id:" + std::to_string(j) + " " + vocabulary_word(event_actions, t->events[j].action));
 }
 
-Ttrigger* TriggersPage::current() {
-    return entry_at(editor.world.triggers, cur_trigger);
-}
+Ttrigger* TriggersPage::current() { return entry_at(editor.world.triggers, cur_trigger); }
 
 void TriggersPage::show_current() { cur_trig.set_caption(std::to_string(current() ? cur_trigger : -1)); }
 

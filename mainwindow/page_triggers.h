@@ -13,7 +13,6 @@
 #include <optional>
 #include <string>
 
-
 class TriggersPage : public Page {
 public:
     explicit TriggersPage(PageHost& host);

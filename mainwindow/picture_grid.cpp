@@ -43,7 +43,9 @@ void bind_resource_rows(kit::StringGrid& grid, const tintarray& rows, std::funct
 
 void draw_pieces(Canvas& canvas, int x, int y, const Tpres& r, int64_t count) {
     const Bitmap* one = tile_frame(shared_state().tile_frames, r.image_one);
-    const Bitmap* picture = count == 1 ? one : count > 1 ? tile_frame(shared_state().tile_frames, r.image_many) : nullptr;
+    const Bitmap* picture = count == 1  ? one
+                            : count > 1 ? tile_frame(shared_state().tile_frames, r.image_many)
+                                        : nullptr;
     if (!picture || !canvas.image()) return;
     const Bitmap& area = one ? *one : *picture;
     bit_blt(*canvas.image(), x, y, area.width(), area.height(), picture->image(), 0, 0);

@@ -77,8 +77,8 @@ void ResourcePicker::refill() {
     source.reserve(catalogue.size());
     for (const Tpres& res : catalogue) source.push_back({res.kind, res.image_one, res.name});
 
-    const bool appended = source.size() >= source_.size() && filled_ &&
-                          std::equal(source_.begin(), source_.end(), source.begin());
+    const bool appended =
+        source.size() >= source_.size() && filled_ && std::equal(source_.begin(), source_.end(), source.begin());
     std::size_t first = source_.size();
     if (!appended) {
         first = 0;

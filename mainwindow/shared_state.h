@@ -80,9 +80,9 @@ struct SharedState {
     // ---- display and mode state
     int anim_frame = 0;       // 0..7
     bool show_hidden = true;  // Options > "Show hidden"
-    Bitmap map_buffer;         // off-screen map view, sized by the renderer
-    Bitmap blank_bitmap32;     // 32 x 32, drawn into an image to clear it
-    Bitmap blank_bitmap64;     // 64 x 64
+    Bitmap map_buffer;        // off-screen map view, sized by the renderer
+    Bitmap blank_bitmap32;    // 32 x 32, drawn into an image to clear it
+    Bitmap blank_bitmap64;    // 64 x 64
 };
 
 // The window an opener code names, or nullptr for a code that names none.

@@ -129,8 +129,9 @@ TEST_F(PartsDialog, PicksAreClearedOnEveryOpening) {
 // row names no catalogue entry (a list kept through an Open, or read from a
 // file) shows its count only.
 TEST_F(PartsDialog, EntriesShowPictureAndCountAndAStaleRowOnlyItsCount) {
-    objects().obj_parts = {{thing::item, 3, 1}, {thing::resource, 0, 12},  {thing::item, 5, 2}, {thing::resource, -1, 4},
-                        {7, 0, 1},           {thing::item, 1000000, 9}, {thing::item, 0, 1}};
+    objects().obj_parts = {
+        {thing::item, 3, 1}, {thing::resource, 0, 12},  {thing::item, 5, 2}, {thing::resource, -1, 4},
+        {7, 0, 1},           {thing::item, 1000000, 9}, {thing::item, 0, 1}};
     editor.world.pitems[3].image = 999;  // a picture that names no tile
     open_on(&objects().obj_parts);
     const TColor blank = corner_colour(8);

@@ -41,8 +41,10 @@ struct Shape {
 };
 
 const Shape shapes[] = {
-    {&SharedState::Form2, "Form2", "Object", 420, 360},      {&SharedState::Form3, "Form3", "Form3", 560, 420},
-    {&SharedState::Form8, "Form8", "Form8", 380, 260},       {&SharedState::Form9, "Form9", "re", 420, 330},
+    {&SharedState::Form2, "Form2", "Object", 420, 360},
+    {&SharedState::Form3, "Form3", "Form3", 560, 420},
+    {&SharedState::Form8, "Form8", "Form8", 380, 260},
+    {&SharedState::Form9, "Form9", "re", 420, 330},
 };
 
 TEST_F(Dialogs, ClosingGivesTheMainWindowItsInputBack) {

@@ -3,6 +3,7 @@
 // fractions page shows the world as it is when it is opened (the Player page
 // has a suite of its own).
 #include "mainwindow/main.h"
+
 #include "mainwindow/page_fractions.h"
 #include "mainwindow/page_map.h"
 #include "tests/support/editor_fixture.h"

@@ -121,8 +121,9 @@ TEST_F(CraftPage, IngredientsAreAddedDrawnAndRemoved) {
     click(c().Button27);  // coin x 1
     type_text(c().ecraft_ress_count, "0");
     click(c().Button27);  // coin x 0
-    EXPECT_EQ(craft().craft_ingredients,
-              (Tinvitems{{thing::item, 0, 1}, {thing::resource, 0, 2}, {thing::resource, 1, 1}, {thing::resource, 1, 0}}));
+    EXPECT_EQ(
+        craft().craft_ingredients,
+        (Tinvitems{{thing::item, 0, 1}, {thing::resource, 0, 2}, {thing::resource, 1, 1}, {thing::resource, 1, 0}}));
     EXPECT_EQ(c().sgcraftress.row_count(), 5);
     // An item shows its picture; a resource its one-piece picture at count 1,
     // its many-pieces picture above, no picture at 0.
@@ -243,8 +244,8 @@ TEST_F(CraftPage, VAppendsTheRecipeAndTheTableShowsIt) {
     click(c().Button30);
     ASSERT_EQ(editor.world.crafts.size(), 1u);
     // Ingredients, tool, near object, product and its kind, time, skills, word.
-    const Tcraft want{{{thing::item, 0, 1}, {thing::resource, 1, 4}}, 1, 2, 1, product::resource, 120,
-                      craft().craft_skills, "abra"};
+    const Tcraft want{
+        {{thing::item, 0, 1}, {thing::resource, 1, 4}}, 1, 2, 1, product::resource, 120, craft().craft_skills, "abra"};
     EXPECT_EQ(editor.world.crafts[0], want);
 
     // The next recipe keeps the lists: an object product without tool or

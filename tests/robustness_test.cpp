@@ -591,7 +591,9 @@ private:
         if (d == editor.Form8)
             return "cell " + std::to_string(editor.current_map ? editor.current_map() : -1) + " " +
                    std::to_string(editor.cell_x) + "," + std::to_string(editor.cell_y);
-        if (d == editor.Finv) return editor.inv_target == &static_cast<TForm1&>(*editor.Form1).objects->obj_parts ? "template parts" : "object parts";
+        if (d == editor.Finv)
+            return editor.inv_target == &static_cast<TForm1&>(*editor.Form1).objects->obj_parts ? "template parts"
+                                                                                                : "object parts";
         return {};
     }
 

@@ -1,7 +1,6 @@
 #include "tests/support/editor_fixture.h"
 
 #include "mainwindow/main.h"
-
 #include "mainwindow/page_craft.h"
 #include "mainwindow/page_events.h"
 #include "mainwindow/page_fractions.h"
