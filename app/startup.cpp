@@ -11,6 +11,7 @@
 #include "dialogs/res_edit_form.h"
 #include "dialogs/sec.h"
 #include "mainwindow/main.h"
+#include "mainwindow/state.h"
 #include "platform/errors.h"
 #include "platform/kit/qt_modal.h"
 

@@ -4,6 +4,7 @@
 // eight 32 x 32 frames). The folder the program was in is restored at the end.
 #include "app/startup.h"
 #include "mainwindow/main.h"
+#include "mainwindow/state.h"
 #include "platform/bitmap.h"
 
 #include <QDir>

@@ -5,6 +5,7 @@
 #include "mainwindow/main.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_resources.h"
+#include "mainwindow/state.h"
 #include "tests/support/kit_user.h"
 
 #include <QApplication>
@@ -51,8 +52,8 @@ public:
         }
         form().setgrids();
         // Pictures for the resources page's ADD.
-        editor.res_image_one = 1;
-        editor.res_image_many = 2;
+        form().resources->res_image_one = 1;
+        form().resources->res_image_many = 2;
         kit::user::process_events();
     }
     ~Editor() { destroy_windows(); }

@@ -138,7 +138,7 @@ void BM_TriggerCreate(benchmark::State& state) {
 void BM_EventCreate(benchmark::State& state) {
     TForm1& f = the_editor().form();
     kit::user::pick_page(f.PC, page::triggers);
-    editor.cur_trigger = 0;
+    f.triggers->cur_trigger = 0;
     Tevents& events = editor.world.triggers[0].events;
     for (auto _ : state) {
         kit::user::click(f.triggers->Button39);

@@ -10,6 +10,7 @@
 #include "app/startup.h"
 #include "bench/summary.h"
 #include "mainwindow/main.h"
+#include "mainwindow/state.h"
 #include "model/init.h"
 #include "platform/errors.h"
 #include "platform/kit/qt_modal.h"

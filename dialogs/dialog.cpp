@@ -1,5 +1,6 @@
 #include "dialogs/dialog.h"
 
+#include "mainwindow/state.h"
 Dialog::Dialog(const std::string& dialog_name, const std::string& caption, int client_width, int client_height)
     : kit::Window(caption) {
     name = dialog_name;

@@ -13,8 +13,10 @@
 //       created();
 //   }
 //
-// It reaches the main window only through the editor state (mainwindow/state.h).
-#include "mainwindow/state.h"
+// It reaches the main window only through the editor state (mainwindow/state.h,
+// which its source includes); its header sees only the shared data.
+#include "mainwindow/lookups.h"
+#include "mainwindow/shared_state.h"
 
 #include <string>
 

@@ -1,6 +1,7 @@
 #include "dialogs/ground.h"
 
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/state.h"
 #include "model/links.h"
 #include "model/render.h"
 #include "model/tools.h"

@@ -1,6 +1,7 @@
 #include "dialogs/inv_edit.h"
 
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/state.h"
 #include "model/links.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"

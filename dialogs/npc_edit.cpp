@@ -1,8 +1,8 @@
 #include "dialogs/npc_edit.h"
 
-#include "dialogs/npc_inv.h"
 #include "mainwindow/record_fields.h"
 #include "mainwindow/skill_rows.h"
+#include "mainwindow/state.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 

@@ -1,6 +1,7 @@
 #include "dialogs/npc_inv.h"
 
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/state.h"
 #include "model/links.h"
 #include "model/render.h"
 #include "model/tools.h"
@@ -18,11 +19,6 @@ const Bitmap* placed_item_picture(int32_t index) {
 }
 
 }  // namespace
-
-Tchar* current_placed_npc() {
-    const int n = editor.cur_placed_npc;
-    return links::npc_ok(n, editor.world) ? &editor.world.npcs[static_cast<std::size_t>(n)] : nullptr;
-}
 
 TForm5::TForm5() : Dialog("Form5", "Form5", 412, 360) {
     lay_out({

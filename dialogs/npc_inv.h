@@ -4,10 +4,6 @@
 // catalogues beside them. Every change goes into the world at once.
 #include "dialogs/dialog.h"
 
-// The placed NPC cur_placed_npc names, or nullptr when it names none (after
-// an Open, say): what the NPC inventory and NPC settings dialogs show.
-Tchar* current_placed_npc();
-
 class TForm5 : public Dialog {
 public:
     TForm5();

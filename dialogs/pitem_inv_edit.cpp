@@ -1,7 +1,8 @@
 #include "dialogs/pitem_inv_edit.h"
 
-#include "dialogs/pres_inv_edit.h"
+#include "dialogs/template_contents.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/state.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 

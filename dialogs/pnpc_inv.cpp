@@ -1,6 +1,7 @@
 #include "dialogs/pnpc_inv.h"
 
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/state.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"

@@ -3,6 +3,7 @@
 #include "dialogs/resource_list.h"
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/record_fields.h"
+#include "mainwindow/state.h"
 #include "model/links.h"
 #include "model/tools.h"
 #include "platform/errors.h"

@@ -2,6 +2,7 @@
 
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/record_fields.h"
+#include "mainwindow/state.h"
 #include "model/links.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"

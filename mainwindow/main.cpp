@@ -16,6 +16,7 @@
 #include "mainwindow/page_tests.h"
 #include "mainwindow/page_triggers.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/state.h"
 #include "platform/kit/layout.h"
 #include "tiles/tiles.h"
 
@@ -27,25 +28,6 @@ Bitmap blank_bitmap(int size) {
     b.canvas().brush_color = clWhite;
     b.canvas().fill_rect(0, 0, size, size);
     return b;
-}
-
-// Where the tile palette stands on a page, by page index.
-struct PalettePlace {
-    bool visible;
-    int cell, width, left;
-};
-
-PalettePlace palette_place(int p) {
-    switch (p) {
-    case page::terrain:
-    case page::items:
-    case page::resources:
-    case page::player: return {true, 32, 120, 792};
-    case page::objects: return {true, 64, 216, 674};
-    case page::fractions:
-    case page::npc: return {true, 64, 216, 648};
-    default: return {false, 32, 120, 792};
-    }
 }
 
 }  // namespace
@@ -60,20 +42,23 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
 
     lay_out({{PC, "PC", 0, 0, form1_design::client_width, form1_design::client_height}});
     PC.on_change = [this] { PCChange(); };
-    // The pages in page order: each appends its tab.
-    terrain = std::make_unique<TerrainPage>(*this);
-    map = std::make_unique<MapPage>(*this);
-    objects = std::make_unique<ObjectsPage>(*this);
-    items = std::make_unique<ItemsPage>(*this);
-    resources = std::make_unique<ResourcesPage>(*this);
-    fractions = std::make_unique<FractionsPage>(*this);
-    npc = std::make_unique<NpcPage>(*this);
-    events = std::make_unique<EventsPage>(*this);
-    craft = std::make_unique<CraftPage>(*this);
-    paths = std::make_unique<PathsPage>(*this);
-    player = std::make_unique<PlayerPage>(*this);
-    triggers = std::make_unique<TriggersPage>(*this);
-    tests = std::make_unique<TestPages>(*this);
+    Timer2.on_timer = [this] { Timer2Timer(); };
+    animation1.on_click = [this] { animation1Click(); };
+    Showhidden1.on_click = [this] { Showhidden1Click(); };
+    // The pages in page order: each appends its tabs.
+    terrain = add_page<TerrainPage>();
+    map = add_page<MapPage>();
+    objects = add_page<ObjectsPage>();
+    items = add_page<ItemsPage>();
+    resources = add_page<ResourcesPage>();
+    fractions = add_page<FractionsPage>();
+    npc = add_page<NpcPage>();
+    events = add_page<EventsPage>();
+    craft = add_page<CraftPage>();
+    paths = add_page<PathsPage>();
+    player = add_page<PlayerPage>();
+    triggers = add_page<TriggersPage>();
+    tests = add_page<TestPages>();
 
     sg_tiles.set_parent(terrain->terr);
     lay_out({{sg_tiles, "sg_tiles", 660, 8, form1_design::palette_width, form1_design::palette_height}});
@@ -95,11 +80,35 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
 }
 
 TForm1::~TForm1() {
+    // The pages go first; removing their tabs switches pages on the way.
+    PC.on_change = nullptr;
+    pages_.clear();
+    tab_owner_.clear();
     editor.current_map = nullptr;
     editor.repaint_map = nullptr;
     editor.fraction_names = nullptr;
     editor.item_load_text = nullptr;
     editor.res_power_text = nullptr;
+}
+
+template <typename P>
+std::unique_ptr<P> TForm1::add_page() {
+    auto page = std::make_unique<P>(static_cast<PageHost&>(*this));
+    pages_.push_back(page.get());
+    tab_owner_.resize(static_cast<std::size_t>(PC.page_count()), page.get());
+    return page;
+}
+
+SharedState& TForm1::state() { return editor; }
+
+void TForm1::repaint_map() { map->sg_map.refresh(); }
+
+void TForm1::catalogue_changed(Catalogue catalogue, int row) {
+    for (Page* p : pages_) p->catalogue_changed(catalogue, row);
+}
+
+void TForm1::tile_picked(int n) {
+    for (Page* p : pages_) p->tile_picked(n);
 }
 
 void TForm1::open_secondary(kit::Window* window) {
@@ -131,16 +140,10 @@ void TForm1::FormCreate() {
     reset_world(editor.world);
     editor.anim_frame = 0;
     set_caption(split_string("1_2_3", '_').at(0));
-    editor.move_object_mode = false;
-    editor.move_npc_mode = false;
 
     editor.blank_bitmap64 = blank_bitmap(64);
     editor.map_buffer = Bitmap();
     editor.blank_bitmap32 = blank_bitmap(32);
-
-    editor.terrain_frames.assign(8, -1);
-    editor.object_frames.assign(8, -1);
-    editor.object_frames2.assign(8, -1);
 
     // The tile palette belongs to the window itself; page switching moves it.
     sg_tiles.set_parent(*this);
@@ -148,22 +151,7 @@ void TForm1::FormCreate() {
     sg_tiles.set_top(form1_design::palette_top);
     kit::cell_grid(sg_tiles, 3, 32, 32, (editor.tile_count + 2) / 3);
 
-    // Each page's defaults, in the order of the steps they belong to.
-    terrain->start();
-    objects->start();
-    items->start();
-    resources->start();
-    map->start();
-    events->start();
-    triggers->start();
-
-    PC.set_active_page_index(page::terrain);
     editor.cur_placed_object = -1;
-
-    npc->start();
-    fractions->start();
-    setgrids();
-
     editor.show_hidden = true;
     editor.item_ammo = -1;
     editor.npc_head = -1;
@@ -171,10 +159,10 @@ void TForm1::FormCreate() {
     editor.npc_lhand.index = -1;
     editor.npc_rhand.index = -1;
 
-    craft->start();
-    paths->start();
-    player->start();
-    tests->start();
+    // Each page's defaults, then the grids sized for the new world.
+    for (Page* p : pages_) p->start();
+    PC.set_active_page_index(page::terrain);
+    setgrids();
 }
 
 void TForm1::FormShow() {
@@ -185,45 +173,42 @@ void TForm1::FormShow() {
 
 void TForm1::PCChange() {
     const int p = PC.active_page_index();
+    Page* shown = shown_page();
 
-    const PalettePlace place = palette_place(p);
+    const PalettePlace place = shown ? shown->palette_place() : Page().palette_place();
     sg_tiles.set_default_cell_size(place.cell, place.cell);
     sg_tiles.set_width(place.width);
     sg_tiles.set_left(place.left);
     sg_tiles.set_top(form1_design::palette_top);
     sg_tiles.set_visible(place.visible);
 
-    switch (p) {
-    case page::terrain: terrain->shown(); break;
-    case page::map: map->shown(); break;
-    case page::objects: objects->shown(); break;
-    case page::items: items->shown(); break;
-    case page::resources: resources->shown(); break;
-    case page::fractions: fractions->shown(); break;
-    case page::npc: npc->shown(); break;
-    case page::events: events->shown(); break;
-    case page::craft: craft->shown(); break;
-    case page::paths: paths->shown(); break;
-    case page::player: player->shown(); break;
-    case page::triggers: triggers->shown(); break;
-    case page::test1:
-    case page::test2: tests->shown(); break;
-    default: break;
-    }
+    if (shown) shown->shown();
 
     set_caption(std::to_string(p));
 }
 
+Page* TForm1::shown_page() const {
+    Page* const* owner = entry_at(tab_owner_, PC.active_page_index());
+    return owner ? *owner : nullptr;
+}
+
 void TForm1::setgrids() {
-    const TWorld& w = editor.world;
-    for (kit::StringGrid* g : {&terrain->sg_terrains, &map->sg_terrains_2})
-        g->set_row_count(picture_rows(w.terrains.size()));
-    for (kit::StringGrid* g : {&objects->sg_objects, &map->sg_objects_2})
-        g->set_row_count(picture_rows(w.pmapobjects.size()));
-    for (kit::StringGrid* g : {&items->sg_pitems, &map->sg_pitems_2}) g->set_row_count(picture_rows(w.pitems.size()));
-    for (kit::StringGrid* g : {&resources->sg_presources, &map->sg_pres_2})
-        g->set_row_count(picture_rows(w.presources.size()));
-    fractions->sg_frac.set_row_count(picture_rows(w.fracs.size()));
-    for (kit::StringGrid* g : {&npc->sg_pnpc, &map->sg_pnpc2}) g->set_row_count(picture_rows(w.pnpcs.size()));
-    resources->update_ress_cb();
+    for (Page* p : pages_) p->size_grids();
+}
+
+void TForm1::Timer2Timer() {
+    editor.anim_frame = editor.anim_frame + 1;
+    if (editor.anim_frame > 7) editor.anim_frame = 0;
+    if (Page* shown = shown_page()) shown->animation_step();
+}
+
+void TForm1::animation1Click() {
+    animation1.set_checked(!animation1.checked());
+    Timer2.set_enabled(animation1.checked());
+    editor.anim_frame = 0;
+}
+
+void TForm1::Showhidden1Click() {
+    Showhidden1.set_checked(!Showhidden1.checked());
+    editor.show_hidden = Showhidden1.checked();
 }

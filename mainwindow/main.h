@@ -1,13 +1,14 @@
 #pragma once
 // The main window's frame: the menus File and Options, the page control with
-// its fourteen pages, the tile palette the catalogue pages share, the two
-// timers, the popup menus of the map and the image lists of the pickers.
-// Each page is a class of its own (page_*.h), held here so that this header
-// includes none of them.
-#include "mainwindow/state.h"
+// its fourteen pages, the tile palette the catalogue pages share and the
+// animation timer. Each page is a class of its own (page_*.h), held here so
+// that this header includes none of them; the frame is every page's host and
+// runs each of its steps over the pages in page order.
+#include "mainwindow/page.h"
 #include "platform/modal.h"
 
 #include <memory>
+#include <vector>
 
 class TerrainPage;
 class MapPage;
@@ -23,12 +24,6 @@ class PlayerPage;
 class TriggersPage;
 class TestPages;
 
-// The pages of PC, by index; the index counts the events page, whose tab is hidden.
-namespace page {
-constexpr int terrain = 0, map = 1, objects = 2, items = 3, resources = 4, fractions = 5, npc = 6, events = 7,
-              craft = 8, paths = 9, player = 10, triggers = 11, test1 = 12, test2 = 13;
-}
-
 // Fixed design sizes of the main window.
 namespace form1_design {
 constexpr int client_width = 920;
@@ -39,7 +34,7 @@ constexpr int palette_width = 120;
 constexpr int palette_height = 660;
 }  // namespace form1_design
 
-class TForm1 : public kit::Window {
+class TForm1 : public kit::Window, public PageHost {
 public:
     TForm1();
     ~TForm1() override;
@@ -50,13 +45,25 @@ public:
     // Another page was opened by its tab: places the tile palette for it,
     // lets the page bring itself up to date, writes the page number into the caption.
     void PCChange();
-    // Sizes every catalogue grid and palette for its catalogue's length and
-    // refills the resource pickers.
-    void setgrids();
+    // Every page sizes its catalogue grids and palettes for its catalogue's
+    // length and refills its resource pickers.
+    void setgrids() override;
     // Opens a secondary window over this one (kit::Window::show_over: it stays
     // above this one and opens centred over it), which takes no input until
     // the window closes and gives it back; nothing when there is no window.
-    void open_secondary(kit::Window* window);
+    void open_secondary(kit::Window* window) override;
+    void Timer2Timer();  // animation step: the shown page draws the next frame
+    void animation1Click();
+    void Showhidden1Click();
+
+    // ---- what the pages see of the window (PageHost)
+    SharedState& state() override;
+    kit::PageControl& page_control() override { return PC; }
+    kit::Window& window() override { return *this; }
+    void repaint_map() override;
+    bool animating() const override { return animation1.checked(); }
+    void catalogue_changed(Catalogue catalogue, int row) override;
+    void tile_picked(int n) override;
 
     // ---- File menu
     void Save1Click();
@@ -74,30 +81,8 @@ public:
     FileDialogRequest sd_world{"", "", "world file|*.wld", "wld"};
     FileDialogRequest od_world{"", "", "world file|*.wld", ""};
 
-    // ---- timers
-    kit::Timer Timer2{250, false};  // animation
-    kit::Timer Timer3{3, false};    // the one render after a scroll
-
-    // ---- popup menus
-    kit::PopupMenu framemenu;
-    kit::MenuItem setframe{framemenu, "set frame"};
-    kit::PopupMenu map_menu;
-    kit::MenuItem deleteobject{map_menu, "delete object"};
-    kit::MenuItem properties{map_menu, "properties"};
-    kit::MenuItem move1{map_menu, "move"};
-    kit::MenuItem ground1{map_menu, "ground"};
-    kit::MenuItem cancel2{map_menu, "cancel"};
-    kit::MenuItem parts1{map_menu, "parts"};
-    kit::PopupMenu map_char_menu;
-    kit::MenuItem inv{map_char_menu, "inv"};
-    kit::MenuItem settings1{map_char_menu, "settings"};
-    kit::MenuItem move2{map_char_menu, "move"};
-    kit::MenuItem delete3{map_char_menu, "delete"};
-    kit::MenuItem setplayer1{map_char_menu, "set player"};
-
-    // ---- image lists of the pickers
-    kit::ImageList il1{32, 32}, il2{32, 32}, il3{32, 32};
-    kit::ImageList il_cr_res{32, 32}, il_it_cr{32, 32}, il_cr_obj{64, 64};
+    // ---- the animation timer
+    kit::Timer Timer2{250, false};
 
     // ---- the page control, the tile palette and the pages, in page order
     kit::PageControl PC{*this};
@@ -120,4 +105,13 @@ public:
 private:
     // With no tiles nothing may act on the world, which is not reset then.
     void disable_pages();
+    // Constructs a page in page order: it appends its tabs.
+    template <typename P>
+    std::unique_ptr<P> add_page();
+
+    // The page whose tab is open, nullptr for none.
+    Page* shown_page() const;
+
+    std::vector<Page*> pages_;      // in page order
+    std::vector<Page*> tab_owner_;  // the page of each tab of PC, by index
 };

@@ -1,15 +1,19 @@
 #include "mainwindow/page_craft.h"
 
-#include "mainwindow/main.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/world_tables.h"
 #include "model/tools.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <algorithm>
 
 namespace {
+
+// The shared state, for the helpers of this file that belong to no page.
+SharedState& editor = shared_state();
 
 constexpr int number_width = 16;   // design width of the row number column
 constexpr int skill_line = 12;     // pixels per required skill in the table
@@ -95,9 +99,9 @@ int32_t chosen_object(const kit::ComboBox& picker, const char* message) {
 
 }  // namespace
 
-CraftPage::CraftPage(TForm1& form) : form(form), craft_page(form.PC, "Craft") {
+CraftPage::CraftPage(PageHost& host) : host(host), editor(host.state()), craft_page(host.page_control(), "Craft") {
     craft_page.name = "craft_page";
-    form.lay_out({
+    host.window().lay_out({
         {cbexcraftitem, "cbexcraftitem", 8, 22, 220, 36, "item to recipe", 8, 6},
         {ecraft_item_count, "ecraft_item_count", 234, 29, 40, 22},
         {Button26, "Button26", 280, 27, 60, 26},
@@ -126,12 +130,12 @@ CraftPage::CraftPage(TForm1& form) : form(form), craft_page(form.PC, "Craft") {
         {Button30, "Button30", 840, 130, 60, 40},
         {sgcrafts, "sgcrafts", 8, 440, 760, 190},
     });
-    kit::caption(form, craft_page, "<- Click to remove", 410, 8);
-    kit::note(form, craft_page, "<-Select row and press DEL to remove Craft", {776, 440, 130, 60});
+    kit::caption(host.window(), craft_page, "<- Click to remove", 410, 8);
+    kit::note(host.window(), craft_page, "<-Select row and press DEL to remove Craft", {776, 440, 130, 60});
     // The pickers show a picture per entry: 32 pixels for items and resources, 64 for objects.
-    for (kit::ComboBox* picker : {&cbexcraftress, &cbexres_to_craft}) picker->set_images(&form.il_cr_res);
-    for (kit::ComboBox* picker : {&cbexcraftitem, &cbexuseitem, &cbexitem_to_craft}) picker->set_images(&form.il_it_cr);
-    for (kit::ComboBox* picker : {&cbexcraftobjuse, &cbexobj_to_craft}) picker->set_images(&form.il_cr_obj);
+    for (kit::ComboBox* picker : {&cbexcraftress, &cbexres_to_craft}) picker->set_images(&il_cr_res);
+    for (kit::ComboBox* picker : {&cbexcraftitem, &cbexuseitem, &cbexitem_to_craft}) picker->set_images(&il_it_cr);
+    for (kit::ComboBox* picker : {&cbexcraftobjuse, &cbexobj_to_craft}) picker->set_images(&il_cr_obj);
     for (kit::ComboBox* picker : {&cbexcraftitem, &cbexcraftress, &cbexuseitem, &cbexcraftobjuse, &cbexitem_to_craft,
                                   &cbexres_to_craft, &cbexobj_to_craft}) {
         const bool object = picker == &cbexcraftobjuse || picker == &cbexobj_to_craft;
@@ -167,7 +171,7 @@ void CraftPage::start() {
 void CraftPage::shown() {
     fill_pickers();
     fill_skills();
-    sgcraftress.set_row_count(static_cast<int>(editor.craft_ingredients.size()) + 1);
+    sgcraftress.set_row_count(static_cast<int>(craft_ingredients.size()) + 1);
     sgcraftress.refresh();
     refresh_craft_table();
     sgcrafts.refresh();
@@ -177,7 +181,7 @@ void CraftPage::shown() {
 
 void CraftPage::fill_pickers() {
     const TWorld& w = world();
-    const auto frame = [](int64_t number) {
+    const auto frame = [this](int64_t number) {
         const Bitmap* f = tile_frame(editor.tile_frames, number);
         return f ? *f : Bitmap();  // no frame: the list's white picture
     };
@@ -193,19 +197,22 @@ void CraftPage::fill_pickers() {
         }
         for (kit::ComboBox* p : pickers) p->set_item_index(0);  // nothing when the catalogue is empty
     };
-    fill({&cbexcraftress, &cbexres_to_craft}, form.il_cr_res, w.presources.size(),
-         [&w](std::size_t r) { return w.presources[r].name; },
-         [&](std::size_t r) { return frame(w.presources[r].image_one); });
-    fill({&cbexcraftitem, &cbexuseitem, &cbexitem_to_craft}, form.il_it_cr, w.pitems.size(),
-         [&w](std::size_t r) { return w.pitems[r].name; }, [&](std::size_t r) { return frame(w.pitems[r].image); });
-    fill({&cbexcraftobjuse, &cbexobj_to_craft}, form.il_cr_obj, w.pmapobjects.size(),
-         [&w](std::size_t r) { return w.pmapobjects[r].name; },
-         [&](std::size_t r) { return frame(first_frame(w.pmapobjects[r].frames)); });
+    fill(
+        {&cbexcraftress, &cbexres_to_craft}, il_cr_res, w.presources.size(),
+        [&w](std::size_t r) { return w.presources[r].name; },
+        [&](std::size_t r) { return frame(w.presources[r].image_one); });
+    fill(
+        {&cbexcraftitem, &cbexuseitem, &cbexitem_to_craft}, il_it_cr, w.pitems.size(),
+        [&w](std::size_t r) { return w.pitems[r].name; }, [&](std::size_t r) { return frame(w.pitems[r].image); });
+    fill(
+        {&cbexcraftobjuse, &cbexobj_to_craft}, il_cr_obj, w.pmapobjects.size(),
+        [&w](std::size_t r) { return w.pmapobjects[r].name; },
+        [&](std::size_t r) { return frame(first_frame(w.pmapobjects[r].frames)); });
 }
 
 void CraftPage::fill_skills() {
     lbcraftskills.clear();
-    for (const Tskill& s : editor.craft_skills) lbcraftskills.add(skill_line_text(s));
+    for (const Tskill& s : craft_skills) lbcraftskills.add(skill_line_text(s));
 }
 
 // ---- ingredients
@@ -218,8 +225,8 @@ void CraftPage::add_ingredient(int32_t kind, const kit::ComboBox& picker, const 
     const int32_t count = str_to_int(count_field.text());
     Tinvitem entry;
     make_invitem(kind, i, count, entry);
-    editor.craft_ingredients.push_back(entry);
-    sgcraftress.set_row_count(static_cast<int>(editor.craft_ingredients.size()) + 1);
+    craft_ingredients.push_back(entry);
+    sgcraftress.set_row_count(static_cast<int>(craft_ingredients.size()) + 1);
     sgcraftress.refresh();
 }
 
@@ -227,13 +234,13 @@ void CraftPage::Button26Click() { add_ingredient(thing::item, cbexcraftitem, ecr
 void CraftPage::Button27Click() { add_ingredient(thing::resource, cbexcraftress, ecraft_ress_count); }
 
 void CraftPage::sgcraftressSelectCell(int, int row) {
-    if (!entry_at(editor.craft_ingredients, row)) return;
-    delete_invitem(row, editor.craft_ingredients);
+    if (!entry_at(craft_ingredients, row)) return;
+    delete_invitem(row, craft_ingredients);
     sgcraftress.refresh();
 }
 
 void CraftPage::sgcraftressDrawCell(int, int row, kit::Rect rect) {
-    const Tinvitem* e = entry_at(editor.craft_ingredients, row);
+    const Tinvitem* e = entry_at(craft_ingredients, row);
     if (!e) return;
     Canvas& canvas = sgcraftress.canvas();
     if (e->kind == thing::item) {
@@ -254,14 +261,14 @@ void CraftPage::Button28Click() {
     Tskill s;
     s.number = i + 1;
     s.value = str_to_int(eskilllevel.text());
-    editor.craft_skills.push_back(s);
+    craft_skills.push_back(s);
     fill_skills();
 }
 
 void CraftPage::Button29Click() {
     const int i = lbcraftskills.item_index();
-    if (!entry_at(editor.craft_skills, i)) return;
-    delete_skill(i, editor.craft_skills);
+    if (!entry_at(craft_skills, i)) return;
+    delete_skill(i, craft_skills);
     fill_skills();
 }
 
@@ -270,9 +277,9 @@ void CraftPage::Button29Click() {
 void CraftPage::Button30Click() {
     // Every part first: a refused one appends nothing.
     const TWorld& w = world();
-    check_rows(editor.craft_ingredients, "An ingredient", "click it to remove it");
+    check_rows(craft_ingredients, "An ingredient", "click it to remove it");
     Tcraft c;
-    c.ingredients = editor.craft_ingredients;
+    c.ingredients = craft_ingredients;
     c.tool = cbcraftitemwith.checked()
                  ? chosen_row(cbexuseitem, w.pitems.size(), "Choose the item to craft with")
                  : -1;
@@ -289,7 +296,7 @@ void CraftPage::Button30Click() {
     }
     c.time = str_to_int(ecrafttime.text());
     c.word = ecraftword.text();
-    c.skills = editor.craft_skills;
+    c.skills = craft_skills;
     editor.world.crafts.push_back(std::move(c));
     refresh_craft_table();
     sgcrafts.refresh();
@@ -381,4 +388,10 @@ void CraftPage::sgcraftsKeyDown(int& key, kit::ShiftState) {
     delete_craft(t - 1, editor.world.crafts);
     refresh_craft_table();
     sgcrafts.refresh();
+}
+
+void CraftPage::world_replaced(bool is_shown) {
+    // Open now, it shows the opened world, so that its pickers and the rows
+    // its Delete key removes are the ones on screen.
+    if (is_shown) shown();
 }

@@ -8,18 +8,18 @@
 // Recipes record catalogue rows; an object by its template's Tmapobject::row,
 // which stays when an earlier template is deleted. Every row is looked up
 // checked where it is shown: one that names nothing shows nothing.
+#include "mainwindow/page.h"
 #include "model/init.h"
 #include "platform/kit/kit.h"
 
-class TForm1;
-
-class CraftPage {
+class CraftPage : public Page {
 public:
-    explicit CraftPage(TForm1& form);
-    void start();
+    explicit CraftPage(PageHost& host);
+    void start() override;
     // Opened by its tab: refills the pickers from the catalogues, the skill
     // list from craft_skills, and the recipe table.
-    void shown();
+    void shown() override;
+    void world_replaced(bool is_shown) override;
 
     void Button26Click();  // ADD the chosen item to the ingredients
     void Button27Click();  // ADD the chosen resource to the ingredients
@@ -33,7 +33,14 @@ public:
     void sgcraftsDrawCell(int col, int row, kit::Rect rect);
     void sgcraftsKeyDown(int& key, kit::ShiftState shift);  // Delete removes the selected recipe
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
+    // The ingredients and required skills of the recipe being composed, kept
+    // from one recipe to the next.
+    Tinvitems craft_ingredients;
+    Tskills craft_skills;
+    // The pictures of the resource, item and object pickers.
+    kit::ImageList il_cr_res{32, 32}, il_it_cr{32, 32}, il_cr_obj{64, 64};
     kit::TabSheet craft_page;
     kit::ComboBox cbexcraftitem{craft_page};
     kit::Edit ecraft_item_count{craft_page, "1"};

@@ -1,15 +1,16 @@
 #include "mainwindow/page_events.h"
 
-#include "mainwindow/main.h"
+#include "mainwindow/lookups.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <utility>
 #include <vector>
 
-EventsPage::EventsPage(TForm1& form) : form(form), events_page(form.PC, "events") {
+EventsPage::EventsPage(PageHost& host) : host(host), editor(host.state()), events_page(host.page_control(), "events") {
     events_page.name = "events_page";
     events_page.set_tab_visible(false);
-    form.lay_out({
+    host.window().lay_out({
         {cbtriggers, "cbtriggers", 8, 8, 160, 22},
         {cbtrigparam1, "cbtrigparam1", 176, 8, 60, 22},
         {gbtrigparams1, "gbtrigparams1", 8, 40, 230, 80},

@@ -3,15 +3,14 @@
 // but page numbers still count it. Its buttons "ADD" and "SAVE" do nothing and
 // its list has no handlers; only its two type choosers show, hide and relabel the
 // parameter fields of the condition and the event chosen.
+#include "mainwindow/page.h"
 #include "platform/kit/kit.h"
 
-class TForm1;
-
-class EventsPage {
+class EventsPage : public Page {
 public:
-    explicit EventsPage(TForm1& form);
-    void start();
-    void shown();
+    explicit EventsPage(PageHost& host);
+    void start() override;
+    void shown() override;
 
     // Shows the parameter fields of trigger condition kind (1..4, the item of
     // cbtriggers + 1) with their labels; hides the others.
@@ -19,7 +18,8 @@ public:
     // The same for event type kind (1..11, the item of cbevents + 1).
     void set_event_params(int kind);
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
     kit::TabSheet events_page;
     kit::ComboBox cbtriggers{events_page};
     kit::ComboBox cbtrigparam1{events_page};

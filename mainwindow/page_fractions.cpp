@@ -1,16 +1,17 @@
 #include "mainwindow/page_fractions.h"
 
-#include "mainwindow/main.h"
-#include "mainwindow/page_npc.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <limits>
 
-FractionsPage::FractionsPage(TForm1& form) : form(form), TabSheet7(form.PC, "fractions") {
+FractionsPage::FractionsPage(PageHost& host)
+    : host(host), editor(host.state()), TabSheet7(host.page_control(), "fractions") {
     TabSheet7.name = "TabSheet7";
-    form.lay_out({
+    host.window().lay_out({
         {ifrac, "ifrac", 8, 8, 64, 64},
         {efracname, "efracname", 84, 28, 180, 22, "Name", 84, 12},
         {Button14, "Button14", 84, 56, 80, 26},
@@ -61,35 +62,35 @@ void FractionsPage::fill_relation_lists() {
 
 void FractionsPage::sg_fracSelectCell(int e) {
     const Tfrac& f = editor.world.fracs.at(static_cast<std::size_t>(e));
-    editor.cur_fraction = e;
-    editor.frac_image = f.image;
+    cur_fraction = e;
+    frac_image = f.image;
     show_frame(ifrac, f.image);
     efracname.set_text(f.name);
 }
 
-void FractionsPage::ifracClick() { take_current_tile(editor.frac_image, ifrac); }
+void FractionsPage::ifracClick() { take_current_tile(frac_image, ifrac); }
 
 void FractionsPage::Button14Click() {
     TWorld& w = editor.world;
-    if (editor.frac_image >= 0) {
-        w.fracs.push_back(Tfrac{efracname.text(), editor.frac_image});
+    if (frac_image >= 0) {
+        w.fracs.push_back(Tfrac{efracname.text(), frac_image});
         // Exactly one relation for every ordered pair: the earlier values keep
         // their places, the new fraction's row and column are 0.
         const std::size_t n = w.fracs.size();
         w.fracrel.resize(n);
         for (std::vector<int8_t>& row : w.fracrel) row.resize(n, 0);
         sg_frac.refresh();
-        form.setgrids();
+        host.setgrids();
         fill_relation_lists();
     }
-    form.npc->fill_fractions();
+    host.catalogue_changed(Catalogue::fractions, -1);
 }
 
 void FractionsPage::Button48Click() {
-    const int e = editor.cur_fraction;
+    const int e = cur_fraction;
     if (!entry_at(editor.world.fracs, e)) return;
     Tfrac& f = editor.world.fracs[static_cast<std::size_t>(e)];
-    f.image = editor.frac_image;
+    f.image = frac_image;
     f.name = efracname.text();
     sg_frac.refresh();
 }
@@ -126,3 +127,11 @@ void FractionsPage::Button17Click() {
     constexpr int lowest = std::numeric_limits<int8_t>::min(), highest = std::numeric_limits<int8_t>::max();
     *relation = static_cast<int8_t>(refuse_outside(text, value, lowest, highest, "the relation range "));
 }
+
+void FractionsPage::world_replaced(bool is_shown) {
+    // Open now, it shows the opened world, so that the pair of fractions SAVE
+    // writes is the one on screen.
+    if (is_shown) shown();
+}
+
+void FractionsPage::size_grids() { sg_frac.set_row_count(picture_rows(editor.world.fracs.size())); }

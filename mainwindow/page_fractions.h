@@ -1,19 +1,21 @@
 #pragma once
 // The fractions page: the fractions, the picture and name of one fraction, and
 // the relation of one fraction to another.
+#include "mainwindow/page.h"
 #include "platform/kit/kit.h"
 
 #include <cstdint>
 
-class TForm1;
-
-class FractionsPage {
+class FractionsPage : public Page {
 public:
-    explicit FractionsPage(TForm1& form);
-    void start();
+    explicit FractionsPage(PageHost& host);
+    void start() override;
     // Lists the fractions in both relation pickers and shows the relation of
     // the first to the first.
-    void shown();
+    void shown() override;
+    void world_replaced(bool is_shown) override;
+    void size_grids() override;
+    PalettePlace palette_place() const override { return {true, 64, 216, 648}; }
 
     // Fraction e of the grid becomes the one UPDATE rewrites; its picture and
     // name are shown for editing. Called only for a fraction that exists.
@@ -27,7 +29,10 @@ public:
     void cbfrac2Change();
     void Button17Click();  // SAVE: efracrel becomes the relation of the first fraction to the second
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
+    int frac_image = 0;    // the picture picked for the fraction
+    int cur_fraction = 0;  // the fraction UPDATE rewrites
     kit::TabSheet TabSheet7;
     kit::Image ifrac{TabSheet7};
     kit::Edit efracname{TabSheet7};

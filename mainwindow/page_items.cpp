@@ -1,15 +1,18 @@
 #include "mainwindow/page_items.h"
 
-#include "mainwindow/main.h"
-#include "mainwindow/page_map.h"
-#include "mainwindow/page_resources.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/resource_pickers.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <limits>
 
 namespace {
+
+// The shared state, for the helpers of this file that belong to no page.
+SharedState& editor = shared_state();
 
 // A number typed for a field kept in 16 bits: outside 0..65535 it is refused
 // rather than stored wrapped.
@@ -35,9 +38,9 @@ bool allowed(int32_t row) { return int_array_find(row, editor.item_children) >= 
 
 }  // namespace
 
-ItemsPage::ItemsPage(TForm1& form) : form(form), items(form.PC, "items") {
+ItemsPage::ItemsPage(PageHost& host) : host(host), editor(host.state()), items(host.page_control(), "items") {
     items.name = "items";
-    form.lay_out({
+    host.window().lay_out({
         {ipitem, "ipitem", 8, 8, 32, 32},
         {cb_pitem_class, "cb_pitem_class", 52, 20, 170, 22, "class", 52, 4},
         {e_pitem_name, "e_pitem_name", 52, 46, 170, 22, "name", 8, 50},
@@ -76,7 +79,8 @@ ItemsPage::ItemsPage(TForm1& form) : form(form), items(form.PC, "items") {
         {Button24, "Button24", 266, 470, 90, 26},
         {sg_pitems, "sg_pitems", 660, 8, kit::cell_grid_width(3, 32), 620},
     });
-    kit::note(form, items, "bow: a - min str, b - quality (0-1000), c- max str. result power of shot = str^(b/1000)",
+    kit::note(host.window(), items,
+              "bow: a - min str, b - quality (0-1000), c- max str. result power of shot = str^(b/1000)",
               {240, 110, 396, 34});
     cbexpress2.set_item_height(32);
     cbexpress2.set_drop_down_count(16);
@@ -169,13 +173,13 @@ void ItemsPage::Button10Click() {
 
     item.image = editor.cur_tile;
     item.load = load;
-    item.children = ResourcesPage::existing_rows(editor.item_children);
+    item.children = resource_rows::existing_rows(editor.item_children);
     item.contents = std::move(contents);
     item.clip = editor.item_ammo;
     editor.world.pitems.push_back(std::move(item));
 
     sg_pitems.refresh();
-    form.setgrids();
+    host.setgrids();
 }
 
 void ItemsPage::Button11Click() {
@@ -187,18 +191,18 @@ void ItemsPage::Button11Click() {
     edited.image = editor.cur_tile;
     item = std::move(edited);
     sg_pitems.refresh();
-    form.map->sg_pitems_2.refresh();
+    host.catalogue_changed(Catalogue::items, editor.cur_item);
 }
 
-void ItemsPage::Button12Click() { form.setgrids(); }
+void ItemsPage::Button12Click() { host.setgrids(); }
 
-void ItemsPage::Button24Click() { form.open_secondary(editor.Form6); }
+void ItemsPage::Button24Click() { host.open_secondary(editor.Form6); }
 
 // ---- the allowed ammunition
 
 void ItemsPage::Button18Click() {
     if (cbexpress2.item_index() < 0) return;
-    const int row = ResourcesPage::picked_row(cbexpress2);
+    const int row = resource_rows::picked_row(cbexpress2);
     const Tpres* res = resource_template(row);
     if (!res) return;
     const int32_t k = res->kind;
@@ -206,11 +210,27 @@ void ItemsPage::Button18Click() {
         modal().message("ammo clips and cells only");
         return;
     }
-    if (ResourcesPage::add_child(row, editor.item_children)) update_ichildren_list();
+    if (resource_rows::add_child(row, editor.item_children)) update_ichildren_list();
 }
 
 void ItemsPage::Button19Click() {
-    if (ResourcesPage::remove_child(lb_pitem_children, editor.item_children)) update_ichildren_list();
+    if (resource_rows::remove_child(lb_pitem_children, editor.item_children)) update_ichildren_list();
 }
 
-void ItemsPage::update_ichildren_list() { ResourcesPage::list_names(lb_pitem_children, editor.item_children); }
+void ItemsPage::update_ichildren_list() { resource_rows::list_names(lb_pitem_children, editor.item_children); }
+
+void ItemsPage::size_grids() {
+    sg_pitems.set_row_count(picture_rows(editor.world.pitems.size()));
+    ammo_picker.refill();
+    update_ichildren_list();
+}
+
+void ItemsPage::catalogue_changed(Catalogue catalogue, int row) {
+    // A resource edited: its entry in the ammunition picker and its name in
+    // the allowed list follow.
+    if (catalogue == Catalogue::resources && row >= 0 && ammo_picker.update_entry(row)) update_ichildren_list();
+}
+
+void ItemsPage::tile_picked(int n) {
+    if (const Bitmap* tile = tile_frame(editor.tile_frames, n)) ipitem.draw(0, 0, *tile);
+}

@@ -1,16 +1,16 @@
 #pragma once
 // The items page: the item catalogue, the numbers of one item template and its
 // allowed ammunition.
+#include "mainwindow/page.h"
+#include "mainwindow/resource_pickers.h"
 #include "model/init.h"
 #include "platform/kit/kit.h"
 
-class TForm1;
-
-class ItemsPage {
+class ItemsPage : public Page {
 public:
-    explicit ItemsPage(TForm1& form);
-    void start();
-    void shown();
+    explicit ItemsPage(PageHost& host);
+    void start() override;
+    void shown() override;
 
     // Picking catalogue entry e loads its numbers into the form and makes its
     // picture the current tile.
@@ -23,8 +23,14 @@ public:
     void Button24Click();  // "EDIT INV": the default contents dialog
     // Lists the names of the allowed ammunition (item_children).
     void update_ichildren_list();
+    void size_grids() override;
+    void catalogue_changed(Catalogue catalogue, int row) override;
+    // The current tile shows in ipitem.
+    void tile_picked(int n) override;
+    PalettePlace palette_place() const override { return {true, 32, 120, 792}; }
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
     kit::TabSheet items;
     kit::Image ipitem{items};
     kit::ComboBox cb_pitem_class{items};
@@ -65,6 +71,10 @@ public:
     kit::Button Button12{items, "DELETE"};
     kit::Button Button24{items, "EDIT INV"};
     kit::StringGrid sg_pitems{items};
+    // The picker of allowed ammunition (cbexpress2): ammunition, clips and
+    // cells, with their pictures.
+    kit::ImageList il2{32, 32};
+    ResourcePicker ammo_picker{cbexpress2, il2, resource_rows::in_ammo_clip_cell, false};
 
 private:
     // Writes the form's numbers and texts into an item, converted and checked

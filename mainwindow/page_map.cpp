@@ -1,9 +1,6 @@
 #include "mainwindow/page_map.h"
 
-#include "mainwindow/main.h"
-#include "mainwindow/page_objects.h"
-#include "mainwindow/page_terrain.h"
-#include "mainwindow/page_triggers.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "model/render.h"
 #include "model/tools.h"
@@ -16,6 +13,9 @@
 #include <cstdint>
 
 namespace {
+
+// The shared state, for the helpers of this file that belong to no page.
+SharedState& editor = shared_state();
 
 // The map view: 16 x 16 cells of 32 pixels, right of and below the 22-pixel headers.
 constexpr int view_cells = 16;
@@ -59,10 +59,10 @@ void draw_header_number(kit::StringGrid& grid, int col, int row, kit::Rect rect)
 
 }  // namespace
 
-MapPage::MapPage(TForm1& form) : form(form), map_page(form.PC, "map") {
+MapPage::MapPage(PageHost& host) : host(host), editor(host.state()), map_page(host.page_control(), "map") {
     map_page.name = "map_page";
     const int palette_width = kit::cell_grid_width(3, 32);
-    form.lay_out({
+    host.window().lay_out({
         {e_map_w, "e_map_w", 8, 8, 44, 22},
         {e_map_h, "e_map_h", 56, 8, 44, 22},
         {e_map_name, "e_map_name", 104, 8, 120, 22},
@@ -95,22 +95,19 @@ MapPage::MapPage(TForm1& form) : form(form), map_page(form.PC, "map") {
     sg_map.on_top_left_changed = [this] { sg_mapTopLeftChanged(); };
     sg_map.on_select_cell = [this](int c, int r, bool&) { sg_mapSelectCell(c, r); };
     sg_map.on_mouse_down = [this](kit::MouseButton b, kit::ShiftState s, int x, int y) { sg_mapMouseDown(b, s, x, y); };
-    form.deleteobject.on_click = [this] { deleteobjectClick(); };
-    form.properties.on_click = [this] { propertiesClick(); };
-    form.move1.on_click = [this] { move1Click(); };
-    form.ground1.on_click = [this] { ground1Click(); };
-    form.cancel2.on_click = [this] { cancel2Click(); };
-    form.parts1.on_click = [this] { parts1Click(); };
-    form.inv.on_click = [this] { invClick(); };
-    form.settings1.on_click = [this] { settings1Click(); };
-    form.move2.on_click = [this] { move2Click(); };
-    form.delete3.on_click = [this] { delete3Click(); };
-    form.setplayer1.on_click = [this] { setplayer1Click(); };
+    deleteobject.on_click = [this] { deleteobjectClick(); };
+    properties.on_click = [this] { propertiesClick(); };
+    move1.on_click = [this] { move1Click(); };
+    ground1.on_click = [this] { ground1Click(); };
+    cancel2.on_click = [this] { cancel2Click(); };
+    parts1.on_click = [this] { parts1Click(); };
+    inv.on_click = [this] { invClick(); };
+    settings1.on_click = [this] { settings1Click(); };
+    move2.on_click = [this] { move2Click(); };
+    delete3.on_click = [this] { delete3Click(); };
+    setplayer1.on_click = [this] { setplayer1Click(); };
 
-    form.Timer2.on_timer = [this] { Timer2Timer(); };
-    form.Timer3.on_timer = [this] { Timer3Timer(); };
-    form.animation1.on_click = [this] { animation1Click(); };
-    form.Showhidden1.on_click = [this] { Showhidden1Click(); };
+    Timer3.on_timer = [this] { Timer3Timer(); };
 
     // The palettes: three entries a row, each cell showing the entry a click on it selects.
     kit::cell_grid(sg_terrains_2, 3, 32, 32);
@@ -121,19 +118,22 @@ MapPage::MapPage(TForm1& form) : form(form), map_page(form.PC, "map") {
     const TWorld& w = editor.world;
     bind_pictures(
         sg_terrains_2, w.terrains, [](const Tterrain& t) { return first_frame(t.frames); },
-        [](int e) { editor.cur_terrain = e; });
+        [this](int e) { editor.cur_terrain = e; });
     bind_pictures(
         sg_objects_2, w.pmapobjects, [](const Tmapobject& o) { return first_frame(o.frames); },
-        [](int e) { editor.cur_object = e; });
+        [this](int e) { editor.cur_object = e; });
     bind_pictures(
-        sg_pitems_2, w.pitems, [](const Tpitem& i) { return i.image; }, [](int e) { editor.cur_item = e; });
+        sg_pitems_2, w.pitems, [](const Tpitem& i) { return i.image; }, [this](int e) { editor.cur_item = e; });
     bind_pictures(
-        sg_pres_2, w.presources, [](const Tpres& r) { return r.image_one; }, [](int e) { editor.cur_resource = e; });
+        sg_pres_2, w.presources, [](const Tpres& r) { return r.image_one; },
+        [this](int e) { editor.cur_resource = e; });
     bind_pictures(
-        sg_pnpc2, w.pnpcs, [](const Tchar& n) { return n.figure; }, [](int e) { editor.cur_npc = e; });
+        sg_pnpc2, w.pnpcs, [](const Tchar& n) { return n.figure; }, [this](int e) { editor.cur_npc = e; });
 }
 
 void MapPage::start() {
+    move_object_mode = false;
+    move_npc_mode = false;
     cb_maps.set_item_index(-1);
     sg_map.set_col_width(0, header_size);
     sg_map.set_row_height(0, header_size);
@@ -144,11 +144,9 @@ void MapPage::shown() {}
 // ---- the map list
 
 void MapPage::fillcbmaps() {
-    for (kit::ComboBox* list : {&cb_maps, &form.triggers->cb_trig_map, &form.triggers->cb_event_map}) {
-        list->clear();
-        for (const Tmap& map : editor.world.maps) list->add(map.name);
-        list->set_item_index(0);  // selects nothing when there is no map
-    }
+    cb_maps.clear();
+    for (const Tmap& map : editor.world.maps) cb_maps.add(map.name);
+    cb_maps.set_item_index(0);  // selects nothing when there is no map
 }
 
 void MapPage::Button5Click() {
@@ -174,7 +172,7 @@ void MapPage::Button5Click() {
     fillcbmaps();
     const int last = static_cast<int>(editor.world.maps.size()) - 1;
     cb_maps.set_item_index(last);
-    form.triggers->cb_trig_map.set_item_index(last);
+    host.catalogue_changed(Catalogue::maps, last);
     cb_mapsChange();
 }
 
@@ -201,7 +199,7 @@ void MapPage::cb_mapsChange() {
 void MapPage::map_refresh(bool show_hidden) {
     Tplace p;
     make_place(cb_maps.item_index(), sg_map.left_col() - 1, sg_map.top_row() - 1, p);
-    if (!form.animation1.checked()) editor.anim_frame = 0;
+    if (!host.animating()) editor.anim_frame = 0;
     render_view(p, editor.anim_frame, show_hidden);
     bit_blt(sg_map.canvas(), header_size, header_size, view_pixels, view_pixels, editor.map_buffer.canvas(), 0, 0);
 }
@@ -226,51 +224,50 @@ void MapPage::sg_mapDrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawSt
     if (!painted(left + 15, top + 15)) map_refresh(editor.show_hidden);
 }
 
-void MapPage::sg_mapTopLeftChanged() { form.Timer3.set_enabled(true); }
+void MapPage::sg_mapTopLeftChanged() { Timer3.set_enabled(true); }
 
 void MapPage::Timer3Timer() {
     // Off first: a render that fails must not come back every 3 ms.
-    form.Timer3.set_enabled(false);
+    Timer3.set_enabled(false);
     map_refresh(editor.show_hidden);
 }
 
-void MapPage::Timer2Timer() {
-    editor.anim_frame = editor.anim_frame + 1;
-    if (editor.anim_frame > 7) editor.anim_frame = 0;
-    const int open = form.PC.active_page_index();
-    // The frame-set previews of the terrain and objects pages run through the
-    // frames chosen in their count box; an empty slot keeps the last picture.
-    const auto preview = [](kit::ComboBox& count, const tintarray& frames, kit::Image& image) {
-        const int n = str_to_int(count.item(count.item_index()));
-        if (n - 1 < editor.anim_frame) editor.anim_frame = 0;
-        const auto slot = static_cast<std::size_t>(editor.anim_frame);
-        if (slot >= frames.size() || frames[slot] < 0) return;
-        // Cleared first, so a smaller frame after a larger one leaves nothing of it.
-        if (tile_frame(editor.tile_frames, frames[slot])) show_frame(image, frames[slot]);
-    };
-    if (open == page::terrain) preview(form.terrain->cb_timages, editor.terrain_frames, form.terrain->Image1);
-    if (open == page::objects) preview(form.objects->cb_oimages, editor.object_frames, form.objects->Image2);
-    if (open == page::map) {
-        Tplace p;
-        make_place(cb_maps.item_index(), sg_map.left_col() - 1, sg_map.top_row() - 1, p);
-        render_view(p, editor.anim_frame, editor.show_hidden);
-        const kit::Rect at = sg_map.cell_rect(sg_map.left_col(), sg_map.top_row());
-        const int x = at.width > 0 ? at.left : header_size, y = at.height > 0 ? at.top : header_size;
-        bit_blt(sg_map.canvas(), x, y, view_pixels, view_pixels, editor.map_buffer.canvas(), 0, 0);
-    }
+void MapPage::animation_step() {
+    Tplace p;
+    make_place(cb_maps.item_index(), sg_map.left_col() - 1, sg_map.top_row() - 1, p);
+    render_view(p, editor.anim_frame, editor.show_hidden);
+    const kit::Rect at = sg_map.cell_rect(sg_map.left_col(), sg_map.top_row());
+    const int x = at.width > 0 ? at.left : header_size, y = at.height > 0 ? at.top : header_size;
+    bit_blt(sg_map.canvas(), x, y, view_pixels, view_pixels, editor.map_buffer.canvas(), 0, 0);
 }
 
-// ---- Options
-
-void MapPage::animation1Click() {
-    form.animation1.set_checked(!form.animation1.checked());
-    form.Timer2.set_enabled(form.animation1.checked());
-    editor.anim_frame = 0;
+void MapPage::world_replaced(bool) {
+    // An armed move names an object or NPC of the world that is gone.
+    disarm_moves();
+    fillcbmaps();
+    if (!editor.world.maps.empty()) cb_maps.set_item_index(static_cast<int>(editor.world.maps.size()) - 1);
+    cb_mapsChange();
+    sg_map.refresh();
+    sg_terrains_2.refresh();
 }
 
-void MapPage::Showhidden1Click() {
-    form.Showhidden1.set_checked(!form.Showhidden1.checked());
-    editor.show_hidden = form.Showhidden1.checked();
+void MapPage::size_grids() {
+    const TWorld& w = editor.world;
+    sg_terrains_2.set_row_count(picture_rows(w.terrains.size()));
+    sg_objects_2.set_row_count(picture_rows(w.pmapobjects.size()));
+    sg_pitems_2.set_row_count(picture_rows(w.pitems.size()));
+    sg_pres_2.set_row_count(picture_rows(w.presources.size()));
+    sg_pnpc2.set_row_count(picture_rows(w.pnpcs.size()));
+}
+
+void MapPage::catalogue_changed(Catalogue catalogue, int row) {
+    if (row < 0) return;
+    // An edited entry shows at once in its palette; an edited terrain sizes
+    // the palette to the rows the entries fill, as the terrain page's grid.
+    if (catalogue == Catalogue::items) sg_pitems_2.refresh();
+    if (catalogue == Catalogue::resources) sg_pres_2.refresh();
+    if (catalogue == Catalogue::terrains)
+        sg_terrains_2.set_row_count(std::max(1, static_cast<int>((editor.world.terrains.size() + 2) / 3)));
 }
 
 // ---- editing the map
@@ -282,20 +279,20 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
     Tplace p;
     make_place(m, ACol - 1, ARow - 1, p);
     if (!is_cell(p, w)) return;
-    form.set_caption("map:" + w.maps[static_cast<std::size_t>(m)].name + " X:" + std::to_string(ACol) +
-                     " Y:" + std::to_string(ARow));
+    host.window().set_caption("map:" + w.maps[static_cast<std::size_t>(m)].name + " X:" + std::to_string(ACol) +
+                              " Y:" + std::to_string(ARow));
     editor.cell_x = p.x;
     editor.cell_y = p.y;
 
     // The object move reports in the caption, the NPC move in a message box.
-    if (editor.move_object_mode) {
+    if (move_object_mode) {
         const CellMove move = map_move_object(editor.cur_placed_object, p, w);
-        if (!move.refusal.empty()) form.set_caption(move.refusal);
+        if (!move.refusal.empty()) host.window().set_caption(move.refusal);
         if (move.moved) sg_map.refresh();
         disarm_moves();
         return;
     }
-    if (editor.move_npc_mode) {
+    if (move_npc_mode) {
         const CellMove move = map_move_npc(editor.cur_placed_npc, p, w);
         if (!move.refusal.empty()) modal().message(move.refusal);
         if (move.moved) sg_map.refresh();
@@ -317,7 +314,7 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
         const int32_t row = editor.cur_resource;
         // No amount is asked for a row that is gone (after an Open, say).
         if (!map_takes_resource(row, p, w)) return;
-        editor.new_res_quantity = 1;
+        new_res_quantity = 1;
         // No second placement may start on the grid while the amount is asked;
         // the grid takes input again whatever happens.
         sg_map.set_enabled(false);
@@ -325,8 +322,8 @@ void MapPage::sg_mapSelectCell(int ACol, int ARow) {
             kit::StringGrid& grid;
             ~Enable() { grid.set_enabled(true); }
         } enable{sg_map};
-        editor.new_res_quantity = modal().ask_quant();
-        map_place_resource(row, editor.new_res_quantity, p, w);
+        new_res_quantity = modal().ask_quant();
+        map_place_resource(row, new_res_quantity, p, w);
         sg_map.refresh();
         break;
     }
@@ -344,7 +341,7 @@ void MapPage::sg_mapMouseDown(kit::MouseButton Button, kit::ShiftState, int X, i
     editor.cell_x = cell.col - 1;
     editor.cell_y = cell.row - 1;
     // A right click anywhere cancels an armed move and does nothing else.
-    if (editor.move_object_mode || editor.move_npc_mode) {
+    if (move_object_mode || move_npc_mode) {
         disarm_moves();
         return;
     }
@@ -357,19 +354,19 @@ void MapPage::sg_mapMouseDown(kit::MouseButton Button, kit::ShiftState, int X, i
     editor.cur_placed_object = o;
     if (o >= 0) {
         const std::string what = std::to_string(o) + " " + w.mapobjects[static_cast<std::size_t>(o)].name;
-        form.deleteobject.set_caption("delete object " + what);
-        form.properties.set_caption("properties " + what);
-        form.map_menu.popup_at_cursor();
+        deleteobject.set_caption("delete object " + what);
+        properties.set_caption("properties " + what);
+        map_menu.popup_at_cursor();
         return;
     }
     const int32_t n = npc_at(p, w);
     editor.cur_placed_npc = n;
     if (n >= 0) {
-        form.inv.set_caption("inv of " + std::to_string(n) + " " + w.npcs[static_cast<std::size_t>(n)].name);
-        form.map_char_menu.popup_at_cursor();
+        inv.set_caption("inv of " + std::to_string(n) + " " + w.npcs[static_cast<std::size_t>(n)].name);
+        map_char_menu.popup_at_cursor();
         return;
     }
-    form.open_secondary(editor.Form8);
+    host.open_secondary(editor.Form8);
 }
 
 void MapPage::deleteobjectClick() {
@@ -380,17 +377,17 @@ void MapPage::deleteobjectClick() {
 }
 
 void MapPage::propertiesClick() {
-    form.open_secondary(editor.Form2);
+    host.open_secondary(editor.Form2);
     if (editor.Form2) editor.Form2->set_caption(std::to_string(editor.cur_placed_object));
 }
 
 void MapPage::move1Click() {
-    editor.move_npc_mode = false;
-    editor.move_object_mode = true;
+    move_npc_mode = false;
+    move_object_mode = true;
     sg_map.set_cursor(kit::Cursor::drag);
 }
 
-void MapPage::ground1Click() { form.open_secondary(editor.Form8); }
+void MapPage::ground1Click() { host.open_secondary(editor.Form8); }
 
 void MapPage::cancel2Click() {}
 
@@ -398,16 +395,16 @@ void MapPage::parts1Click() {
     Tmapobject* o = entry_at(editor.world.mapobjects, editor.cur_placed_object);
     if (!o) return;
     editor.inv_target = &o->parts;
-    form.open_secondary(editor.Finv);
+    host.open_secondary(editor.Finv);
 }
 
-void MapPage::invClick() { form.open_secondary(editor.Form5); }
+void MapPage::invClick() { host.open_secondary(editor.Form5); }
 
-void MapPage::settings1Click() { form.open_secondary(editor.Form10); }
+void MapPage::settings1Click() { host.open_secondary(editor.Form10); }
 
 void MapPage::move2Click() {
-    editor.move_object_mode = false;
-    editor.move_npc_mode = true;
+    move_object_mode = false;
+    move_npc_mode = true;
     sg_map.set_cursor(kit::Cursor::drag);
 }
 
@@ -422,7 +419,7 @@ void MapPage::setplayer1Click() {
 }
 
 void MapPage::disarm_moves() {
-    editor.move_object_mode = false;
-    editor.move_npc_mode = false;
+    move_object_mode = false;
+    move_npc_mode = false;
     sg_map.set_cursor(kit::Cursor::normal);
 }

@@ -2,23 +2,22 @@
 // The map page: the map list and map ADD, the map grid with its coordinate
 // headers and the map view rendered onto it, the five map palettes; editing
 // the map (painting, placing, moving, the context menus of objects and NPCs);
-// and the handlers of the window's two display timers and of the Options menu.
+// the render after a scroll and the map's share of the animation.
+#include "mainwindow/page.h"
 #include "platform/kit/kit.h"
-
-class TForm1;
 
 // The palette pages of PC2, by index.
 namespace palette {
 constexpr int terrains = 0, objects = 1, items = 2, resources = 3, npcs = 4;
 }
 
-class MapPage {
+class MapPage : public Page {
 public:
-    explicit MapPage(TForm1& form);
-    void start();
-    void shown();
+    explicit MapPage(PageHost& host);
+    void start() override;
+    void shown() override;
 
-    // Refills the map lists of the map and Triggers pages, first map selected.
+    // Refills the map list, first map selected.
     void fillcbmaps();
     void Button5Click();  // map ADD
     // Sizes the map grid to the selected map and repaints it.
@@ -28,10 +27,13 @@ public:
     void map_refresh(bool show_hidden);
     void sg_mapDrawCell(int ACol, int ARow, kit::Rect Rect, kit::GridDrawState State);
     void sg_mapTopLeftChanged();
-    void Timer2Timer();  // animation step
     void Timer3Timer();  // the one render after a scroll
-    void animation1Click();
-    void Showhidden1Click();
+    // One step of the animation timer: the map view renders the frame.
+    void animation_step() override;
+    // After File > Open: the map list shows the opened world, its last map chosen.
+    void world_replaced(bool is_shown) override;
+    void size_grids() override;
+    void catalogue_changed(Catalogue catalogue, int row) override;
 
     // ---- editing the map
     // A map cell was selected (left click or keyboard): completes an armed
@@ -56,7 +58,12 @@ public:
     // Ends an armed move of either kind and gives the grid its pointer back.
     void disarm_moves();
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
+    // An armed move of the placed object or NPC under the last right click;
+    // the quantity of the resource placed next.
+    bool move_object_mode = false, move_npc_mode = false;
+    int new_res_quantity = 0;
     kit::TabSheet map_page;
     kit::Edit e_map_w{map_page, "32"};
     kit::Edit e_map_h{map_page, "32"};
@@ -75,4 +82,20 @@ public:
     kit::StringGrid sg_pitems_2{PC2_items};
     kit::StringGrid sg_pres_2{PC2_resources};
     kit::StringGrid sg_pnpc2{PC2_npc};
+
+    kit::Timer Timer3{3, false};  // the one render after a scroll
+    // The popup menus of a placed object and of a placed NPC.
+    kit::PopupMenu map_menu;
+    kit::MenuItem deleteobject{map_menu, "delete object"};
+    kit::MenuItem properties{map_menu, "properties"};
+    kit::MenuItem move1{map_menu, "move"};
+    kit::MenuItem ground1{map_menu, "ground"};
+    kit::MenuItem cancel2{map_menu, "cancel"};
+    kit::MenuItem parts1{map_menu, "parts"};
+    kit::PopupMenu map_char_menu;
+    kit::MenuItem inv{map_char_menu, "inv"};
+    kit::MenuItem settings1{map_char_menu, "settings"};
+    kit::MenuItem move2{map_char_menu, "move"};
+    kit::MenuItem delete3{map_char_menu, "delete"};
+    kit::MenuItem setplayer1{map_char_menu, "set player"};
 };

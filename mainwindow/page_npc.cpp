@@ -1,10 +1,11 @@
 #include "mainwindow/page_npc.h"
 
-#include "mainwindow/main.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/skill_rows.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <algorithm>
 #include <array>
@@ -20,9 +21,9 @@ constexpr int skill_column_gap = 8;
 
 }  // namespace
 
-NpcPage::NpcPage(TForm1& form) : form(form), npc_page(form.PC, "npc") {
+NpcPage::NpcPage(PageHost& host) : host(host), editor(host.state()), npc_page(host.page_control(), "npc") {
     npc_page.name = "npc_page";
-    form.lay_out({
+    host.window().lay_out({
         {e_pnpc_name, "e_pnpc_name", 8, 22, 130, 22, "name", 8, 6},
         {e_pnpc_selfname, "e_pnpc_selfname", 8, 66, 130, 22, "self name", 8, 50},
         {i_pnpc_i1, "i_pnpc_i1", 144, 22, 32, 64, "figure", 144, 6},
@@ -81,15 +82,15 @@ void NpcPage::start() {
     const int name1 = l_pnpc_skill.left();
     int edit2 = 0;
     const SkillRows rows =
-        make_skill_rows(form, gb_pnpc_skills, l_pnpc_skill, e_pnpc_skill, [&](const SkillRows& made) {
+        make_skill_rows(host.window(), gb_pnpc_skills, l_pnpc_skill, e_pnpc_skill, [&](const SkillRows& made) {
             const int edit1 = std::max(e_pnpc_skill.left(), name1 + made.widest_name(0) + skill_name_gap);
             const int name2 = edit1 + e_pnpc_skill.width() + skill_column_gap;
             edit2 = std::max(e_pnpc_skill.left() + (name2 - name1), name2 + made.widest_name(1) + skill_name_gap);
             return SkillColumns{{name1, name2}, {edit1, edit2}};
         });
     for (std::size_t i = 1; i <= 32; ++i) {
-        editor.skill_controls[i] = rows.labels[i];
-        editor.skill_controls[32 + i] = rows.edits[i];
+        skill_controls[i] = rows.labels[i];
+        skill_controls[32 + i] = rows.edits[i];
     }
     gb_pnpc_skills.set_width(std::max(gb_pnpc_skills.width(), edit2 + e_pnpc_skill.width() + name1));
 
@@ -106,12 +107,12 @@ void NpcPage::fill_fractions() {
 }
 
 kit::Edit& NpcPage::skill_edit(int i) const {
-    return static_cast<kit::Edit&>(*editor.skill_controls.at(static_cast<std::size_t>(32 + i)));
+    return static_cast<kit::Edit&>(*skill_controls.at(static_cast<std::size_t>(32 + i)));
 }
 
 void NpcPage::show_pictures() {
-    show_frame(i_pnpc_i1, editor.npc_figure);
-    show_frame(i_pnpc_i2, editor.npc_portrait);
+    show_frame(i_pnpc_i1, npc_figure);
+    show_frame(i_pnpc_i2, npc_portrait);
 }
 
 // ---- the template catalogue
@@ -119,8 +120,8 @@ void NpcPage::show_pictures() {
 void NpcPage::sg_pnpcSelectCell(int e) {
     const Tchar& c = editor.world.pnpcs.at(static_cast<std::size_t>(e));
     editor.cur_npc = e;
-    editor.npc_figure = c.figure;
-    editor.npc_portrait = c.portrait;
+    npc_figure = c.figure;
+    npc_portrait = c.portrait;
     show_pictures();
 
     e_pnpc_name.set_text(c.name);
@@ -140,12 +141,12 @@ void NpcPage::sg_pnpcSelectCell(int e) {
     editor.npc_body = c.body;
     editor.npc_lhand = c.left_hand;
     editor.npc_rhand = c.right_hand;
-    editor.npc_phys_attrs = c.phys_attrs;
+    npc_phys_attrs = c.phys_attrs;
     refresh_phys_attrs_list();
 }
 
-void NpcPage::i_pnpc_i1Click() { take_current_tile(editor.npc_figure, i_pnpc_i1); }
-void NpcPage::i_pnpc_i2Click() { take_current_tile(editor.npc_portrait, i_pnpc_i2); }
+void NpcPage::i_pnpc_i1Click() { take_current_tile(npc_figure, i_pnpc_i1); }
+void NpcPage::i_pnpc_i2Click() { take_current_tile(npc_portrait, i_pnpc_i2); }
 
 void NpcPage::read_template(Tchar& c) const {
     // The rows the equipment buffers name must exist, as they outlive an Open;
@@ -178,8 +179,8 @@ void NpcPage::read_template(Tchar& c) const {
     for (int i = 1; i <= 32; ++i) skills[static_cast<std::size_t>(i - 1)] = str_to_int(skill_edit(i).text());
     const int fraction = cb_pnpc_frac.item_index();
 
-    c.figure = editor.npc_figure;
-    c.portrait = editor.npc_portrait;
+    c.figure = npc_figure;
+    c.portrait = npc_portrait;
     c.name = e_pnpc_name.text();
     c.self_name = e_pnpc_selfname.text();
     for (std::size_t k = 0; k < values.size(); ++k) c.*fields[k] = values[k];
@@ -192,7 +193,7 @@ void NpcPage::read_template(Tchar& c) const {
     c.right_hand = editor.npc_rhand;
     c.inventory = editor.npc_items;
     c.parts = editor.npc_parts;
-    c.phys_attrs = editor.npc_phys_attrs;
+    c.phys_attrs = npc_phys_attrs;
 }
 
 void NpcPage::Button22Click() {
@@ -202,10 +203,10 @@ void NpcPage::Button22Click() {
     read_template(c);
     editor.world.pnpcs.push_back(std::move(c));
     // The attributes went to this template; the other buffers stay for a similar one.
-    editor.npc_phys_attrs.clear();
+    npc_phys_attrs.clear();
     refresh_phys_attrs_list();
     sg_pnpc.refresh();
-    form.setgrids();
+    host.setgrids();
 }
 
 void NpcPage::Button35Click() {
@@ -218,19 +219,27 @@ void NpcPage::Button35Click() {
     sg_pnpc.refresh();
 }
 
-void NpcPage::Button23Click() { form.open_secondary(editor.Form4); }
+void NpcPage::Button23Click() { host.open_secondary(editor.Form4); }
 
 // ---- physiological attributes
 
 void NpcPage::Button34Click() {
     const int a = cb_pnpc_phys_attr.item_index();
     if (a < 0 || cb_pnpc_phys_attr.count() == 0) return;
-    set_phys_attr(a, convert_to_int(e_pnpc_phys_attr.text()), editor.npc_phys_attrs);
+    set_phys_attr(a, convert_to_int(e_pnpc_phys_attr.text()), npc_phys_attrs);
     refresh_phys_attrs_list();
 }
 
 void NpcPage::Button47Click() {
-    if (remove_phys_attr(lb_pnpc_phys_attrs.item_index(), editor.npc_phys_attrs)) refresh_phys_attrs_list();
+    if (remove_phys_attr(lb_pnpc_phys_attrs.item_index(), npc_phys_attrs)) refresh_phys_attrs_list();
 }
 
-void NpcPage::refresh_phys_attrs_list() { lb_pnpc_phys_attrs.set_lines(list_phys_attrs(editor.npc_phys_attrs)); }
+void NpcPage::refresh_phys_attrs_list() { lb_pnpc_phys_attrs.set_lines(list_phys_attrs(npc_phys_attrs)); }
+
+void NpcPage::world_replaced(bool) { fill_fractions(); }
+
+void NpcPage::size_grids() { sg_pnpc.set_row_count(picture_rows(editor.world.pnpcs.size())); }
+
+void NpcPage::catalogue_changed(Catalogue catalogue, int) {
+    if (catalogue == Catalogue::fractions) fill_fractions();
+}

@@ -3,16 +3,24 @@
 // characteristics, the 32 skill rows (made at start-up inside "SKILLS") and the
 // physiological attributes. Equipment, inventory and parts are composed in
 // the equipment dialog (TForm4) in the shared edit buffers.
+#include "mainwindow/page.h"
+#include "model/init.h"
 #include "platform/kit/kit.h"
 
-struct Tchar;
-class TForm1;
+#include <array>
 
-class NpcPage {
+struct Tchar;
+
+class NpcPage : public Page {
 public:
-    explicit NpcPage(TForm1& form);
-    void start();
-    void shown();
+    explicit NpcPage(PageHost& host);
+    void start() override;
+    void shown() override;
+    void world_replaced(bool is_shown) override;
+    void size_grids() override;
+    // The fractions changed: the fraction list follows.
+    void catalogue_changed(Catalogue catalogue, int row) override;
+    PalettePlace palette_place() const override { return {true, 64, 216, 648}; }
 
     // Lists the world's fractions in cb_pnpc_frac, the first selected.
     void fill_fractions();
@@ -34,7 +42,14 @@ public:
     // The value edit of skill i (1..32), made at start-up.
     kit::Edit& skill_edit(int i) const;
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
+    // The pictures picked for the template, its physiological attributes,
+    // and its skill rows: entries 1..32 the labels of skills 1..32, entries
+    // 33..64 their value edits (made at start-up). Entry 0 is unused.
+    int npc_figure = 0, npc_portrait = 0;
+    Tskills npc_phys_attrs;
+    std::array<kit::Control*, 65> skill_controls{};
     kit::TabSheet npc_page;
     kit::Edit e_pnpc_name{npc_page};
     kit::Edit e_pnpc_selfname{npc_page};

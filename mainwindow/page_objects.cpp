@@ -1,10 +1,11 @@
 #include "mainwindow/page_objects.h"
 
-#include "mainwindow/main.h"
-#include "mainwindow/page_terrain.h"
+#include "mainwindow/frame_set.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "model/links.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <algorithm>
 
@@ -15,9 +16,9 @@ constexpr int32_t size_min = 0, size_max = 32;
 
 }  // namespace
 
-ObjectsPage::ObjectsPage(TForm1& form) : form(form), objects(form.PC, "objects") {
+ObjectsPage::ObjectsPage(PageHost& host) : host(host), editor(host.state()), objects(host.page_control(), "objects") {
     objects.name = "objects";
-    form.lay_out({
+    host.window().lay_out({
         {sg_object_tiles, "sg_object_tiles", 8, 22, 8 * 65 + 4, 69, "main frames set", 8, 6},
         {sg_object_tiles2, "sg_object_tiles2", 8, 112, 8 * 65 + 4, 69, "secondary frames set (not nesissary)", 8, 96},
         {Image2, "Image2", 540, 22, 65, 65},
@@ -48,14 +49,14 @@ ObjectsPage::ObjectsPage(TForm1& form) : form(form), objects(form.PC, "objects")
         {Button42, "Button42", 266, 536, 80, 26},
         {sg_objects, "sg_objects", 440, 190, kit::cell_grid_width(3, 64), 440},
     });
-    kit::caption(form, objects, "armour", 8, 390);
-    kit::note(form, objects, "to make a teleport create one passing object - transmittter and another - reciver",
-              {250, 436, 180, 60});
+    kit::caption(host.window(), objects, "armour", 8, 390);
+    kit::note(host.window(), objects,
+              "to make a teleport create one passing object - transmittter and another - reciver", {250, 436, 180, 60});
     kit::cell_grid(sg_object_tiles, 8, 64, 64, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_object_tiles2, 8, 64, 64, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_objects, 3, 64, 64);
-    frame_set::bind(sg_object_tiles, editor.object_frames, [this](int c) { sg_object_tilesSelectCell(c); });
-    frame_set::bind(sg_object_tiles2, editor.object_frames2, [this](int c) { sg_object_tiles2SelectCell(c); });
+    frame_set::bind(sg_object_tiles, object_frames, [this](int c) { sg_object_tilesSelectCell(c); });
+    frame_set::bind(sg_object_tiles2, object_frames2, [this](int c) { sg_object_tiles2SelectCell(c); });
     bind_pictures(
         sg_objects, editor.world.pmapobjects, [](const Tmapobject& o) { return first_frame(o.frames); },
         [this](int e) { sg_objectsSelectCell(e); });
@@ -66,6 +67,8 @@ ObjectsPage::ObjectsPage(TForm1& form) : form(form), objects(form.PC, "objects")
 }
 
 void ObjectsPage::start() {
+    object_frames.assign(8, -1);
+    object_frames2.assign(8, -1);
     kit::fill(cb_oimages, {"1", "2", "4", "8"});
     kit::fill(cb_olock, {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"});
     kit::fill(cb_oform, {"round", "square"});
@@ -76,13 +79,13 @@ void ObjectsPage::shown() {}
 // ---- the frames sets
 
 void ObjectsPage::sg_object_tilesSelectCell(int c) {
-    editor.cur_object_frame_cell = c;
-    if (frame_set::store_current_tile(editor.object_frames, c)) sg_object_tiles.refresh();
+    cur_object_frame_cell = c;
+    if (frame_set::store_current_tile(object_frames, c)) sg_object_tiles.refresh();
 }
 
 void ObjectsPage::sg_object_tiles2SelectCell(int c) {
-    editor.cur_object_frame2_cell = c;
-    if (frame_set::store_current_tile(editor.object_frames2, c)) sg_object_tiles2.refresh();
+    cur_object_frame2_cell = c;
+    if (frame_set::store_current_tile(object_frames2, c)) sg_object_tiles2.refresh();
 }
 
 // ---- the catalogue
@@ -101,11 +104,11 @@ void ObjectsPage::select_pmapobject(int32_t row) {
         for (kit::CheckBox* c : {&chb_ofloating, &chb_ochest, &chb_odoor, &chb_olocked, &chb_oclosed, &chb_opass})
             c->set_checked(false);
         cb_oimages.set_item_index(0);
-        editor.object_frames.assign(frame_set::slot_count, -1);
-        editor.object_frames2.assign(frame_set::slot_count, -1);
+        object_frames.assign(frame_set::slot_count, -1);
+        object_frames2.assign(frame_set::slot_count, -1);
         sg_object_tiles.refresh();
         sg_object_tiles2.refresh();
-        editor.obj_parts.clear();
+        obj_parts.clear();
         return;
     }
     if (!links::in_range(row, editor.world.pmapobjects)) return;
@@ -130,18 +133,18 @@ void ObjectsPage::select_pmapobject(int32_t row) {
     chb_otrans.set_checked(o.transmitter);
     chb_oreciv.set_checked(o.receiver);
     chb_otransp.set_checked(o.transparent);
-    editor.obj_parts = o.parts;
+    obj_parts = o.parts;
     cb_oimages.set_item_index(frame_set::count_index(o.frame_count));
     // Each set reads no further than its own list: a secondary list of another
     // length than the count leaves the slots it lacks empty.
-    frame_set::load(editor.object_frames, o.frame_count, o.frames);
-    frame_set::load(editor.object_frames2, o.frame_count, o.frames2);
+    frame_set::load(object_frames, o.frame_count, o.frames);
+    frame_set::load(object_frames2, o.frame_count, o.frames2);
     sg_object_tiles.refresh();
     sg_object_tiles2.refresh();
 }
 
 Tmapobject ObjectsPage::object_from_controls(int n, const Tmapobject& base) const {
-    check_rows(editor.obj_parts, "A part", "right-click it in the Parts window to remove it", base.parts);
+    check_rows(obj_parts, "A part", "right-click it in the Parts window to remove it", base.parts);
     Tmapobject o = base;
     o.size = str_to_int(eosize.text());
     o.height = str_to_int(eoheight.text());
@@ -164,19 +167,19 @@ Tmapobject ObjectsPage::object_from_controls(int n, const Tmapobject& base) cons
     o.receiver = chb_oreciv.checked();
     o.transparent = chb_otransp.checked();
     o.frame_count = n;
-    o.frames = frame_set::first(editor.object_frames, n);
-    o.frames2 = frame_set::first(editor.object_frames2, n);
-    o.parts = editor.obj_parts;
+    o.frames = frame_set::first(object_frames, n);
+    o.frames2 = frame_set::first(object_frames2, n);
+    o.parts = obj_parts;
     return o;
 }
 
 void ObjectsPage::Button4Click() {
     // Only the main set must be complete; the secondary one may stay empty.
-    const int n = frame_set::count_to_add(cb_oimages, editor.object_frames);
+    const int n = frame_set::count_to_add(cb_oimages, object_frames);
     if (n == 0) return;
     // The secondary set may keep empty slots, but none that shows nothing while
     // holding a number (from a file) that names no tile.
-    if (!frame_set::empty_or_filled(editor.object_frames2, n)) {
+    if (!frame_set::empty_or_filled(object_frames2, n)) {
         modal().message(frame_set::unfilled_message);
         return;
     }
@@ -191,7 +194,7 @@ void ObjectsPage::Button4Click() {
     // row: recipes and placed objects must go on naming one template each.
     o.row = new_object_row(editor.world);
     catalogue.push_back(std::move(o));
-    form.setgrids();
+    host.setgrids();
     sg_objects.refresh();
 }
 
@@ -214,7 +217,7 @@ void ObjectsPage::Button7Click() {
     editor.cur_object = editor.cur_object - 1;
     sg_objects.refresh();
     select_pmapobject(editor.cur_object);
-    form.setgrids();
+    host.setgrids();
 }
 
 void ObjectsPage::Button42Click() {
@@ -223,6 +226,10 @@ void ObjectsPage::Button42Click() {
     // the catalogue is empty), ahead of the ADD that takes them.
     const int32_t cur = editor.cur_object;
     if (cur < 0 || static_cast<std::size_t>(cur) > editor.world.pmapobjects.size()) return;
-    editor.inv_target = &editor.obj_parts;
-    form.open_secondary(editor.Finv);
+    editor.inv_target = &obj_parts;
+    host.open_secondary(editor.Finv);
 }
+
+void ObjectsPage::size_grids() { sg_objects.set_row_count(picture_rows(editor.world.pmapobjects.size())); }
+
+void ObjectsPage::animation_step() { frame_set::animate(cb_oimages, object_frames, Image2); }

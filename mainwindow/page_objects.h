@@ -1,16 +1,19 @@
 #pragma once
 // The objects page: the object catalogue, its two frames sets, the preview and
 // the form of one object template.
+#include "mainwindow/page.h"
 #include "model/init.h"
 #include "platform/kit/kit.h"
 
-class TForm1;
-
-class ObjectsPage {
+class ObjectsPage : public Page {
 public:
-    explicit ObjectsPage(TForm1& form);
-    void start();
-    void shown();
+    explicit ObjectsPage(PageHost& host);
+    void start() override;
+    void shown() override;
+    void size_grids() override;
+    // The frames-set preview runs through the frames chosen.
+    void animation_step() override;
+    PalettePlace palette_place() const override { return {true, 64, 216, 674}; }
 
     // Selects object e and loads it into the form.
     void sg_objectsSelectCell(int e);
@@ -25,7 +28,14 @@ public:
     void Button7Click();   // Del
     void Button42Click();  // Parts: the parts dialog on the parts buffer
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
+    // The two frames sets of the object being composed, the slots clicked
+    // last, and its parts (the parts dialog edits them through inv_target).
+    tintarray object_frames = tintarray(8, -1);
+    tintarray object_frames2 = tintarray(8, -1);
+    int cur_object_frame_cell = 0, cur_object_frame2_cell = 0;
+    Tinvitems obj_parts;
     kit::TabSheet objects;
     kit::StringGrid sg_object_tiles{objects};
     kit::StringGrid sg_object_tiles2{objects};

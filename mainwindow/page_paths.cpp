@@ -1,12 +1,16 @@
 #include "mainwindow/page_paths.h"
 
-#include "mainwindow/main.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/world_tables.h"
 #include "model/tools.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 namespace {
+
+// The shared state, for the helpers of this file that belong to no page.
+SharedState& editor = shared_state();
 
 constexpr int number_width = 8;  // design width of the row number column
 
@@ -26,9 +30,9 @@ int32_t chosen_map(const kit::ComboBox& list) {
 
 }  // namespace
 
-PathsPage::PathsPage(TForm1& form) : form(form), paths_page(form.PC, "Paths") {
+PathsPage::PathsPage(PageHost& host) : host(host), editor(host.state()), paths_page(host.page_control(), "Paths") {
     paths_page.name = "paths_page";
-    form.lay_out({
+    host.window().lay_out({
         {cbpath_from_map, "cbpath_from_map", 40, 24, 160, 22, "map", 8, 28},
         {epath_from_x, "epath_from_x", 224, 24, 44, 22, "X", 210, 28},
         {epath_from_y, "epath_from_y", 290, 24, 44, 22, "Y", 276, 28},
@@ -41,9 +45,9 @@ PathsPage::PathsPage(TForm1& form) : form(form), paths_page(form.PC, "Paths") {
         {Button31, "Button31", 820, 20, 60, 30},
         {sgpaths, "sgpaths", 8, 84, 700, 540},
     });
-    kit::caption(form, paths_page, "From", 8, 8);
-    kit::caption(form, paths_page, "To", 476, 8);
-    kit::note(form, paths_page, "<-Select row and press DEL to remove Path", {716, 84, 180, 60});
+    kit::caption(host.window(), paths_page, "From", 8, 8);
+    kit::caption(host.window(), paths_page, "To", 476, 8);
+    kit::note(host.window(), paths_page, "<-Select row and press DEL to remove Path", {716, 84, 180, 60});
     cbpath_from_map.set_text("cbpath_from_map");
     cbpath_to_map.set_text("cbpath_to_map");
     kit::table_grid(sgpaths, 9, 2);
@@ -122,4 +126,9 @@ void PathsPage::sgpathsKeyDown(int& key, kit::ShiftState) {
     if (t < 1 || t > count) return;
     delete_path(t - 1, editor.world);
     sgpaths_reset();
+}
+
+void PathsPage::world_replaced(bool is_shown) {
+    // Open now, it shows the opened world.
+    if (is_shown) shown();
 }

@@ -2,24 +2,25 @@
 // The Paths page: the two ends of a new path, its ways and the path table.
 // Paths are appended with "V" and removed with the Delete key on the table;
 // deleting one keeps the events that name later paths naming them.
+#include "mainwindow/page.h"
 #include "platform/kit/kit.h"
 
-class TForm1;
-
-class PathsPage {
+class PathsPage : public Page {
 public:
-    explicit PathsPage(TForm1& form);
-    void start();
+    explicit PathsPage(PageHost& host);
+    void start() override;
     // Opened by its tab: the map lists take the world's maps (when it has
     // any), and the table shows the world's paths.
-    void shown();
+    void shown() override;
+    void world_replaced(bool is_shown) override;
 
     void Button31Click();  // "V": appends the path the fields describe
     // Rebuilds the path table: one row per path under the headers.
     void sgpaths_reset();
     void sgpathsKeyDown(int& key, kit::ShiftState shift);  // Delete removes the selected path
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
     kit::TabSheet paths_page;
     kit::ComboBox cbpath_from_map{paths_page};
     kit::Edit epath_from_x{paths_page, "1"};

@@ -1,8 +1,9 @@
 #include "mainwindow/page_player.h"
 
-#include "mainwindow/main.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 namespace {
 
@@ -17,10 +18,10 @@ void fit_rows(kit::StringGrid& grid, const tintarray& list) {
 
 }  // namespace
 
-PlayerPage::PlayerPage(TForm1& form) : form(form), player_page(form.PC, "Player") {
+PlayerPage::PlayerPage(PageHost& host) : host(host), editor(host.state()), player_page(host.page_control(), "Player") {
     player_page.name = "player_page";
     const int grid_width = kit::cell_grid_width(3, 32), grid_height = picture_grid_rows * 33 + 4;
-    form.lay_out({
+    host.window().lay_out({
         {Image5, "Image5", 8, 8, 33, 33},
         {Image6, "Image6", 48, 8, 33, 33},
         {Label87, "Label87", 8, 50, 200, 260},
@@ -121,4 +122,10 @@ void PlayerPage::Button33Click() {
     settings.free_points = free_points;
     settings.free_skill_points = free_skill_points;
     settings.change_name = cbchangename.checked();
+}
+
+void PlayerPage::world_replaced(bool) {
+    // The page may be open: its fields show the opened world at once, so that
+    // SAVE never stores the old world's values into it.
+    shown();
 }

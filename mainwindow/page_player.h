@@ -1,17 +1,18 @@
 #pragma once
 // The Player page: the summary of the player NPC, the free points, the
 // change-name flag and the pictures and portraits the player may choose from.
+#include "mainwindow/page.h"
 #include "platform/kit/kit.h"
 #include "tiles/utils.h"
 
-class TForm1;
-
-class PlayerPage {
+class PlayerPage : public Page {
 public:
-    explicit PlayerPage(TForm1& form);
-    void start();
+    explicit PlayerPage(PageHost& host);
+    void start() override;
     // Shows the player NPC and the player's settings as the world holds them now.
-    void shown();
+    void shown() override;
+    void world_replaced(bool is_shown) override;
+    PalettePlace palette_place() const override { return {true, 32, 120, 792}; }
 
     // A left click appends the current tile to the list, a right click
     // removes the entry under the mouse.
@@ -19,7 +20,8 @@ public:
     void sgplayerportraitsMouseDown(kit::MouseButton Button, kit::ShiftState Shift, int X, int Y);
     void Button33Click();  // SAVE: the free points and the change-name flag
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
     kit::TabSheet player_page;
     kit::Image Image5{player_page};
     kit::Image Image6{player_page};

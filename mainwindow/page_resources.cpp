@@ -1,22 +1,17 @@
 #include "mainwindow/page_resources.h"
 
-#include "mainwindow/main.h"
-#include "mainwindow/page_items.h"
-#include "mainwindow/page_map.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
-namespace {
+using namespace resource_rows;
 
-// Whether a resource of this kind may fill a vial.
-bool fills_vials(int32_t kind) { return kind == resource_kind::liquid || kind == resource_kind::mixture; }
-
-}  // namespace
-
-ResourcesPage::ResourcesPage(TForm1& form) : form(form), resources_page(form.PC, "resources") {
+ResourcesPage::ResourcesPage(PageHost& host)
+    : host(host), editor(host.state()), resources_page(host.page_control(), "resources") {
     resources_page.name = "resources_page";
-    form.lay_out({
+    host.window().lay_out({
         {epresname, "epresname", 108, 8, 142, 22, "name", 8, 12},
         {cbprestype, "cbprestype", 108, 36, 142, 22, "type", 8, 40},
         {epresvalue, "epresvalue", 108, 64, 70, 22, "value", 8, 68},
@@ -36,11 +31,11 @@ ResourcesPage::ResourcesPage(TForm1& form) : form(form), resources_page(form.PC,
         {cbexpress3, "cbexpress3", 8, 278, 242, 36, "filling", 8, 262},
         {sg_presources, "sg_presources", 660, 8, kit::cell_grid_width(3, 32), 620},
     });
-    kit::note(form, resources_page,
+    kit::note(host.window(), resources_page,
               "click on the title, then click on the rect for image of one peace of resource or rect for image of "
               "many peces",
               {370, 8, 270, 50});
-    kit::note(form, resources_page,
+    kit::note(host.window(), resources_page,
               "Try not to  create many clips or vials the same  but with different ammo or filling inside. Better  "
               "to  change filling by editing. Or change it  for created item on map. The same is for items and NPC "
               "and actualy for all the data.",
@@ -67,8 +62,8 @@ void ResourcesPage::start() {
     epresvalue.set_text("1");
     eprespower.set_text("0");
     epresweight.set_text("0");
-    editor.res_image_one = -1;
-    editor.res_image_many = -1;
+    res_image_one = -1;
+    res_image_many = -1;
     editor.cur_resource = -1;
     for (kit::Image* image : {&ipres1, &ipres2}) image->draw(0, 0, editor.blank_bitmap32);
 }
@@ -77,18 +72,17 @@ void ResourcesPage::shown() {}
 
 // ---- pictures
 
-void ResourcesPage::ipres1Click() { take_current_tile(editor.res_image_one, ipres1); }
+void ResourcesPage::ipres1Click() { take_current_tile(res_image_one, ipres1); }
 
-void ResourcesPage::ipres2Click() { take_current_tile(editor.res_image_many, ipres2); }
+void ResourcesPage::ipres2Click() { take_current_tile(res_image_many, ipres2); }
 
 void ResourcesPage::draw_pictures() {
-    show_frame(ipres1, editor.res_image_one);
-    show_frame(ipres2, editor.res_image_many);
+    show_frame(ipres1, res_image_one);
+    show_frame(ipres2, res_image_many);
 }
 
 bool ResourcesPage::pictures_picked() const {
-    if (tile_frame(editor.tile_frames, editor.res_image_one) && tile_frame(editor.tile_frames, editor.res_image_many))
-        return true;
+    if (tile_frame(editor.tile_frames, res_image_one) && tile_frame(editor.tile_frames, res_image_many)) return true;
     modal().message("Select both images!");
     return false;
 }
@@ -105,8 +99,8 @@ void ResourcesPage::sg_presourcesSelectCell(int e) {
     epresvalue.set_text(std::to_string(res->value));
     eprespower.set_text(std::to_string(res->power));
     mprestitle.set_text(res->title);
-    editor.res_image_one = res->image_one;
-    editor.res_image_many = res->image_many;
+    res_image_one = res->image_one;
+    res_image_many = res->image_many;
     draw_pictures();
 
     // A filled vial shows its filling; when no picker entry stands for it the
@@ -131,8 +125,8 @@ void ResourcesPage::write_fields(Tpres& res, int32_t row) const {
     // The power is the number of contents a template keeps; below 0 it names no length.
     if (power < 0) throw EditorError("A resource's power/volume must not be negative");
     res.row = row;
-    res.image_one = editor.res_image_one;
-    res.image_many = editor.res_image_many;
+    res.image_one = res_image_one;
+    res.image_many = res_image_many;
     res.name = epresname.text();
     res.title = mprestitle.text();
     res.kind = kind;
@@ -171,7 +165,7 @@ void ResourcesPage::Button13Click() {
     editor.world.presources.push_back(std::move(res));
 
     sg_presources.refresh();
-    form.setgrids();
+    host.setgrids();
 }
 
 void ResourcesPage::Button15Click() {
@@ -187,11 +181,11 @@ void ResourcesPage::Button15Click() {
     // The grids and the pickers show the new name, picture and kind at once;
     // the pickers change only in the entry edited and keep what they show.
     sg_presources.refresh();
-    form.map->sg_pres_2.refresh();
     update_ress_entry(editor.cur_resource);
+    host.catalogue_changed(Catalogue::resources, editor.cur_resource);
 }
 
-void ResourcesPage::Button25Click() { form.open_secondary(editor.Form7); }
+void ResourcesPage::Button25Click() { host.open_secondary(editor.Form7); }
 
 // ---- the allowed children ("AMMO")
 
@@ -210,165 +204,24 @@ void ResourcesPage::Button21Click() {
     if (remove_child(lbpreschidren, editor.res_children)) update_rchildren_list();
 }
 
-bool ResourcesPage::add_child(int row, tintarray& children) {
-    if (int_array_find(row, children) >= 0) {
-        modal().message("already exists");
-        return false;
-    }
-    int_array_append(row, children);
-    return true;
-}
-
-bool ResourcesPage::remove_child(const kit::ListBox& list, tintarray& children) {
-    const int line = list.item_index();
-    if (!entry_at(children, line)) return false;
-    int_array_delete(line, children);
-    return true;
-}
-
 void ResourcesPage::update_rchildren_list() { list_names(lbpreschidren, editor.res_children); }
 
-tintarray ResourcesPage::existing_rows(const tintarray& rows) {
-    tintarray out;
-    for (const int32_t r : rows)
-        if (resource_template(r)) out.push_back(r);
-    return out;
-}
-
-void ResourcesPage::list_names(kit::ListBox& list, const tintarray& rows) {
-    list.clear();
-    for (const int32_t r : rows) {
-        const Tpres* res = resource_template(r);
-        list.add(res ? res->name : std::string());
-    }
-}
-
-// ---- the pickers
-
-int ResourcesPage::picked_row(const kit::ComboBox& picker) {
-    const int row = picker.item_data(picker.item_index());
-    return resource_template(row) ? row : -1;
-}
-
-namespace {
-
-// Which resources each picker lists: the items page's ammunition, clips and
-// cells; this page's ammunition; and the liquids and mixtures that fill vials.
-bool in_ammo_clip_cell(int32_t k) {
-    return k == resource_kind::ammo || k == resource_kind::clip || k == resource_kind::cell;
-}
-bool in_ammo(int32_t k) { return k == resource_kind::ammo; }
-
-const Bitmap& picture_of(int64_t image) {
-    const Bitmap* tile = tile_frame(editor.tile_frames, image);
-    return tile ? *tile : editor.blank_bitmap32;
-}
-
-}  // namespace
-
-void ResourcesPage::add_to_pickers(int row, const PickerSource& source) {
-    const Bitmap& picture = picture_of(source.image);
-    const int32_t k = source.kind;
-    if (in_ammo_clip_cell(k)) form.items->cbexpress2.add_item(source.name, form.il2.add(picture), row);
-    if (in_ammo(k)) cbexpress.add_item(source.name, form.il1.add(picture), row);
-    if (fills_vials(k)) cbexpress3.add_item(source.name, form.il3.add(picture), row);
-}
-
 void ResourcesPage::update_ress_entry(int row) {
-    const auto& catalogue = editor.world.presources;
-    const Tpres* res = resource_template(row);
-    // The pickers no longer mirror the catalogue (they are refilled by the
-    // next setgrids in any case): refill them now, each keeping the row it
-    // had chosen where that row is still listed.
-    if (!res || picker_source_.size() != catalogue.size() || cbexpress3.count() == 0) {
-        struct Choice {
-            kit::ComboBox* picker;
-            int row;
-        };
-        const Choice choices[] = {{&form.items->cbexpress2, form.items->cbexpress2.item_data(
-                                                                form.items->cbexpress2.item_index())},
-                                  {&cbexpress, cbexpress.item_data(cbexpress.item_index())},
-                                  {&cbexpress3, cbexpress3.item_data(cbexpress3.item_index())}};
-        update_ress_cb();
-        for (const Choice& c : choices)
-            for (int i = 0; i < c.picker->count(); ++i)
-                if (c.picker->item_data(i) == c.row) {
-                    c.picker->set_item_index(i);
-                    break;
-                }
-        return;
-    }
-
-    PickerSource& was = picker_source_[static_cast<std::size_t>(row)];
-    const PickerSource now{res->kind, res->image_one, res->name};
-    if (was == now) return;
-    struct Picker {
-        kit::ComboBox* combo;
-        kit::ImageList* images;
-        bool (*lists)(int32_t kind);
-        int first;  // entries before the first resource ("empty" in the filling picker)
-    };
-    const Picker pickers[] = {{&form.items->cbexpress2, &form.il2, in_ammo_clip_cell, 0},
-                              {&cbexpress, &form.il1, in_ammo, 0},
-                              {&cbexpress3, &form.il3, fills_vials, 1}};
-    for (const Picker& p : pickers) {
-        const bool listed = p.lists(was.kind), lists_now = p.lists(now.kind);
-        if (!listed && !lists_now) continue;
-        // Its entry follows those of the rows before it that this picker lists.
-        int at = p.first;
-        for (int r = 0; r < row; ++r)
-            if (p.lists(picker_source_[static_cast<std::size_t>(r)].kind)) ++at;
-        // A new picture goes to the end of the picker's image list; the one it
-        // replaces stays unused there until the next full refill clears it.
-        if (listed && lists_now) {
-            p.combo->set_item(at, now.name, p.images->add(picture_of(now.image)));
-        } else if (lists_now) {
-            p.combo->insert_item(at, now.name, p.images->add(picture_of(now.image)), row);
-        } else {
-            // The entry chosen leaves: the picker falls back to its first
-            // entry, as a refill would.
-            const bool chosen = p.combo->item_index() == at;
-            p.combo->remove_item(at);
-            if (chosen) p.combo->set_item_index(0);
-        }
-    }
-    was = now;
-    // The allowed lists show the new name.
-    update_rchildren_list();
-    form.items->update_ichildren_list();
+    const bool ammo = ammo_picker.update_entry(row);
+    const bool filling = filling_picker.update_entry(row);
+    // The allowed list shows the new name.
+    if (ammo || filling) update_rchildren_list();
 }
 
 void ResourcesPage::update_ress_cb() {
-    const auto& catalogue = editor.world.presources;
-    std::vector<PickerSource> source;
-    source.reserve(catalogue.size());
-    for (const Tpres& res : catalogue) source.push_back({res.kind, res.image_one, res.name});
-
-    const std::pair<kit::ComboBox*, kit::ImageList*> pickers[] = {
-        {&form.items->cbexpress2, &form.il2}, {&cbexpress, &form.il1}, {&cbexpress3, &form.il3}};
-    // Every ADD refills the pickers: when the rows they show are unchanged and
-    // only new ones follow, those are appended; anything else refills them.
-    const bool appended = source.size() >= picker_source_.size() && cbexpress3.count() > 0 &&
-                          std::equal(picker_source_.begin(), picker_source_.end(), source.begin());
-    std::size_t first = picker_source_.size();
-    if (!appended) {
-        first = 0;
-        for (const auto& [combo, list] : pickers) {
-            combo->clear();
-            combo->set_item_height(32);
-            combo->set_height(36);
-            list->clear();
-            combo->set_images(list);
-        }
-        form.il3.add(editor.blank_bitmap32);
-        cbexpress3.add_item("empty", 0, -1);
-    }
-    for (std::size_t r = first; r < source.size(); ++r) add_to_pickers(static_cast<int>(r), source[r]);
-    picker_source_ = std::move(source);
-    for (const auto& [combo, list] : pickers)
-        if (combo->count() > 0) combo->set_item_index(0);
-    // The allowed lists name resources too: after an Open or a rename they show
+    ammo_picker.refill();
+    filling_picker.refill();
+    // The allowed list names resources too: after an Open or a rename it shows
     // the names the catalogue has now.
     update_rchildren_list();
-    form.items->update_ichildren_list();
+}
+
+void ResourcesPage::size_grids() {
+    sg_presources.set_row_count(picture_rows(editor.world.presources.size()));
+    update_ress_cb();
 }

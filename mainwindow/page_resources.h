@@ -1,20 +1,19 @@
 #pragma once
 // The resources page: the resource catalogue, the form of one resource
-// template, its pictures, its allowed children and its filling; and the
-// resource pickers of the items and resources pages.
+// template, its pictures, its allowed children and its filling.
+#include "mainwindow/page.h"
+#include "mainwindow/resource_pickers.h"
 #include "model/init.h"
 #include "platform/kit/kit.h"
 
 #include <string>
 #include <vector>
 
-class TForm1;
-
-class ResourcesPage {
+class ResourcesPage : public Page {
 public:
-    explicit ResourcesPage(TForm1& form);
-    void start();
-    void shown();
+    explicit ResourcesPage(PageHost& host);
+    void start() override;
+    void shown() override;
 
     // A click on the picture for one piece / for many pieces: the current tile
     // becomes that picture.
@@ -29,30 +28,19 @@ public:
     void Button21Click();  // AMMO "DELETE"
     // Lists the names of the allowed children (res_children).
     void update_rchildren_list();
-    // Refills the resource pickers of the items and resources pages and the
-    // names in their allowed lists.
+    // Refills this page's resource pickers and the names in its allowed list.
     void update_ress_cb();
     // After "<- EDIT" of catalogue row `row`: only that row's entries change in
-    // the three pickers (its caption and picture, or it joins or leaves a
+    // this page's pickers (its caption and picture, or it joins or leaves a
     // picker when its kind changed), and every picker keeps its choice.
     void update_ress_entry(int row);
+    void size_grids() override;
+    PalettePlace palette_place() const override { return {true, 32, 120, 792}; }
 
-    // The catalogue row the chosen entry of a resource picker stands for, -1
-    // when nothing is chosen, the entry is "empty" or the row names no template.
-    static int picked_row(const kit::ComboBox& picker);
-    // The allowed lists of both pages: a row is added once ("already exists"
-    // otherwise); the line chosen in the list box is removed. True when the
-    // list changed.
-    static bool add_child(int row, tintarray& children);
-    static bool remove_child(const kit::ListBox& list, tintarray& children);
-    // Fills a list box with the names of resource rows, one line each; a row
-    // that names no template gives an empty line.
-    static void list_names(kit::ListBox& list, const tintarray& rows);
-    // The rows of a buffer that still name a template: a buffer kept across an
-    // Open may hold rows the world no longer has, which no record may take.
-    static tintarray existing_rows(const tintarray& rows);
-
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
+    // The pictures picked for one piece and for many, -1 none.
+    int res_image_one = -1, res_image_many = -1;
     kit::TabSheet resources_page;
     kit::Edit epresname{resources_page};
     kit::ComboBox cbprestype{resources_page};
@@ -72,6 +60,11 @@ public:
     kit::Button Button21{resources_page, "DELETE"};
     kit::ComboBox cbexpress3{resources_page};
     kit::StringGrid sg_presources{resources_page};
+    // The pickers of ammunition (cbexpress) and of a vial's filling
+    // (cbexpress3), with their pictures.
+    kit::ImageList il1{32, 32}, il3{32, 32};
+    ResourcePicker ammo_picker{cbexpress, il1, resource_rows::in_ammo, false};
+    ResourcePicker filling_picker{cbexpress3, il3, resource_rows::fills_vials, true};
 
 private:
     // Writes the form's fields, the picked pictures and the allowed children
@@ -84,14 +77,4 @@ private:
     // is a liquid or a mixture; other kinds keep theirs.
     void fill_vial(Tpres& res) const;
     void draw_pictures();
-
-    // What the pickers were last filled from, row by row: a refill that finds
-    // only new rows at the end appends them instead of refilling everything.
-    struct PickerSource {
-        int32_t kind, image;
-        std::string name;
-        bool operator==(const PickerSource&) const = default;
-    };
-    std::vector<PickerSource> picker_source_;
-    void add_to_pickers(int row, const PickerSource& source);
 };

@@ -1,90 +1,21 @@
 #include "mainwindow/page_terrain.h"
 
-#include "mainwindow/main.h"
-#include "mainwindow/page_items.h"
-#include "mainwindow/page_map.h"
+#include "mainwindow/frame_set.h"
+#include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
 #include "model/links.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <algorithm>
 #include <limits>
 
-// ---- the frames sets
-
-namespace frame_set {
-
-const char* const unfilled_message =
-    "Set the images compare to the selected number of frames.Just click on then cells in frames set";
-
-int count_index(int64_t count) { return count >= 8 ? 3 : count >= 4 ? 2 : count >= 2 ? 1 : 0; }
-
-int chosen_count(const kit::ComboBox& counts) {
-    const int n = str_to_int(counts.item(counts.item_index()));
-    return n >= 1 && n <= slot_count ? n : 0;
-}
-
-int count_to_add(const kit::ComboBox& counts, const tintarray& set) {
-    const int n = chosen_count(counts);
-    if (n == 0 || filled(set, n)) return n;
-    modal().message(unfilled_message);
-    return 0;
-}
-
-void load(tintarray& set, int64_t count, const tintarray& frames) {
-    set.assign(slot_count, -1);
-    const int64_t n = std::min({count, int64_t{slot_count}, static_cast<int64_t>(frames.size())});
-    for (int64_t i = 0; i < n; ++i) set[static_cast<std::size_t>(i)] = frames[static_cast<std::size_t>(i)];
-}
-
-bool filled(const tintarray& set, int n) {
-    if (n < 0 || n > static_cast<int>(set.size())) return false;
-    // A slot whose number names no tile frame (as a file may hold) shows
-    // nothing and is as empty as a -1.
-    return std::all_of(set.begin(), set.begin() + n,
-                       [](int32_t slot) { return tile_frame(editor.tile_frames, slot) != nullptr; });
-}
-
-bool empty_or_filled(const tintarray& set, int n) {
-    if (n < 0 || n > static_cast<int>(set.size())) return false;
-    return std::all_of(set.begin(), set.begin() + n,
-                       [](int32_t slot) { return slot == -1 || tile_frame(editor.tile_frames, slot) != nullptr; });
-}
-
-tintarray first(const tintarray& set, int n) {
-    tintarray frames(static_cast<std::size_t>(std::max(n, 0)), -1);
-    for (std::size_t i = 0; i < frames.size() && i < set.size(); ++i) frames[i] = set[i];
-    return frames;
-}
-
-bool store_current_tile(tintarray& set, int c) {
-    // A current tile that names no frame (an item's picture may be any number)
-    // is no pick: the slot keeps its tile.
-    if (!links::in_range(c, set) || !tile_frame(editor.tile_frames, editor.cur_tile)) return false;
-    set[static_cast<std::size_t>(c)] = editor.cur_tile;
-    return true;
-}
-
-void bind(kit::StringGrid& grid, const tintarray& set, std::function<void(int)> clicked) {
-    grid.on_draw_cell = [&grid, &set](int col, int, kit::Rect rect, kit::GridDrawState) {
-        if (!links::in_range(col, set)) return;
-        const Bitmap* tile = tile_frame(editor.tile_frames, set[static_cast<std::size_t>(col)]);
-        if (!tile) return;
-        // Less its last column and row, so that neighbouring slots stay apart.
-        bit_blt(*grid.canvas().image(), rect.left, rect.top, tile->width() - 1, tile->height() - 1, tile->image(), 0,
-                0);
-    };
-    grid.on_select_cell = [clicked = std::move(clicked)](int col, int, bool&) { clicked(col); };
-}
-
-}  // namespace frame_set
-
 // ---- the page
 
-TerrainPage::TerrainPage(TForm1& form) : form(form), terr(form.PC, "terr") {
+TerrainPage::TerrainPage(PageHost& host) : host(host), editor(host.state()), terr(host.page_control(), "terr") {
     terr.name = "terr";
-    form.lay_out({
+    host.window().lay_out({
         {Label95, "Label95", 8, 8},
         {tframes, "tframes", 8, 24, 8 * 33 + 4, 37},
         {selim1, "selim1", 8, 76, 65, 65},
@@ -100,20 +31,21 @@ TerrainPage::TerrainPage(TForm1& form) : form(form), terr(form.PC, "terr") {
     });
     kit::cell_grid(tframes, 8, 32, 32, 1, kit::ScrollBars::none);
     kit::cell_grid(sg_terrains, 3, 32, 32);
-    frame_set::bind(tframes, editor.terrain_frames, [this](int c) { tframesSelectCell(c); });
+    frame_set::bind(tframes, terrain_frames, [this](int c) { tframesSelectCell(c); });
     bind_pictures(
         sg_terrains, editor.world.terrains, [](const Tterrain& t) { return first_frame(t.frames); },
         [this](int e) { sg_terrainsSelectCell(e); });
-    form.setframe.on_click = [this] { setframeClick(); };
+    setframe.on_click = [this] { setframeClick(); };
     Button1.on_click = [this] { Button1Click(); };
     Button2.on_click = [this] { Button2Click(); };
     Button3.on_click = [this] { Button3Click(); };
 }
 
 void TerrainPage::start() {
+    terrain_frames.assign(8, -1);
     kit::fill(cb_ttip, terrain_kinds);
     kit::fill(cb_timages, {"1", "2", "4", "8"});
-    tframes.set_popup_menu(&form.framemenu);
+    tframes.set_popup_menu(&framemenu);
     if (const Bitmap* tile = tile_frame(editor.tile_frames, editor.cur_tile)) selim1.draw(0, 0, *tile);
 }
 
@@ -127,7 +59,7 @@ void TerrainPage::sg_tilesSelectCell(int n) {
     // The tile picked before may be larger (a 64-pixel object tile): show_frame
     // clears it first, so that no part of it shows around the new one.
     show_frame(selim1, n);
-    form.items->ipitem.draw(0, 0, *tile);
+    host.tile_picked(n);
     editor.cur_tile = n;
     showinfo();
 }
@@ -140,22 +72,22 @@ void TerrainPage::showinfo() {
     std::string text = "w:" + std::to_string(tile ? tile->width() : 0) + cr +
                        "h:" + std::to_string(tile ? tile->height() : 0) + cr +
                        "cti:" + std::to_string(editor.cur_tile) + cr + "cte:" + std::to_string(editor.cur_terrain) +
-                       cr + "cf:" + std::to_string(editor.cur_frame_cell);
+                       cr + "cf:" + std::to_string(cur_frame_cell);
     for (std::size_t i = 0; i < frame_set::slot_count; ++i) {
-        const int32_t slot = i < editor.terrain_frames.size() ? editor.terrain_frames[i] : -1;
+        const int32_t slot = i < terrain_frames.size() ? terrain_frames[i] : -1;
         text += cr + std::to_string(i) + std::to_string(slot);
     }
     Label94.set_caption(text);
 }
 
 void TerrainPage::tframesSelectCell(int c) {
-    editor.cur_frame_cell = c;
+    cur_frame_cell = c;
     showinfo();  // before the store: the text still shows the slot's previous tile
-    if (frame_set::store_current_tile(editor.terrain_frames, c)) tframes.refresh();
+    if (frame_set::store_current_tile(terrain_frames, c)) tframes.refresh();
 }
 
 void TerrainPage::setframeClick() {
-    if (frame_set::store_current_tile(editor.terrain_frames, editor.cur_frame_cell)) tframes.refresh();
+    if (frame_set::store_current_tile(terrain_frames, cur_frame_cell)) tframes.refresh();
 }
 
 // ---- the catalogue
@@ -167,7 +99,7 @@ void TerrainPage::sg_terrainsSelectCell(int e) {
     cb_ttip.set_item_index(t.kind);
     e_thard.set_text(std::to_string(t.hardness));
     cb_timages.set_item_index(frame_set::count_index(t.frame_count));
-    frame_set::load(editor.terrain_frames, t.frame_count, t.frames);
+    frame_set::load(terrain_frames, t.frame_count, t.frames);
     showinfo();
     tframes.refresh();
 }
@@ -185,15 +117,15 @@ Tterrain TerrainPage::terrain_from_controls(int frames, int8_t kind) const {
     t.kind = cb_ttip.item_index() >= 0 ? static_cast<int8_t>(cb_ttip.item_index()) : kind;
     t.hardness = static_cast<uint16_t>(hardness);
     t.frame_count = static_cast<uint16_t>(frames);
-    t.frames = frame_set::first(editor.terrain_frames, frames);
+    t.frames = frame_set::first(terrain_frames, frames);
     return t;
 }
 
 void TerrainPage::Button1Click() {
-    const int n = frame_set::count_to_add(cb_timages, editor.terrain_frames);
+    const int n = frame_set::count_to_add(cb_timages, terrain_frames);
     if (n == 0) return;
     editor.world.terrains.push_back(terrain_from_controls(n, 0));
-    form.setgrids();
+    host.setgrids();
     sg_terrains.refresh();
 }
 
@@ -209,7 +141,7 @@ void TerrainPage::Button2Click() {
     const std::size_t count = editor.world.terrains.size();
     const int rows = std::max(1, static_cast<int>((count + 2) / 3));
     sg_terrains.set_row_count(rows);
-    form.map->sg_terrains_2.set_row_count(rows);
+    host.catalogue_changed(Catalogue::terrains, editor.cur_terrain);
     sg_terrains.refresh();
 }
 
@@ -224,6 +156,12 @@ void TerrainPage::Button3Click() {
     });
     if (used) modal().message("This territory is used on one of the maps");
     else if (modal().ask_sure()) delete_terrain(row, w);
-    form.setgrids();
+    host.setgrids();
     sg_terrains.refresh();
 }
+
+void TerrainPage::size_grids() { sg_terrains.set_row_count(picture_rows(editor.world.terrains.size())); }
+
+void TerrainPage::world_replaced(bool) { sg_terrains.refresh(); }
+
+void TerrainPage::animation_step() { frame_set::animate(cb_timages, terrain_frames, Image1); }

@@ -1,8 +1,9 @@
 #include "mainwindow/page_tests.h"
 
-#include "mainwindow/main.h"
+#include "mainwindow/lookups.h"
 #include "model/render.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 #include "tiles/FOV.h"
 
 namespace {
@@ -15,10 +16,14 @@ constexpr double viewer_x = 10.0, viewer_y = 10.0;
 
 }  // namespace
 
-TestPages::TestPages(TForm1& form) : form(form), TabSheet1(form.PC, "Test 1"), TabSheet6(form.PC, "Test 2") {
+TestPages::TestPages(PageHost& host)
+    : host(host),
+      editor(host.state()),
+      TabSheet1(host.page_control(), "Test 1"),
+      TabSheet6(host.page_control(), "Test 2") {
     TabSheet1.name = "TabSheet1";
     TabSheet6.name = "TabSheet6";
-    form.lay_out({
+    host.window().lay_out({
         {Image4, "Image4", 8, 8, 425, 409},
         // The result text grows downwards by a line per number: below the button.
         {Button9, "Button9", 444, 8, 80, 26},

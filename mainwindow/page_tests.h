@@ -3,20 +3,20 @@
 // current world without changing it: "Test 2" renders 12 x 12 cells of map 0
 // at a typed place and animation frame; "Test 1" renders the same window and
 // runs the field of view over bodies made from the placed objects.
+#include "mainwindow/page.h"
 #include "platform/kit/kit.h"
 
-class TForm1;
-
-class TestPages {
+class TestPages : public Page {
 public:
-    explicit TestPages(TForm1& form);
-    void start();
-    void shown();
+    explicit TestPages(PageHost& host);
+    void start() override;
+    void shown() override;
 
     void Button8Click();  // the map view test
     void Button9Click();  // the field-of-view test
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
     kit::TabSheet TabSheet1;
     kit::Image Image4{TabSheet1};
     kit::Label Label6{TabSheet1, "Label6"};

@@ -1,8 +1,9 @@
 #include "mainwindow/page_triggers.h"
 
-#include "mainwindow/main.h"
+#include "mainwindow/lookups.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
+#include "platform/modal.h"
 
 #include <utility>
 
@@ -37,9 +38,10 @@ void follow(kit::Edit& field, std::optional<std::string>& loaded, const int32_t*
 
 }  // namespace
 
-TriggersPage::TriggersPage(TForm1& form) : form(form), triggers_page(form.PC, "Triggers") {
+TriggersPage::TriggersPage(PageHost& host)
+    : host(host), editor(host.state()), triggers_page(host.page_control(), "Triggers") {
     triggers_page.name = "triggers_page";
-    form.lay_out({
+    host.window().lay_out({
         {gb_trigger, "gb_trigger", 8, 4, 300, 626},
         {cb_trig_type, "cb_trig_type", 80, 20, 200, 22, "type", 8, 24},
         {e_trig_name, "e_trig_name", 80, 48, 200, 22, "name", 8, 52},
@@ -163,11 +165,9 @@ void TriggersPage::events_refresh() {
         lb_events.add("id:" + std::to_string(j) + " " + vocabulary_word(event_actions, t->events[j].action));
 }
 
-Ttrigger* TriggersPage::current() {
-    return entry_at(editor.world.triggers, editor.cur_trigger);
-}
+Ttrigger* TriggersPage::current() { return entry_at(editor.world.triggers, cur_trigger); }
 
-void TriggersPage::show_current() { cur_trig.set_caption(std::to_string(current() ? editor.cur_trigger : -1)); }
+void TriggersPage::show_current() { cur_trig.set_caption(std::to_string(current() ? cur_trigger : -1)); }
 
 // ---- the trigger form
 
@@ -210,7 +210,7 @@ void TriggersPage::world_opened() {
     // names now, so Update never writes the old world's trigger over it.
     event_target_loaded.reset();
     if (current()) {
-        load_trigger(editor.cur_trigger);
+        load_trigger(cur_trigger);
     } else {
         trig_target_loaded.reset();
         show_current();
@@ -218,7 +218,7 @@ void TriggersPage::world_opened() {
 }
 
 void TriggersPage::load_trigger(int i) {
-    editor.cur_trigger = i;
+    cur_trigger = i;
     const Ttrigger& t = editor.world.triggers[static_cast<std::size_t>(i)];
     show_current();
     // A kind or map that the boxes cannot show leaves them with no chosen item.
@@ -261,23 +261,23 @@ void TriggersPage::Button38Click() {
     delete_trigger(s, editor.world);
     // The form never goes on naming another trigger: the deleted one's form is
     // cleared, and a current trigger behind it moves up with it.
-    if (s == editor.cur_trigger) {
-        editor.cur_trigger = -1;
+    if (s == cur_trigger) {
+        cur_trigger = -1;
         reset_trigger_form();
-    } else if (s < editor.cur_trigger) {
-        --editor.cur_trigger;
+    } else if (s < cur_trigger) {
+        --cur_trigger;
     }
     follow_renumbering();
     scripts_refresh();
 }
 
 void TriggersPage::move_trigger(int step) {
-    const int c = editor.cur_trigger;
+    const int c = cur_trigger;
     if (!current() || !swap_triggers(c, c + step, editor.world)) return;
-    editor.cur_trigger = c + step;
+    cur_trigger = c + step;
     follow_renumbering();
     scripts_refresh();
-    lb_triggers.set_item_index(editor.cur_trigger);
+    lb_triggers.set_item_index(cur_trigger);
 }
 
 void TriggersPage::Button43Click() { move_trigger(-1); }
@@ -367,3 +367,24 @@ void TriggersPage::move_event(int step) {
 
 void TriggersPage::Button45Click() { move_event(-1); }
 void TriggersPage::Button46Click() { move_event(+1); }
+
+void TriggersPage::fill_map_lists() {
+    for (kit::ComboBox* list : {&cb_trig_map, &cb_event_map}) {
+        list->clear();
+        for (const Tmap& map : editor.world.maps) list->add(map.name);
+        list->set_item_index(0);  // selects nothing when there is no map
+    }
+}
+
+void TriggersPage::world_replaced(bool) {
+    fill_map_lists();
+    scripts_refresh();
+    world_opened();
+}
+
+void TriggersPage::catalogue_changed(Catalogue catalogue, int row) {
+    // A map added: both map lists show it, the trigger's chooses it.
+    if (catalogue != Catalogue::maps) return;
+    fill_map_lists();
+    cb_trig_map.set_item_index(row);
+}

@@ -6,19 +6,18 @@
 // Triggers and events name triggers, paths, placed objects and placed NPCs by
 // index: deleting or moving a trigger here keeps every such reference naming
 // what it named (model/tools.h), and the current trigger follows the change.
+#include "mainwindow/page.h"
 #include "model/init.h"
 #include "platform/kit/kit.h"
 
 #include <optional>
 #include <string>
 
-class TForm1;
-
-class TriggersPage {
+class TriggersPage : public Page {
 public:
-    explicit TriggersPage(TForm1& form);
-    void start();
-    void shown();
+    explicit TriggersPage(PageHost& host);
+    void start() override;
+    void shown() override;
 
     void reset_trigger_form();
     void reset_event_form();
@@ -27,6 +26,10 @@ public:
     // After File > Open: the forms show what the current trigger names in the opened world.
     void world_opened();
     void events_refresh();
+    // Refills both map lists, first map selected.
+    void fill_map_lists();
+    void world_replaced(bool is_shown) override;
+    void catalogue_changed(Catalogue catalogue, int row) override;
 
     // ---- triggers
     void Button36Click();     // Create: appends the form's trigger
@@ -44,7 +47,9 @@ public:
     void Button45Click();   // "^": the selected event one place up
     void Button46Click();   // "v": one place down
 
-    TForm1& form;
+    PageHost& host;
+    SharedState& editor;
+    int cur_trigger = 0;  // the current trigger: an index into world.triggers
     kit::TabSheet triggers_page;
     // ---- the trigger form
     kit::GroupBox gb_trigger{triggers_page, "Trigger"};

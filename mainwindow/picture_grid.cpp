@@ -1,6 +1,7 @@
 #include "mainwindow/picture_grid.h"
 
-#include "mainwindow/state.h"
+#include "mainwindow/lookups.h"
+#include "mainwindow/shared_state.h"
 
 int picture_entry(int col, int row, std::size_t count) {
     if (col < 0 || col > 2 || row < 0) return -1;
@@ -17,7 +18,7 @@ void bind_pictures(kit::StringGrid& grid, std::function<std::size_t()> count,
     grid.on_draw_cell = [&grid, count, picture](int col, int row, kit::Rect rect, kit::GridDrawState) {
         const int e = picture_entry(col, row, count());
         if (e < 0) return;
-        if (const Bitmap* frame = tile_frame(editor.tile_frames, picture(static_cast<std::size_t>(e))))
+        if (const Bitmap* frame = tile_frame(shared_state().tile_frames, picture(static_cast<std::size_t>(e))))
             grid.canvas().draw(rect.left, rect.top, *frame);
     };
     if (!select) {
@@ -41,8 +42,10 @@ void bind_resource_rows(kit::StringGrid& grid, const tintarray& rows, std::funct
 }
 
 void draw_pieces(Canvas& canvas, int x, int y, const Tpres& r, int64_t count) {
-    const Bitmap* one = tile_frame(editor.tile_frames, r.image_one);
-    const Bitmap* picture = count == 1 ? one : count > 1 ? tile_frame(editor.tile_frames, r.image_many) : nullptr;
+    const Bitmap* one = tile_frame(shared_state().tile_frames, r.image_one);
+    const Bitmap* picture = count == 1  ? one
+                            : count > 1 ? tile_frame(shared_state().tile_frames, r.image_many)
+                                        : nullptr;
     if (!picture || !canvas.image()) return;
     const Bitmap& area = one ? *one : *picture;
     bit_blt(*canvas.image(), x, y, area.width(), area.height(), picture->image(), 0, 0);
@@ -61,12 +64,12 @@ void show_frame(kit::Image& image, int64_t frame) {
     canvas.brush_color = clWhite;
     canvas.fill_rect(0, 0, picture.width(), picture.height());
     canvas.brush_color = brush;
-    if (const Bitmap* tile = tile_frame(editor.tile_frames, frame)) canvas.draw(0, 0, *tile);
+    if (const Bitmap* tile = tile_frame(shared_state().tile_frames, frame)) canvas.draw(0, 0, *tile);
 }
 
 void take_current_tile(int32_t& picture, kit::Image& image) {
     // cur_tile may name no frame: an item's picture becomes the current tile.
-    if (editor.cur_tile < 0 || !tile_frame(editor.tile_frames, editor.cur_tile)) return;
-    picture = editor.cur_tile;
+    if (shared_state().cur_tile < 0 || !tile_frame(shared_state().tile_frames, shared_state().cur_tile)) return;
+    picture = shared_state().cur_tile;
     show_frame(image, picture);
 }

@@ -1,11 +1,14 @@
 #include "mainwindow/state.h"
 
+#include "model/links.h"
 #include "model/tools.h"
 #include "platform/errors.h"
 
 #include <algorithm>
 
 EditorState editor;
+
+SharedState& shared_state() { return editor; }
 
 kit::Window* opener_window(uint16_t code) {
     switch (code) {
@@ -20,6 +23,11 @@ kit::Window* opener_window(uint16_t code) {
 const Tpitem* item_template(int64_t row) { return entry_at(editor.world.pitems, row); }
 
 const Tpres* resource_template(int64_t row) { return entry_at(editor.world.presources, row); }
+
+Tchar* current_placed_npc() {
+    const int n = editor.cur_placed_npc;
+    return links::npc_ok(n, editor.world) ? &editor.world.npcs[static_cast<std::size_t>(n)] : nullptr;
+}
 
 void check_rows(const Tinvitems& list, const std::string& what, const std::string& remedy, const Tinvitems& kept) {
     const auto same = [](const Tinvitem& a, const Tinvitem& b) { return a.kind == b.kind && a.index == b.index; };

@@ -65,8 +65,8 @@ protected:
         guard.head = guard.body = -1;
         guard.left_hand.index = guard.right_hand.index = -1;
         w.pnpcs.push_back(guard);
-        form().setgrids();
-        pick_page(form().PC, page::map);
+        setgrids();
+        pick_page(page_control(), page::map);
         kit::user::type_text(map().e_map_w, "10");
         kit::user::type_text(map().e_map_h, "10");
         kit::user::type_text(map().e_map_name, "cave");
@@ -83,7 +83,7 @@ protected:
     void open_on(int x, int y) {
         press_cell(map().sg_map, x + 1, y + 1, kit::MouseButton::right);
         ASSERT_TRUE(ground().visible());
-        ASSERT_FALSE(form().enabled());
+        ASSERT_FALSE(main_window().enabled());
     }
     // The colour at (4, 4) of cell e of the dialog's grid, scrolled into view.
     TColor entry_color(int e, int dx = 4, int dy = 4) {
@@ -120,8 +120,8 @@ TEST_F(GroundDialog, ListsWhatLiesLooseOnTheCell) {
 
     // The chest stands there: its menu's "ground".
     press_cell(map().sg_map, 5, 8, kit::MouseButton::right);
-    ASSERT_EQ(open_popup(), &form().map_menu);
-    choose(form().ground1);
+    ASSERT_EQ(open_popup(), &map().map_menu);
+    choose(map().ground1);
     ASSERT_TRUE(ground().visible());
     EXPECT_EQ(ground().caption(), "Form8");
     EXPECT_EQ(ground().Label1.caption(), "Type:grass HARD:400 MAP:cave X:4 Y:7");
@@ -137,7 +137,7 @@ TEST_F(GroundDialog, ListsWhatLiesLooseOnTheCell) {
     EXPECT_TRUE(amount_written);
     EXPECT_EQ(entry_color(3), clWhite);
     close(ground());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // A cell whose terrain names no terrain, no picture or no kind shows the blank
@@ -172,12 +172,12 @@ TEST_F(GroundDialog, TerrainsThatNameNothing) {
     }
     // Shown with no cell to show (no map chosen): nothing at all.
     map().cb_maps.set_item_index(-1);
-    form().set_enabled(false);
+    main_window().set_enabled(false);
     editor.Form8->show();
     EXPECT_EQ(ground().Label1.caption(), "");
     EXPECT_TRUE(ground().ground_things.empty());
     close(ground());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // A thing whose picture names no tile leaves its cell empty: the picture of
@@ -229,12 +229,12 @@ TEST_F(GroundDialog, EditOpensTheEditorOverTheDialog) {
     open_on(6, 6);
     struct Case {
         int entry;
-        kit::Window* EditorState::*editor_window;
-        int EditorState::*current;
-        uint16_t EditorState::*code;
+        kit::Window* SharedState::*editor_window;
+        int SharedState::*current;
+        uint16_t SharedState::*code;
     };
-    const Case cases[] = {{0, &EditorState::Form3, &EditorState::cur_placed_item, &EditorState::item_dlg_opener},
-                          {1, &EditorState::Form9, &EditorState::cur_placed_res, &EditorState::res_dlg_opener}};
+    const Case cases[] = {{0, &SharedState::Form3, &SharedState::cur_placed_item, &SharedState::item_dlg_opener},
+                          {1, &SharedState::Form9, &SharedState::cur_placed_res, &SharedState::res_dlg_opener}};
     for (const Case& c : cases) {
         kit::Window& editor_window = *(editor.*c.editor_window);
         SCOPED_TRACE(editor_window.name);
@@ -247,10 +247,10 @@ TEST_F(GroundDialog, EditOpensTheEditorOverTheDialog) {
         EXPECT_EQ(editor.*c.code, opener::ground_dialog);
         close(editor_window);
         EXPECT_TRUE(ground().enabled());
-        EXPECT_FALSE(form().enabled());
+        EXPECT_FALSE(main_window().enabled());
     }
     close(ground());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // A right click on a grid cell without an entry opens the menu; "edit" and
@@ -340,7 +340,7 @@ TEST_F(GroundDialog, TheEditorsEjectAndSaveRebuildTheList) {
     close(resource_editor);
     EXPECT_TRUE(ground().enabled());
     close(ground());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 }  // namespace

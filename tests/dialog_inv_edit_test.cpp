@@ -2,6 +2,7 @@
 // two openers open it: on an object template's parts buffer, and on a placed
 // object's parts from the map.
 #include "dialogs/inv_edit.h"
+#include "mainwindow/page_objects.h"
 #include "tests/support/editor_fixture.h"
 
 namespace {
@@ -30,7 +31,7 @@ protected:
     // Opens the dialog on a list, as both openers do.
     void open_on(Tinvitems* list) {
         editor.inv_target = list;
-        form().set_enabled(false);
+        main_window().set_enabled(false);
         editor.Finv->show();
     }
     void pick_item(int row) { press_cell(parts().sg_pitems, row % 3, row / 3); }
@@ -70,10 +71,10 @@ TEST_F(PartsDialog, ShapeAndClose) {
     EXPECT_EQ(d.pc_itres.page(0)->caption(), "items");
     EXPECT_EQ(d.pc_itres.page(1)->caption(), "resources");
     EXPECT_EQ(d.Button2.caption(), "<");
-    open_on(&editor.obj_parts);
+    open_on(&objects().obj_parts);
     kit::user::close(d);
     EXPECT_FALSE(d.visible());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     // The dialog no longer names the list it was opened on.
     EXPECT_EQ(editor.inv_target, nullptr);
 }
@@ -81,20 +82,20 @@ TEST_F(PartsDialog, ShapeAndClose) {
 // "<" adds the entry picked in the catalogue page that shows, adding to the
 // count of a like entry; without a pick there it adds nothing.
 TEST_F(PartsDialog, AddCountsLikeEntriesTogether) {
-    open_on(&editor.obj_parts);
+    open_on(&objects().obj_parts);
     click(parts().Button2);
-    EXPECT_TRUE(editor.obj_parts.empty());
+    EXPECT_TRUE(objects().obj_parts.empty());
 
     pick_item(2);
     add_item();
     add_item();
-    EXPECT_EQ(editor.obj_parts, (Tinvitems{{thing::item, 2, 2}}));
+    EXPECT_EQ(objects().obj_parts, (Tinvitems{{thing::item, 2, 2}}));
 
     modal_->quant_answers = {3, 4};
     pick_resource(1);
     click(parts().Button2);
     click(parts().Button2);
-    EXPECT_EQ(editor.obj_parts, (Tinvitems{{thing::item, 2, 2}, {thing::resource, 1, 7}}));
+    EXPECT_EQ(objects().obj_parts, (Tinvitems{{thing::item, 2, 2}, {thing::resource, 1, 7}}));
     EXPECT_EQ(modal_->transcript, (std::vector<std::string>{"ask_quant -> 3", "ask_quant -> 4"}));
 
     // A pick on a cell past the item catalogue keeps the pick before it; a
@@ -105,22 +106,22 @@ TEST_F(PartsDialog, AddCountsLikeEntriesTogether) {
     EXPECT_EQ(parts().sel_res_row, 1);
     pick_item(4);
     add_item();
-    EXPECT_EQ(editor.obj_parts.back(), (Tinvitem{thing::item, 4, 1}));
+    EXPECT_EQ(objects().obj_parts.back(), (Tinvitem{thing::item, 4, 1}));
     EXPECT_EQ(parts().sg_items.row_count(), 2);
 }
 
 // Every opening starts without a pick.
 TEST_F(PartsDialog, PicksAreClearedOnEveryOpening) {
-    open_on(&editor.obj_parts);
+    open_on(&objects().obj_parts);
     pick_item(1);
     pick_resource(0);
     kit::user::close(parts());
-    open_on(&editor.obj_parts);
+    open_on(&objects().obj_parts);
     EXPECT_EQ(parts().sel_item_row, -1);
     EXPECT_EQ(parts().sel_res_row, -1);
     click(parts().Button2);
     add_item();
-    EXPECT_TRUE(editor.obj_parts.empty());
+    EXPECT_TRUE(objects().obj_parts.empty());
     EXPECT_TRUE(modal_->transcript.empty());
 }
 
@@ -128,10 +129,11 @@ TEST_F(PartsDialog, PicksAreClearedOnEveryOpening) {
 // row names no catalogue entry (a list kept through an Open, or read from a
 // file) shows its count only.
 TEST_F(PartsDialog, EntriesShowPictureAndCountAndAStaleRowOnlyItsCount) {
-    editor.obj_parts = {{thing::item, 3, 1}, {thing::resource, 0, 12},  {thing::item, 5, 2}, {thing::resource, -1, 4},
-                        {7, 0, 1},           {thing::item, 1000000, 9}, {thing::item, 0, 1}};
+    objects().obj_parts = {
+        {thing::item, 3, 1}, {thing::resource, 0, 12},  {thing::item, 5, 2}, {thing::resource, -1, 4},
+        {7, 0, 1},           {thing::item, 1000000, 9}, {thing::item, 0, 1}};
     editor.world.pitems[3].image = 999;  // a picture that names no tile
-    open_on(&editor.obj_parts);
+    open_on(&objects().obj_parts);
     const TColor blank = corner_colour(8);
     EXPECT_EQ(corner_colour(1), frame_color(20));
     EXPECT_EQ(corner_colour(6), frame_color(10));
@@ -143,38 +145,38 @@ TEST_F(PartsDialog, EntriesShowPictureAndCountAndAStaleRowOnlyItsCount) {
 // The list's grid has a row for every three entries as soon as it opens, so
 // every entry can be reached.
 TEST_F(PartsDialog, TheListGridGrowsWithTheList) {
-    for (int k = 0; k < 20; ++k) editor.obj_parts.push_back({thing::item, k % 5, 1});
-    open_on(&editor.obj_parts);
+    for (int k = 0; k < 20; ++k) objects().obj_parts.push_back({thing::item, k % 5, 1});
+    open_on(&objects().obj_parts);
     EXPECT_EQ(parts().sg_items.row_count(), 7);
     EXPECT_EQ(parts().sg_pitems.row_count(), 2);
     EXPECT_EQ(parts().sg_pres.row_count(), 1);
     kit::user::scroll_to(parts().sg_items, 0, 6);
     modal_->delete_answers = {true};
     right_click_entry(19);
-    EXPECT_EQ(editor.obj_parts.size(), 19u);
+    EXPECT_EQ(objects().obj_parts.size(), 19u);
 }
 
 // A right click asks first and removes the entry under the mouse only on OK;
 // an empty cell asks and removes nothing.
 TEST_F(PartsDialog, RightClickRemovesAfterTheQuestion) {
-    editor.obj_parts = {{thing::item, 0, 1}, {thing::item, 1, 1}, {thing::resource, 1, 3}};
-    open_on(&editor.obj_parts);
+    objects().obj_parts = {{thing::item, 0, 1}, {thing::item, 1, 1}, {thing::resource, 1, 3}};
+    open_on(&objects().obj_parts);
     modal_->delete_answers = {false, true, true};
     right_click_entry(1);
-    EXPECT_EQ(editor.obj_parts.size(), 3u);
+    EXPECT_EQ(objects().obj_parts.size(), 3u);
     right_click_entry(1);
-    EXPECT_EQ(editor.obj_parts, (Tinvitems{{thing::item, 0, 1}, {thing::resource, 1, 3}}));
+    EXPECT_EQ(objects().obj_parts, (Tinvitems{{thing::item, 0, 1}, {thing::resource, 1, 3}}));
     right_click_entry(2);  // past the list
-    EXPECT_EQ(editor.obj_parts.size(), 2u);
+    EXPECT_EQ(objects().obj_parts.size(), 2u);
     EXPECT_EQ(modal_->transcript, (std::vector<std::string>{"ask_delete -> 0", "ask_delete -> 1", "ask_delete -> 1"}));
     // The left button removes nothing.
     press_cell(parts().sg_items, 0, 0);
-    EXPECT_EQ(editor.obj_parts.size(), 2u);
+    EXPECT_EQ(objects().obj_parts.size(), 2u);
 }
 
 // Opened on no list: an empty grid, and neither "<" nor a right click does anything.
 TEST_F(PartsDialog, WithoutAListNothingHappens) {
-    editor.obj_parts = {{thing::item, 0, 1}};
+    objects().obj_parts = {{thing::item, 0, 1}};
     open_on(nullptr);
     pick_item(0);
     add_item();
@@ -182,10 +184,10 @@ TEST_F(PartsDialog, WithoutAListNothingHappens) {
     EXPECT_EQ(parts().sg_items.row_count(), 1);
     EXPECT_EQ(corner_colour(0), corner_colour(2));
     EXPECT_FALSE(count_shown(0));
-    EXPECT_EQ(editor.obj_parts.size(), 1u);
+    EXPECT_EQ(objects().obj_parts.size(), 1u);
     EXPECT_TRUE(modal_->transcript.empty());
     kit::user::close(parts());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // From the map: the dialog edits the placed object's own parts at once and
@@ -225,7 +227,7 @@ TEST_F(PartsDialog, OnAPlacedObjectItEditsThatObjectsParts) {
     kit::user::close(parts());
     EXPECT_EQ(editor.world.mapobjects[1].parts, (Tinvitems{{thing::resource, 1, 1}}));
     EXPECT_EQ(editor.world.mapobjects[0].parts.size(), 2u);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 }  // namespace

@@ -236,7 +236,7 @@ TEST_F(ItemEditor, EjectGoesWhereTheOpenerShowsTheItem) {
         close(item_editor());
         EXPECT_TRUE(opener.enabled());
         close(opener);
-        EXPECT_TRUE(form().enabled());
+        EXPECT_TRUE(main_window().enabled());
     }
 }
 
@@ -266,7 +266,7 @@ TEST_F(ItemEditor, TheNpcInventoryOpensBothEditorsAndShowsWhatTheyChange) {
     ASSERT_GE(clip, 0);
     TForm5& inv = dialog<TForm5>(editor.Form5);
     editor.cur_placed_npc = rat;
-    form().set_enabled(false);
+    main_window().set_enabled(false);
     inv.show();
     kit::user::pick_page(inv.PageControl1, 1);
     const auto shown = [&inv](int e) {  // what the inventory grid shows now, without a new paint
@@ -302,7 +302,7 @@ TEST_F(ItemEditor, TheNpcInventoryOpensBothEditorsAndShowsWhatTheyChange) {
     close(res_editor());
     EXPECT_TRUE(inv.enabled());
     close(inv);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     EXPECT_TRUE(links_hold(w));
     EXPECT_TRUE(modal_->errors.empty());
 }

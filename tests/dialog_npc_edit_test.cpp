@@ -41,7 +41,7 @@ protected:
     Tchar& rec(int n) { return editor.world.npcs.at(static_cast<std::size_t>(n)); }
     void open_settings(int npc) {
         editor.cur_placed_npc = npc;
-        form().set_enabled(false);
+        main_window().set_enabled(false);
         editor.Form10->show();
     }
 };
@@ -79,7 +79,7 @@ TEST_F(NpcSettings, LoadsThePlacedNpc) {
 
     // Another NPC, whose pictures name no tile frame, shows blank pictures.
     close(d);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     rec(2).figure = -1;
     rec(2).portrait = 999;
     open_settings(2);
@@ -253,7 +253,7 @@ TEST_F(NpcSettings, ANpcThatDoesNotExistShowsNothingAndTakesNothing) {
         EXPECT_EQ(editor.world, before);
         EXPECT_TRUE(modal_->transcript.empty());
         close(d);
-        EXPECT_TRUE(form().enabled());
+        EXPECT_TRUE(main_window().enabled());
     }
 }
 

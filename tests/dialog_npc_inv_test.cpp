@@ -43,7 +43,7 @@ protected:
     // As the map's NPC menu opens it.
     void open_inventory(int npc) {
         editor.cur_placed_npc = npc;
-        form().set_enabled(false);
+        main_window().set_enabled(false);
         editor.Form5->show();
     }
     Tchar& npc_rec() { return editor.world.npcs[static_cast<std::size_t>(rat)]; }
@@ -101,7 +101,7 @@ TEST_F(NpcInventory, OpensOnTheNpcAndGivesTheMainWindowBack) {
     pick_page(d.PageControl1, 0);
     pick_page(d.PageControl2, 0);
     close(d);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     open_inventory(rat);
     EXPECT_EQ(d.caption(), "NPC #0 rat");
     EXPECT_EQ(d.PageControl1.active_page_index(), 0);
@@ -305,7 +305,7 @@ TEST_F(NpcInventory, EditOpensTheEditorsWhichGiveTheDialogBack) {
     EXPECT_TRUE(links_hold(w));
     close(items);
     EXPECT_TRUE(d.enabled());
-    EXPECT_FALSE(form().enabled());
+    EXPECT_FALSE(main_window().enabled());
 
     pick_page(d.PageControl1, 1);
     EXPECT_EQ(cell_pixel(d.sg_npc_inv, 0, 0, 5, 5), frame_color(10 + row::gold));
@@ -325,7 +325,7 @@ TEST_F(NpcInventory, EditOpensTheEditorsWhichGiveTheDialogBack) {
     EXPECT_EQ(cell_pixel(d.sg_npc_inv, 0, 0, 5, 5), frame_color(20 + row::gold));
     close(resources);
     EXPECT_TRUE(d.enabled());
-    EXPECT_FALSE(form().enabled());
+    EXPECT_FALSE(main_window().enabled());
     EXPECT_TRUE(modal_->errors.empty());
 
     // Empty slots and cells, and slots naming no placed thing, open no menu.
@@ -433,7 +433,7 @@ TEST_F(NpcInventory, ANpcThatDoesNotExistShowsNothingAndTakesNothing) {
         EXPECT_EQ(editor.world, before);
         EXPECT_TRUE(modal_->transcript.empty());
         close(d);
-        EXPECT_TRUE(form().enabled());
+        EXPECT_TRUE(main_window().enabled());
     }
 }
 
@@ -444,7 +444,7 @@ TEST_F(NpcInventory, EquipRenameSaveAndReload) {
     // The designer's world, opened; the map page on its first map.
     save_as(dir_.file("start.wld"));
     open(dir_.file("start.wld"));
-    pick_page(form().PC, page::map);
+    pick_page(page_control(), page::map);
     kit::user::pick(map().cb_maps, 0);
     ASSERT_EQ(map().cb_maps.text(), "field");
     // A second rat from the NPC palette onto cell (3, 3).
@@ -456,16 +456,16 @@ TEST_F(NpcInventory, EquipRenameSaveAndReload) {
     EXPECT_EQ(editor.world.npcs[placed].place, at(0, 3, 3));
     const auto npc_menu = [this] {
         press_cell(map().sg_map, 4, 4, MouseButton::right);
-        EXPECT_EQ(open_popup(), &form().map_char_menu);
+        EXPECT_EQ(open_popup(), &map().map_char_menu);
     };
 
     npc_menu();
-    EXPECT_EQ(form().inv.caption(), "inv of 1 rat");
-    choose(form().inv);
+    EXPECT_EQ(map().inv.caption(), "inv of 1 rat");
+    choose(map().inv);
     TForm5& d = inv();
     ASSERT_TRUE(d.visible());
     EXPECT_EQ(d.caption(), "NPC #1 rat");
-    EXPECT_FALSE(form().enabled());
+    EXPECT_FALSE(main_window().enabled());
     pick_item(row::hat);
     press_at(d.i_npc_head, 10, 10);
     pick_item(row::sword);
@@ -484,10 +484,10 @@ TEST_F(NpcInventory, EquipRenameSaveAndReload) {
     close(resources);
     EXPECT_TRUE(d.enabled());
     close(d);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 
     npc_menu();
-    choose(form().settings1);
+    choose(map().settings1);
     TForm10& s = dialog<TForm10>(editor.Form10);
     ASSERT_TRUE(s.visible());
     EXPECT_EQ(s.caption(), "NPC #1 rat");
@@ -495,11 +495,11 @@ TEST_F(NpcInventory, EquipRenameSaveAndReload) {
     kit::user::type_text(s.estr, "12");
     kit::user::click(s.Button1);
     close(s);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     EXPECT_TRUE(modal_->errors.empty());
     npc_menu();
-    EXPECT_EQ(form().inv.caption(), "inv of 1 Bob");
-    form().map_char_menu.close_menu();  // Escape
+    EXPECT_EQ(map().inv.caption(), "inv of 1 Bob");
+    map().map_char_menu.close_menu();  // Escape
 
     const Tchar& n = editor.world.npcs[placed];
     EXPECT_EQ(n.name, "Bob");

@@ -19,11 +19,11 @@ protected:
     TForm6& dialog() { return EditorFixture::dialog<TForm6>(editor.Form6); }
     // Opens the dialog from the items page with load typed in "load".
     void open_with_load(const std::string& load) {
-        kit::user::pick_page(form().PC, page::items);
+        kit::user::pick_page(page_control(), page::items);
         type_text(items().e_pitem_load, load);
         click(items().Button24);
         ASSERT_TRUE(dialog().visible());
-        ASSERT_FALSE(form().enabled());
+        ASSERT_FALSE(main_window().enabled());
     }
     TColor clip_colour() { return dialog().ipitem_clip.picture().pixel(5, 5); }
 };
@@ -38,7 +38,7 @@ TEST_F(PitemInvEdit, ShapeAndClosingGivesTheMainWindowItsInputBack) {
     open_with_load("0");
     kit::user::close(w);
     EXPECT_FALSE(w.visible());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 TEST_F(PitemInvEdit, AddsAllowedAmmunitionUpToTheLoad) {

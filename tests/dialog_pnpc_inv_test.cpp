@@ -39,8 +39,8 @@ protected:
             r.image_many = 21 + 2 * k;
             editor.world.presources.push_back(r);
         }
-        form().setgrids();
-        pick_page(form().PC, page::npc);
+        setgrids();
+        pick_page(page_control(), page::npc);
         open_dialog();
     }
 
@@ -81,10 +81,10 @@ TEST_F(PnpcInv, OpensOverTheMainWindowAndGivesItBack) {
     EXPECT_EQ(d.client_width(), 520);
     EXPECT_EQ(d.client_height(), 360);
     EXPECT_TRUE(d.visible());
-    EXPECT_FALSE(form().enabled());
+    EXPECT_FALSE(main_window().enabled());
     kit::user::close(d);
     EXPECT_FALSE(d.visible());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 TEST_F(PnpcInv, HeadAndBodyTakeOnlyWhatIsWornThere) {

@@ -16,11 +16,11 @@ protected:
     TForm7& dialog() { return EditorFixture::dialog<TForm7>(editor.Form7); }
     // Opens the dialog from the resources page with power typed in "power/volume".
     void open_with_power(const std::string& power) {
-        kit::user::pick_page(form().PC, page::resources);
+        kit::user::pick_page(page_control(), page::resources);
         type_text(resources().eprespower, power);
         click(resources().Button25);
         ASSERT_TRUE(dialog().visible());
-        ASSERT_FALSE(form().enabled());
+        ASSERT_FALSE(main_window().enabled());
     }
 };
 
@@ -33,7 +33,7 @@ TEST_F(PresInvEdit, ShapeAndClosingGivesTheMainWindowItsInputBack) {
     open_with_power("0");
     kit::user::close(w);
     EXPECT_FALSE(w.visible());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 TEST_F(PresInvEdit, AddsThePickedAllowedRowUpToThePower) {

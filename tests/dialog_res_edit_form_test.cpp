@@ -71,7 +71,7 @@ TEST_F(ResourceEditor, SaveKeepsTheHoldersCountInStep) {
         close(res_editor());
         EXPECT_TRUE(opener.enabled());
         close(opener);
-        EXPECT_TRUE(form().enabled());
+        EXPECT_TRUE(main_window().enabled());
     }
 }
 

@@ -324,13 +324,13 @@ TEST_F(ObjectDialog, RightClickOpensTheEditorsOfTheThingsInside) {
         EXPECT_TRUE(sec().enabled());
         EXPECT_TRUE(sec().active());
         EXPECT_EQ(sec().sel_entry, -1);  // loaded again
-        EXPECT_FALSE(form().enabled());
+        EXPECT_FALSE(main_window().enabled());
     }
     // A right click past the entries opens nothing.
     press_cell(sec().sg_o_items, 2, 0, kit::MouseButton::right);
     EXPECT_TRUE(sec().enabled());
     close(sec());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // Opened on a selection that names no placed object, the dialog shows empty
@@ -362,7 +362,7 @@ TEST_F(ObjectDialog, ASelectionNamingNothingShowsEmptyControls) {
         EXPECT_EQ(editor.world, before);
         EXPECT_FALSE(editor.Form3->visible());
         close(d);
-        EXPECT_TRUE(form().enabled());
+        EXPECT_TRUE(main_window().enabled());
     }
     EXPECT_TRUE(modal_->transcript.empty());
 }
@@ -379,7 +379,7 @@ TEST_F(ObjectDialog, FillEditSaveAndOpenAChest) {
     // The designer's world, opened; the map page on its first map.
     save_as(dir_.file("start.wld"));
     open(dir_.file("start.wld"));
-    pick_page(form().PC, page::map);
+    pick_page(page_control(), page::map);
     kit::user::pick(map().cb_maps, 0);
     ASSERT_EQ(map().cb_maps.text(), "field");
 
@@ -391,12 +391,12 @@ TEST_F(ObjectDialog, FillEditSaveAndOpenAChest) {
     const int32_t o = 0;
     EXPECT_EQ(w.mapobjects[o].place, chest_cell());
     press_cell(map().sg_map, 3, 3, kit::MouseButton::right);
-    ASSERT_EQ(kit::user::open_popup(), &form().map_menu);
-    EXPECT_EQ(form().properties.caption(), "properties 0 chest");
-    kit::user::choose(form().properties);
+    ASSERT_EQ(kit::user::open_popup(), &map().map_menu);
+    EXPECT_EQ(map().properties.caption(), "properties 0 chest");
+    kit::user::choose(map().properties);
     ASSERT_TRUE(sec().visible());
     EXPECT_EQ(sec().caption(), "0");
-    EXPECT_FALSE(form().enabled());
+    EXPECT_FALSE(main_window().enabled());
 
     // Room for two things: size 8.
     EXPECT_EQ(sec().mo_size.text(), "0");
@@ -444,7 +444,7 @@ TEST_F(ObjectDialog, FillEditSaveAndOpenAChest) {
     EXPECT_EQ(w.resources[gold].amount, 8);
     EXPECT_EQ(contents(o)[1].count, 8);
     EXPECT_TRUE(links_hold(w));
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     EXPECT_TRUE(modal_->errors.empty());
 
     const TWorld saved = w;

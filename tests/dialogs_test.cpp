@@ -34,15 +34,17 @@ using kit::user::press_cell;
 class Dialogs : public EditorFixture {};
 
 struct Shape {
-    kit::Window* EditorState::*window;
+    kit::Window* SharedState::*window;
     const char* name;
     const char* caption;
     int width, height;
 };
 
 const Shape shapes[] = {
-    {&EditorState::Form2, "Form2", "Object", 420, 360},      {&EditorState::Form3, "Form3", "Form3", 560, 420},
-    {&EditorState::Form8, "Form8", "Form8", 380, 260},       {&EditorState::Form9, "Form9", "re", 420, 330},
+    {&SharedState::Form2, "Form2", "Object", 420, 360},
+    {&SharedState::Form3, "Form3", "Form3", 560, 420},
+    {&SharedState::Form8, "Form8", "Form8", 380, 260},
+    {&SharedState::Form9, "Form9", "re", 420, 330},
 };
 
 TEST_F(Dialogs, ClosingGivesTheMainWindowItsInputBack) {
@@ -55,11 +57,11 @@ TEST_F(Dialogs, ClosingGivesTheMainWindowItsInputBack) {
         EXPECT_EQ(w.client_height(), s.height);
         EXPECT_FALSE(w.visible());
         // Opened as an opener opens it: the main window disabled, the dialog shown.
-        form().set_enabled(false);
+        main_window().set_enabled(false);
         w.show();
         close(w);
         EXPECT_FALSE(w.visible());
-        EXPECT_TRUE(form().enabled());
+        EXPECT_TRUE(main_window().enabled());
     }
     EXPECT_TRUE(modal_->errors.empty());
 }
@@ -69,22 +71,22 @@ TEST_F(Dialogs, ClosingGivesTheMainWindowItsInputBack) {
 // to the main window, so the editor is never left without input.
 TEST_F(Dialogs, TheEditorsGiveTheInputBackToTheirOpener) {
     struct Case {
-        kit::Window* EditorState::*editor_window;
-        uint16_t EditorState::*code;
+        kit::Window* SharedState::*editor_window;
+        uint16_t SharedState::*code;
         uint16_t value;
-        kit::Window* EditorState::*expected;
+        kit::Window* SharedState::*expected;
     };
     const Case cases[] = {
-        {&EditorState::Form3, &EditorState::item_dlg_opener, opener::object_dialog, &EditorState::Form2},
-        {&EditorState::Form3, &EditorState::item_dlg_opener, opener::npc_inventory, &EditorState::Form5},
-        {&EditorState::Form3, &EditorState::item_dlg_opener, opener::ground_dialog, &EditorState::Form8},
-        {&EditorState::Form3, &EditorState::item_dlg_opener, opener::item_editor, &EditorState::Form1},
-        {&EditorState::Form3, &EditorState::item_dlg_opener, 0, &EditorState::Form1},
-        {&EditorState::Form9, &EditorState::res_dlg_opener, opener::object_dialog, &EditorState::Form2},
-        {&EditorState::Form9, &EditorState::res_dlg_opener, opener::item_editor, &EditorState::Form3},
-        {&EditorState::Form9, &EditorState::res_dlg_opener, opener::npc_inventory, &EditorState::Form5},
-        {&EditorState::Form9, &EditorState::res_dlg_opener, opener::ground_dialog, &EditorState::Form8},
-        {&EditorState::Form9, &EditorState::res_dlg_opener, 7, &EditorState::Form1},
+        {&SharedState::Form3, &SharedState::item_dlg_opener, opener::object_dialog, &SharedState::Form2},
+        {&SharedState::Form3, &SharedState::item_dlg_opener, opener::npc_inventory, &SharedState::Form5},
+        {&SharedState::Form3, &SharedState::item_dlg_opener, opener::ground_dialog, &SharedState::Form8},
+        {&SharedState::Form3, &SharedState::item_dlg_opener, opener::item_editor, &SharedState::Form1},
+        {&SharedState::Form3, &SharedState::item_dlg_opener, 0, &SharedState::Form1},
+        {&SharedState::Form9, &SharedState::res_dlg_opener, opener::object_dialog, &SharedState::Form2},
+        {&SharedState::Form9, &SharedState::res_dlg_opener, opener::item_editor, &SharedState::Form3},
+        {&SharedState::Form9, &SharedState::res_dlg_opener, opener::npc_inventory, &SharedState::Form5},
+        {&SharedState::Form9, &SharedState::res_dlg_opener, opener::ground_dialog, &SharedState::Form8},
+        {&SharedState::Form9, &SharedState::res_dlg_opener, 7, &SharedState::Form1},
     };
     for (const Case& c : cases) {
         kit::Window& dialog = *(editor.*c.editor_window);
@@ -113,12 +115,12 @@ public:
 
 TEST_F(Dialogs, ClosingAfterAFailedCloseHandlerStillGivesTheInputBack) {
     Failing dialog;
-    form().set_enabled(false);
+    main_window().set_enabled(false);
     dialog.show();
     close(dialog);
     EXPECT_EQ(modal_->errors, std::vector<std::string>{"close failed."});
     EXPECT_FALSE(dialog.visible());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // ---- opened over the opener
@@ -173,11 +175,11 @@ TEST_F(OverOpeners, EverySecondaryWindowOpensOverItsOpener) {
     // Opened as the designer's world; the map page on its first map.
     save_as(dir_.file("start.wld"));
     open(dir_.file("start.wld"));
-    pick_page(form().PC, page::map);
+    pick_page(page_control(), page::map);
     kit::user::pick(map().cb_maps, 0);
-    TForm1& main = form();
+    kit::Window& main = main_window();
 
-    choose_at(2, 2, main.properties);
+    choose_at(2, 2, map().properties);
     expect_over(sec(), main);
     pick_page(sec().mo, 1);
     press_cell(sec().sg_o_items, 0, 0, kit::MouseButton::right);
@@ -203,7 +205,7 @@ TEST_F(OverOpeners, EverySecondaryWindowOpensOverItsOpener) {
     close(ground);
 
     TForm5& inventory = dialog<TForm5>(editor.Form5);
-    choose_at(1, 4, main.inv);
+    choose_at(1, 4, map().inv);
     expect_over(inventory, main);
     pick_page(inventory.PageControl1, 1);
     press_cell(inventory.sg_npc_inv, 0, 0, kit::MouseButton::right);
@@ -215,10 +217,10 @@ TEST_F(OverOpeners, EverySecondaryWindowOpensOverItsOpener) {
     expect_over(res_editor(), inventory);
     close(res_editor());
     close(inventory);
-    choose_at(1, 4, main.settings1);
+    choose_at(1, 4, map().settings1);
     expect_over(*editor.Form10, main);
     close(*editor.Form10);
-    choose_at(2, 2, main.parts1);
+    choose_at(2, 2, map().parts1);
     expect_over(*editor.Finv, main);
     close(*editor.Finv);
 
@@ -230,7 +232,7 @@ TEST_F(OverOpeners, EverySecondaryWindowOpensOverItsOpener) {
     for (const Button& b : {Button{page::items, items().Button24, editor.Form6},
                             Button{page::resources, resources().Button25, editor.Form7},
                             Button{page::npc, npc().Button23, editor.Form4}}) {
-        pick_page(main.PC, b.page);
+        pick_page(page_control(), b.page);
         click(b.button);
         expect_over(*b.window, main);
         close(*b.window);

@@ -3,6 +3,7 @@
 // looks at it, saves it through the save dialog, opens it again and closes the
 // main window. The saved file must be the one the world file writer makes for
 // the same world.
+#include "mainwindow/main.h"
 #include "mainwindow/page_map.h"
 #include "tests/support/editor_fixture.h"
 #include "worldfile/worldfile.h"

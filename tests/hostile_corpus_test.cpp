@@ -56,11 +56,11 @@ TEST_F(HostileCorpus, EveryWindowOpensAndGivesItsOpenerBack) {
 TEST_F(HostileCorpus, UnsettledNamesWhatIsLeftLocked) {
     EXPECT_TRUE(walk::unsettled(form()).empty());
     editor.Form4->set_enabled(false);
-    form().set_enabled(false);
+    main_window().set_enabled(false);
     EXPECT_EQ(walk::unsettled(form()),
               (std::vector<std::string>{"the main window takes no input", "Form4 takes no input"}));
     editor.Form4->set_enabled(true);
-    form().set_enabled(true);
+    main_window().set_enabled(true);
 }
 
 // The builder's values: each kind against a list of n, and a forced kind at

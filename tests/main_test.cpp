@@ -2,6 +2,8 @@
 // page number, the tile palette moves and resizes for the page, and the
 // fractions page shows the world as it is when it is opened (the Player page
 // has a suite of its own).
+#include "mainwindow/main.h"
+
 #include "mainwindow/page_fractions.h"
 #include "mainwindow/page_map.h"
 #include "tests/support/editor_fixture.h"
@@ -22,17 +24,17 @@ TEST_F(PageSwitch, CaptionAndTilePalettePerPage) {
                              {true, 64, 216, 648},  {false, 32, 120, 792}, {false, 32, 120, 792},
                              {false, 32, 120, 792}, {true, 32, 120, 792},  {false, 32, 120, 792},
                              {false, 32, 120, 792}, {false, 32, 120, 792}};
-    const int rows = form().sg_tiles.row_count();
+    const int rows = tile_palette().row_count();
     // Every page from every other kind of page, so each row of the table is set
     // from a different one.
     const int order[] = {2, 1, 5, 0, 6, 13, 3, 11, 4, 12, 10, 9, 8, 2, 6, 0};
     for (int page : order) {
         SCOPED_TRACE("page " + std::to_string(page));
-        pick_page(form().PC, page);
-        ASSERT_EQ(form().PC.active_page_index(), page);
+        pick_page(page_control(), page);
+        ASSERT_EQ(page_control().active_page_index(), page);
         const Place& want = table[page];
-        kit::StringGrid& tiles = form().sg_tiles;
-        EXPECT_EQ(form().caption(), std::to_string(page));
+        kit::StringGrid& tiles = tile_palette();
+        EXPECT_EQ(main_window().caption(), std::to_string(page));
         EXPECT_EQ(tiles.visible(), want.visible);
         EXPECT_EQ(tiles.default_col_width(), want.cell);
         EXPECT_EQ(tiles.default_row_height(), want.cell);
@@ -54,30 +56,30 @@ TEST_F(PageSwitch, CaptionAndTilePalettePerPage) {
     }
     // The older events page cannot be opened by its tab; opened from code it
     // hides the palette like the other pages without one.
-    pick_page(form().PC, 7);
-    EXPECT_EQ(form().PC.active_page_index(), 0);
-    EXPECT_EQ(form().caption(), "0");
-    form().PC.set_active_page_index(7);
+    pick_page(page_control(), 7);
+    EXPECT_EQ(page_control().active_page_index(), 0);
+    EXPECT_EQ(main_window().caption(), "0");
+    page_control().set_active_page_index(7);
     form().PCChange();
-    EXPECT_EQ(form().caption(), "7");
-    EXPECT_FALSE(form().sg_tiles.visible());
+    EXPECT_EQ(main_window().caption(), "7");
+    EXPECT_FALSE(tile_palette().visible());
 }
 
 TEST_F(PageSwitch, OpeningTheMapPageChangesNothingElse) {
-    pick_page(form().PC, 1);
+    pick_page(page_control(), 1);
     kit::user::click(map().Button5);
     const int cols = map().sg_map.col_count();
-    pick_page(form().PC, 3);
-    pick_page(form().PC, 1);
-    EXPECT_EQ(form().caption(), "1");
-    EXPECT_FALSE(form().sg_tiles.visible());
+    pick_page(page_control(), 3);
+    pick_page(page_control(), 1);
+    EXPECT_EQ(main_window().caption(), "1");
+    EXPECT_FALSE(tile_palette().visible());
     EXPECT_EQ(map().sg_map.col_count(), cols);
     EXPECT_EQ(map().cb_maps.item_index(), 0);
     EXPECT_TRUE(modal_->transcript.empty());
 }
 
 TEST_F(PageSwitch, FractionsPageListsTheFractions) {
-    pick_page(form().PC, 5);
+    pick_page(page_control(), 5);
     EXPECT_EQ(fractions().cbfrac1.count(), 0);
     EXPECT_EQ(fractions().cbfrac2.count(), 0);
     EXPECT_EQ(fractions().efracrel.text(), "0");
@@ -91,8 +93,8 @@ TEST_F(PageSwitch, FractionsPageListsTheFractions) {
     }
     w.fracrel = {{-5, 7}, {2, 0}};
     fractions().efracrel.set_text("99");
-    pick_page(form().PC, 0);
-    pick_page(form().PC, 5);
+    pick_page(page_control(), 0);
+    pick_page(page_control(), 5);
     for (kit::ComboBox* c : {&fractions().cbfrac1, &fractions().cbfrac2}) {
         EXPECT_EQ(c->items(), (std::vector<std::string>{"elves", "orcs"}));
         EXPECT_EQ(c->item_index(), 0);
@@ -107,16 +109,16 @@ TEST_F(PageSwitch, FractionsPageListsTheFractions) {
     w.fracs[1].image = frames32;  // 64 x 64
     kit::user::pick(fractions().cbfrac1, 1);
     kit::user::pick(fractions().cbfrac2, 1);
-    pick_page(form().PC, 0);
-    pick_page(form().PC, 5);
+    pick_page(page_control(), 0);
+    pick_page(page_control(), 5);
     for (kit::Image* image : {&fractions().ifrac1, &fractions().ifrac2}) {
         EXPECT_EQ(image->picture().pixel(4, 4), frame_color(3)) << image->name;
         EXPECT_EQ(image->picture().pixel(40, 40), clWhite) << image->name;
     }
     w.fracs[0].image = 500;
     w.fracrel.clear();
-    pick_page(form().PC, 0);
-    pick_page(form().PC, 5);
+    pick_page(page_control(), 0);
+    pick_page(page_control(), 5);
     EXPECT_EQ(fractions().efracrel.text(), "0");
     EXPECT_EQ(fractions().ifrac1.picture().pixel(4, 4), clWhite);
     EXPECT_EQ(fractions().ifrac2.picture().pixel(4, 4), clWhite);

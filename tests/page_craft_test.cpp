@@ -56,8 +56,8 @@ protected:
     }
     // Opens the page by its tab, from another page.
     void open_page() {
-        pick_page(form().PC, page::terrain);
-        pick_page(form().PC, page::craft);
+        pick_page(page_control(), page::terrain);
+        pick_page(page_control(), page::craft);
     }
     TColor ingredient_pixel(int row) {
         const kit::Rect r = c().sgcraftress.cell_rect(0, row);
@@ -89,7 +89,7 @@ TEST_F(CraftPage, OpeningFillsThePickersTheSkillsAndTheTable) {
 
     catalogues();
     editor.world.pitems[1].image = 999;  // names no frame: a white picture
-    editor.craft_skills = {Tskill{3, 5, 0}, Tskill{40, 1, 0}};
+    craft().craft_skills = {Tskill{3, 5, 0}, Tskill{40, 1, 0}};
     open_page();
     for (kit::ComboBox* picker : {&c().cbexcraftitem, &c().cbexuseitem, &c().cbexitem_to_craft}) {
         EXPECT_EQ(picker->items(), (std::vector<std::string>{"sword", "axe"}));
@@ -99,13 +99,13 @@ TEST_F(CraftPage, OpeningFillsThePickersTheSkillsAndTheTable) {
         EXPECT_EQ(picker->items(), (std::vector<std::string>{"arrow", "coin"}));
     for (kit::ComboBox* picker : {&c().cbexcraftobjuse, &c().cbexobj_to_craft})
         EXPECT_EQ(picker->items(), (std::vector<std::string>{"anvil", "forge", "oven"}));
-    ASSERT_EQ(form().il_it_cr.count(), 2);
-    EXPECT_EQ(form().il_it_cr.get(0)->pixel(4, 4), frame_color(1));
-    EXPECT_EQ(form().il_it_cr.get(1)->pixel(4, 4), clWhite);
-    EXPECT_EQ(form().il_cr_res.get(1)->pixel(4, 4), frame_color(7));
-    ASSERT_EQ(form().il_cr_obj.count(), 3);
-    EXPECT_EQ(form().il_cr_obj.get(2)->pixel(4, 4), frame_color(12));
-    EXPECT_EQ(form().il_cr_obj.get(2)->pixel(50, 50), clWhite);  // a 32-pixel frame on a white 64-pixel picture
+    ASSERT_EQ(craft().il_it_cr.count(), 2);
+    EXPECT_EQ(craft().il_it_cr.get(0)->pixel(4, 4), frame_color(1));
+    EXPECT_EQ(craft().il_it_cr.get(1)->pixel(4, 4), clWhite);
+    EXPECT_EQ(craft().il_cr_res.get(1)->pixel(4, 4), frame_color(7));
+    ASSERT_EQ(craft().il_cr_obj.count(), 3);
+    EXPECT_EQ(craft().il_cr_obj.get(2)->pixel(4, 4), frame_color(12));
+    EXPECT_EQ(craft().il_cr_obj.get(2)->pixel(50, 50), clWhite);  // a 32-pixel frame on a white 64-pixel picture
     // A skill number outside the skill names shows an empty name.
     EXPECT_EQ(c().lbcraftskills.items(), (std::vector<std::string>{skill_names[3] + " 5", " 1"}));
 }
@@ -121,8 +121,9 @@ TEST_F(CraftPage, IngredientsAreAddedDrawnAndRemoved) {
     click(c().Button27);  // coin x 1
     type_text(c().ecraft_ress_count, "0");
     click(c().Button27);  // coin x 0
-    EXPECT_EQ(editor.craft_ingredients,
-              (Tinvitems{{thing::item, 0, 1}, {thing::resource, 0, 2}, {thing::resource, 1, 1}, {thing::resource, 1, 0}}));
+    EXPECT_EQ(
+        craft().craft_ingredients,
+        (Tinvitems{{thing::item, 0, 1}, {thing::resource, 0, 2}, {thing::resource, 1, 1}, {thing::resource, 1, 0}}));
     EXPECT_EQ(c().sgcraftress.row_count(), 5);
     // An item shows its picture; a resource its one-piece picture at count 1,
     // its many-pieces picture above, no picture at 0.
@@ -135,14 +136,14 @@ TEST_F(CraftPage, IngredientsAreAddedDrawnAndRemoved) {
     type_text(c().ecraft_item_count, "two");
     click(c().Button26);
     EXPECT_EQ(modal_->errors, std::vector<std::string>{"'two' is not a valid integer value."});
-    EXPECT_EQ(editor.craft_ingredients.size(), 4u);
+    EXPECT_EQ(craft().craft_ingredients.size(), 4u);
 
     // A click removes the entry it names; a click past the list removes nothing.
     press_cell(c().sgcraftress, 0, 1);
-    EXPECT_EQ(editor.craft_ingredients,
+    EXPECT_EQ(craft().craft_ingredients,
               (Tinvitems{{thing::item, 0, 1}, {thing::resource, 1, 1}, {thing::resource, 1, 0}}));
     press_cell(c().sgcraftress, 0, 4);
-    EXPECT_EQ(editor.craft_ingredients.size(), 3u);
+    EXPECT_EQ(craft().craft_ingredients.size(), 3u);
     EXPECT_EQ(ingredient_pixel(1), frame_color(7));
 
     // Empty catalogues: ADD does nothing.
@@ -151,7 +152,7 @@ TEST_F(CraftPage, IngredientsAreAddedDrawnAndRemoved) {
     open_page();
     click(c().Button26);
     click(c().Button27);
-    EXPECT_EQ(editor.craft_ingredients.size(), 3u);
+    EXPECT_EQ(craft().craft_ingredients.size(), 3u);
     EXPECT_EQ(modal_->errors.size(), 1u);
 }
 
@@ -162,7 +163,7 @@ TEST_F(CraftPage, RequiredSkills) {
         type_text(c().eskilllevel, level);
         click(c().Button28);
     }
-    EXPECT_EQ(editor.craft_skills, (Tskills{{3, 5, 0}, {1, 1, 0}, {32, 7, 0}}));
+    EXPECT_EQ(craft().craft_skills, (Tskills{{3, 5, 0}, {1, 1, 0}, {32, 7, 0}}));
     EXPECT_EQ(c().lbcraftskills.items(),
               (std::vector<std::string>{skill_names[3] + " 5", skill_names[1] + " 1", " 7"}));
     // After removing one, every line still names its own skill.
@@ -170,7 +171,7 @@ TEST_F(CraftPage, RequiredSkills) {
     click(c().Button29);
     EXPECT_EQ(c().lbcraftskills.items(), (std::vector<std::string>{skill_names[1] + " 1", " 7"}));
     click(c().Button29);  // no line chosen
-    EXPECT_EQ(editor.craft_skills.size(), 2u);
+    EXPECT_EQ(craft().craft_skills.size(), 2u);
 
     // A typed text that names no skill is refused, as is a level that is no number.
     type_text(c().cbskills, "juggling");
@@ -180,7 +181,7 @@ TEST_F(CraftPage, RequiredSkills) {
     click(c().Button28);
     EXPECT_EQ(modal_->errors,
               (std::vector<std::string>{"Choose a skill from the list.", "'high' is not a valid integer value."}));
-    EXPECT_EQ(editor.craft_skills.size(), 2u);
+    EXPECT_EQ(craft().craft_skills.size(), 2u);
 }
 
 // "V" converts and checks every part first: a product, tool or near object
@@ -212,7 +213,7 @@ TEST_F(CraftPage, VIsRefusedWhenAPartItNeedsIsMissing) {
     EXPECT_TRUE(editor.world.crafts.empty());
 
     // Ingredients outlive an Open, which may bring shorter catalogues.
-    editor.craft_ingredients = {{thing::resource, 1, 3}, {thing::item, 0, 1}};
+    craft().craft_ingredients = {{thing::resource, 1, 3}, {thing::item, 0, 1}};
     open_page();
     type_text(c().ecrafttime, "10");
     click(c().Button30);
@@ -231,7 +232,7 @@ TEST_F(CraftPage, VAppendsTheRecipeAndTheTableShowsIt) {
     type_text(c().ecraft_ress_count, "4");
     pick(c().cbexcraftress, 1);
     click(c().Button27);
-    editor.craft_skills = {{3, 5, 0}, {1, 2, 0}, {4, 1, 0}};
+    craft().craft_skills = {{3, 5, 0}, {1, 2, 0}, {4, 1, 0}};
     click(c().cbcraftitemwith);
     pick(c().cbexuseitem, 1);
     click(c().cbobjectcraftnear);
@@ -243,8 +244,8 @@ TEST_F(CraftPage, VAppendsTheRecipeAndTheTableShowsIt) {
     click(c().Button30);
     ASSERT_EQ(editor.world.crafts.size(), 1u);
     // Ingredients, tool, near object, product and its kind, time, skills, word.
-    const Tcraft want{{{thing::item, 0, 1}, {thing::resource, 1, 4}}, 1, 2, 1, product::resource, 120,
-                      editor.craft_skills, "abra"};
+    const Tcraft want{
+        {{thing::item, 0, 1}, {thing::resource, 1, 4}}, 1, 2, 1, product::resource, 120, craft().craft_skills, "abra"};
     EXPECT_EQ(editor.world.crafts[0], want);
 
     // The next recipe keeps the lists: an object product without tool or
@@ -253,7 +254,7 @@ TEST_F(CraftPage, VAppendsTheRecipeAndTheTableShowsIt) {
     click(c().cbobjectcraftnear);
     click(c().rbcraftobj);
     pick(c().cbexobj_to_craft, 2);
-    editor.craft_skills.push_back({2, 9, 0});
+    craft().craft_skills.push_back({2, 9, 0});
     click(c().Button30);
     ASSERT_EQ(editor.world.crafts.size(), 2u);
     const Tcraft& second = editor.world.crafts[1];
@@ -324,20 +325,20 @@ TEST_F(CraftPage, TheTableLooksEveryRowUpChecked) {
 // recipe made before the deletion still names its own object.
 TEST_F(CraftPage, TheTableNamesTheRecipesOwnObjectAfterDelAndAdd) {
     catalogues();
-    form().setgrids();
+    setgrids();
     open_page();
     click(c().rbcraftobj);
     pick(c().cbexobj_to_craft, 2);  // oven
     click(c().Button30);
 
-    pick_page(form().PC, page::objects);
+    pick_page(page_control(), page::objects);
     ::ObjectsPage& objects = EditorFixture::objects();
     press_cell(objects.sg_objects, 0, 0);  // anvil
     click(objects.Button7);
     ASSERT_EQ(editor.world.pmapobjects.size(), 2u);
     type_text(objects.eoname, "kiln");
-    kit::user::scroll_to(form().sg_tiles, 0, 4);
-    press_cell(form().sg_tiles, 1, 4);  // tile 13
+    kit::user::scroll_to(tile_palette(), 0, 4);
+    press_cell(tile_palette(), 1, 4);  // tile 13
     press_cell(objects.sg_object_tiles, 0, 0);
     click(objects.Button4);
     ASSERT_EQ(editor.world.pmapobjects.size(), 3u);

@@ -18,12 +18,12 @@ class FractionsPage : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        pick_page(form().PC, page::fractions);
+        pick_page(page_control(), page::fractions);
     }
 
     // Picks tile n in the palette, then clicks the fraction's picture.
     void pick_picture(int n) {
-        kit::user::press_cell(form().sg_tiles, n % 3, n / 3);
+        kit::user::press_cell(tile_palette(), n % 3, n / 3);
         click(fractions().ifrac);
     }
     void add(const std::string& name, int tile) {
@@ -75,7 +75,7 @@ TEST_F(FractionsPage, AddKeepsTheRelationsAndListsTheFractionsEverywhere) {
     EXPECT_EQ(w.fracrel, (std::vector<std::vector<int8_t>>{{7, 0, 0, 0}, {8, 9, 10, 11}, {0, 0, 0, 0}, {0, 0, 0, 0}}));
 
     // Without a picture nothing is added, but the NPC page's list is refilled.
-    editor.frac_image = -1;
+    fractions().frac_image = -1;
     npc().cb_pnpc_frac.clear();
     click(fractions().Button14);
     EXPECT_EQ(w.fracs.size(), 4u);
@@ -87,8 +87,8 @@ TEST_F(FractionsPage, SelectAndUpdate) {
     add("elves", 3);
     add("orcs", 5);
     kit::user::press_cell(fractions().sg_frac, 0, 0);
-    EXPECT_EQ(editor.cur_fraction, 0);
-    EXPECT_EQ(editor.frac_image, 3);
+    EXPECT_EQ(fractions().cur_fraction, 0);
+    EXPECT_EQ(fractions().frac_image, 3);
     EXPECT_EQ(fractions().efracname.text(), "elves");
     EXPECT_EQ(fractions().ifrac.picture().pixel(8, 8), frame_color(3));
 
@@ -111,17 +111,17 @@ TEST_F(FractionsPage, SelectAndUpdate) {
     editor.world.fracs[0].image = 900;
     kit::user::press_cell(fractions().sg_frac, 0, 0);
     EXPECT_EQ(fractions().ifrac.picture().pixel(8, 8), clWhite);
-    EXPECT_EQ(editor.frac_image, 900);
+    EXPECT_EQ(fractions().frac_image, 900);
     editor.cur_tile = 900;
     click(fractions().ifrac);
     editor.cur_tile = -1;
     click(fractions().ifrac);
-    EXPECT_EQ(editor.frac_image, 900);
+    EXPECT_EQ(fractions().frac_image, 900);
 
     // A cell past the list, or a stale selection, changes nothing.
     kit::user::press_cell(fractions().sg_frac, 1, 1);
-    EXPECT_EQ(editor.cur_fraction, 0);
-    editor.cur_fraction = 3;
+    EXPECT_EQ(fractions().cur_fraction, 0);
+    fractions().cur_fraction = 3;
     click(fractions().Button48);
     EXPECT_EQ(editor.world.fracs.size(), 3u);
     EXPECT_EQ(editor.world.fracs[0], (Tfrac{"elves", 900}));
@@ -195,9 +195,9 @@ TEST_F(FractionsPage, AnOpenListsTheOpenedWorldsFractions) {
 
     // Opened on another page: the lists follow when the page opens.
     add("elves", 5);
-    pick_page(form().PC, page::terrain);
+    pick_page(page_control(), page::terrain);
     open(file);
-    pick_page(form().PC, page::fractions);
+    pick_page(page_control(), page::fractions);
     EXPECT_EQ(fractions().cbfrac1.count(), 2);
     EXPECT_TRUE(modal_->errors.empty());
 }
@@ -221,8 +221,8 @@ TEST_F(FractionsPage, ABuiltWorldIsSavedAndOpenedWhole) {
     EXPECT_EQ(editor.world.fracs, built.fracs);
     EXPECT_EQ(editor.world.fracrel, built.fracrel);
     EXPECT_EQ(editor.world.fracrel[1][0], -128);
-    pick_page(form().PC, page::terrain);
-    pick_page(form().PC, page::fractions);
+    pick_page(page_control(), page::terrain);
+    pick_page(page_control(), page::fractions);
     choose_pair(2, 1);
     EXPECT_EQ(fractions().efracrel.text(), "-1");
     EXPECT_EQ(grid_cell(1), frame_color(frames32));

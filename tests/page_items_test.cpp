@@ -21,7 +21,7 @@ class ItemsPageTest : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        pick_page(form().PC, page::items);
+        pick_page(page_control(), page::items);
     }
     ItemsPage& page() { return items(); }
 
@@ -187,7 +187,7 @@ TEST_F(ItemsPageTest, SelectingShowsTheItemAndEditKeepsLoadAndLists) {
     lost.name = "lost";
     lost.image = 500;  // names no tile
     editor.world.pitems.push_back(lost);
-    form().setgrids();
+    setgrids();
     type_text(page().e_pitem_load, "3");
 
     press_cell(page().sg_pitems, 0, 0);
@@ -291,7 +291,7 @@ TEST_F(ItemsPageTest, RowsBeyondASmallerOpenedWorldShowNothingAndAreNotTaken) {
 // the world again.
 TEST_F(ItemsPageTest, ADesignerBuildsARevolverThatTakesBulletsAndAClip) {
     ResourcesPage& res = resources();
-    pick_page(form().PC, page::resources);
+    pick_page(page_control(), page::resources);
     pick_tile(3);
     click(res.ipres1);
     pick_tile(4);
@@ -306,7 +306,7 @@ TEST_F(ItemsPageTest, ADesignerBuildsARevolverThatTakesBulletsAndAClip) {
     type_text(res.eprespower, "9");
     click(res.Button13);
 
-    pick_page(form().PC, page::items);
+    pick_page(page_control(), page::items);
     for (int i : {0, 1}) {
         pick(page().cbexpress2, i);
         click(page().Button18);
@@ -338,7 +338,7 @@ TEST_F(ItemsPageTest, ADesignerBuildsARevolverThatTakesBulletsAndAClip) {
     EXPECT_EQ(colt.hands, 1);
     EXPECT_EQ(colt.dem1, 12);
 
-    pick_page(form().PC, page::map);
+    pick_page(page_control(), page::map);
     pick_page(map().PC2, palette::items);
     map().sg_pitems_2.refresh();
     EXPECT_EQ(map().sg_pitems_2.canvas().pixel(4, 4), frame_color(9));

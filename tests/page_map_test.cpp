@@ -28,7 +28,7 @@ class MapPage : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        pick_page(form().PC, page::map);
+        pick_page(page_control(), page::map);
     }
 
     int add_terrain(int frame, uint16_t frames = 1, int8_t kind = 0) {
@@ -181,37 +181,37 @@ TEST_F(MapPage, ScrollRendersOnceThreeMillisecondsLater) {
     kit::user::scroll_to(map().sg_map, 5, 5);
     EXPECT_EQ(map().sg_map.left_col(), 5);
     map().sg_map.set_top_left(11, 21);
-    EXPECT_TRUE(form().Timer3.enabled());
+    EXPECT_TRUE(map().Timer3.enabled());
     // Paint over the view; only the timer's render brings it back.
     Canvas& c = map().sg_map.canvas();
     c.brush_color = make_color(255, 0, 0);
     c.fill_rect(22, 22, 534, 534);
-    ASSERT_TRUE(kit::user::tick(form().Timer3));
-    EXPECT_FALSE(form().Timer3.enabled());
+    ASSERT_TRUE(kit::user::tick(map().Timer3));
+    EXPECT_FALSE(map().Timer3.enabled());
     for (int cy = 0; cy < shown_rows(); ++cy)
         for (int cx = 0; cx < shown_cols(); ++cx)
             ASSERT_EQ(view(cx, cy), frame_color((10 + cx + 2 * (20 + cy)) % 3)) << cx << ", " << cy;
-    EXPECT_FALSE(kit::user::tick(form().Timer3));
+    EXPECT_FALSE(kit::user::tick(map().Timer3));
 }
 
 TEST_F(MapPage, AnimationStepsTheMapViewAndThePreviews) {
     add_terrain(0, 8);
     add_map(20, 20);
-    form().Timer2.set_interval(3600 * 1000);  // only the test's own ticks
-    EXPECT_FALSE(form().Timer2.enabled());
-    choose(form().animation1);
-    EXPECT_TRUE(form().animation1.checked());
-    EXPECT_TRUE(form().Timer2.enabled());
+    animation_timer().set_interval(3600 * 1000);  // only the test's own ticks
+    EXPECT_FALSE(animation_timer().enabled());
+    choose(animation_menu());
+    EXPECT_TRUE(animation_menu().checked());
+    EXPECT_TRUE(animation_timer().enabled());
     EXPECT_EQ(editor.anim_frame, 0);
     for (int k = 1; k <= 9; ++k) {
-        ASSERT_TRUE(kit::user::tick(form().Timer2));
+        ASSERT_TRUE(kit::user::tick(animation_timer()));
         EXPECT_EQ(editor.anim_frame, k % 8);
         EXPECT_EQ(view(3, 3), frame_color(k % 8)) << "tick " << k;
     }
     // Off again: the timer stops and every render shows frame 0.
-    choose(form().animation1);
-    EXPECT_FALSE(form().animation1.checked());
-    EXPECT_FALSE(form().Timer2.enabled());
+    choose(animation_menu());
+    EXPECT_FALSE(animation_menu().checked());
+    EXPECT_FALSE(animation_timer().enabled());
     EXPECT_EQ(editor.anim_frame, 0);
     editor.anim_frame = 5;
     map().sg_map.refresh();
@@ -220,29 +220,29 @@ TEST_F(MapPage, AnimationStepsTheMapViewAndThePreviews) {
 
     // The terrain page's preview runs through the chosen number of frames; an
     // empty slot keeps the picture before it.
-    pick_page(form().PC, page::terrain);
-    editor.terrain_frames = {10, 11, -1, 13, -1, -1, -1, -1};
+    pick_page(page_control(), page::terrain);
+    terrain().terrain_frames = {10, 11, -1, 13, -1, -1, -1, -1};
     kit::user::pick(terrain().cb_timages, 2);  // "4"
-    choose(form().animation1);
+    choose(animation_menu());
     const int frames_shown[] = {11, 11, 13, 10, 11, 11, 13};
     for (int k : frames_shown) {
-        ASSERT_TRUE(kit::user::tick(form().Timer2));
+        ASSERT_TRUE(kit::user::tick(animation_timer()));
         EXPECT_EQ(terrain().Image1.picture().pixel(5, 5), frame_color(k));
     }
     EXPECT_EQ(editor.anim_frame, 3);
     // The objects page's preview, two frames.
-    pick_page(form().PC, page::objects);
-    editor.object_frames = {20, 21, 22, 23, -1, -1, -1, -1};
+    pick_page(page_control(), page::objects);
+    objects().object_frames = {20, 21, 22, 23, -1, -1, -1, -1};
     objects().cb_oimages.set_item_index(1);  // "2"
     for (int k : {20, 21, 20}) {
-        ASSERT_TRUE(kit::user::tick(form().Timer2));
+        ASSERT_TRUE(kit::user::tick(animation_timer()));
         EXPECT_EQ(objects().Image2.picture().pixel(5, 5), frame_color(k));
     }
     // A 32-pixel frame after a 64-pixel one leaves nothing of the larger picture.
-    editor.object_frames = {21, frames32, -1, -1, -1, -1, -1, -1};
-    ASSERT_TRUE(kit::user::tick(form().Timer2));
+    objects().object_frames = {21, frames32, -1, -1, -1, -1, -1, -1};
+    ASSERT_TRUE(kit::user::tick(animation_timer()));
     EXPECT_EQ(objects().Image2.picture().pixel(50, 50), frame_color(frames32));
-    ASSERT_TRUE(kit::user::tick(form().Timer2));
+    ASSERT_TRUE(kit::user::tick(animation_timer()));
     EXPECT_EQ(objects().Image2.picture().pixel(5, 5), frame_color(21));
     EXPECT_EQ(objects().Image2.picture().pixel(50, 50), clWhite);
 }
@@ -259,13 +259,13 @@ TEST_F(MapPage, ShowHiddenTakesEffectAtTheNextRender) {
     map().sg_map.refresh();
     EXPECT_EQ(view(2, 2), frame_color(7));
 
-    choose(form().Showhidden1);
-    EXPECT_FALSE(form().Showhidden1.checked());
+    choose(show_hidden_menu());
+    EXPECT_FALSE(show_hidden_menu().checked());
     EXPECT_FALSE(editor.show_hidden);
     EXPECT_EQ(view(2, 2), frame_color(7));  // nothing redrawn yet
     map().sg_map.refresh();
     EXPECT_EQ(view(2, 2), frame_color(0));
-    choose(form().Showhidden1);
+    choose(show_hidden_menu());
     EXPECT_TRUE(editor.show_hidden);
 }
 
@@ -293,7 +293,7 @@ TEST_F(MapPage, PalettesShowAndSelectEntryColumnPlusThreeTimesRow) {
     Tchar npc;
     npc.figure = 25;
     w.pnpcs.push_back(npc);
-    form().setgrids();
+    setgrids();
 
     struct Case {
         int page;
@@ -382,7 +382,7 @@ TEST_F(MapPage, SaveAsksForANameInTheCurrentFolderAndRemembersIt) {
     const std::string file = dir_.file("one.wld");
     const std::string cwd = QDir::currentPath().toStdString();
     modal_->save_answers = {file, std::nullopt, std::string()};
-    choose(form().Save1);
+    choose(save_menu());
     EXPECT_TRUE(QFile::exists(QString::fromStdString(file)));
     // The same world saved by the world file's own writer gives the same bytes.
     const std::string again = dir_.file("again.wld");
@@ -390,8 +390,8 @@ TEST_F(MapPage, SaveAsksForANameInTheCurrentFolderAndRemembersIt) {
     EXPECT_EQ(read_file(file), read_file(again));
 
     QFile::remove(QString::fromStdString(file));
-    choose(form().Save1);  // cancelled
-    choose(form().Save1);  // confirmed with an empty name
+    choose(save_menu());  // cancelled
+    choose(save_menu());  // confirmed with an empty name
     EXPECT_FALSE(QFile::exists(QString::fromStdString(file)));
     EXPECT_EQ(modal_->transcript,
               (std::vector<std::string>{"save_file(" + cwd + "||wld) -> " + file,
@@ -435,7 +435,7 @@ TEST_F(MapPage, SaveThenOpenShowsTheOpenedWorld) {
 
     // The open dialog offers the last name again.
     modal_->transcript.clear();
-    choose(form().OPen1);  // cancelled: nothing changes
+    choose(open_menu());  // cancelled: nothing changes
     EXPECT_EQ(modal_->transcript.back(), "open_file(" + QDir::currentPath().toStdString() + "|" + file + "|) -> cancel");
     EXPECT_EQ(map().cb_maps.item_index(), 1);
 }
@@ -567,7 +567,7 @@ protected:
         guard.head = guard.body = -1;
         guard.left_hand.index = guard.right_hand.index = -1;
         w.pnpcs.push_back(guard);
-        form().setgrids();
+        setgrids();
         add_map(20, 20, "cave");
         modal_->transcript.clear();
     }
@@ -598,19 +598,19 @@ protected:
         map().sg_map.refresh();
         return n;
     }
-    bool armed() { return editor.move_object_mode || editor.move_npc_mode; }
+    bool armed() { return map().move_object_mode || map().move_npc_mode; }
     bool drag_cursor() { return map().sg_map.cursor() == kit::Cursor::drag; }
 };
 
 TEST_F(MapEditing, SelectingACellWritesTheCaptionAndTheCell) {
     press_cell(map().sg_map, 3, 5);
-    EXPECT_EQ(form().caption(), "map:cave X:3 Y:5");
+    EXPECT_EQ(main_window().caption(), "map:cave X:3 Y:5");
     EXPECT_EQ(editor.cell_x, 2);
     EXPECT_EQ(editor.cell_y, 4);
     // With no map chosen a click does nothing.
     map().cb_maps.set_item_index(-1);
     press_cell(map().sg_map, 7, 8);
-    EXPECT_EQ(form().caption(), "map:cave X:3 Y:5");
+    EXPECT_EQ(main_window().caption(), "map:cave X:3 Y:5");
     EXPECT_EQ(editor.cell_x, 2);
 }
 
@@ -754,7 +754,7 @@ TEST_F(MapEditing, TheGridIsDisabledWhileTheAmountIsAsked) {
 // nothing reads past the empty terrain list, and such a cell counts as void.
 TEST_F(MapEditing, AMapMadeBeforeAnyTerrain) {
     editor.world.terrains.clear();
-    form().setgrids();
+    setgrids();
     place(palette::objects, 3, 3);
     place(palette::npcs, 4, 4);
     EXPECT_TRUE(editor.world.mapobjects.empty());
@@ -768,7 +768,7 @@ TEST_F(MapEditing, AMapMadeBeforeAnyTerrain) {
     ASSERT_TRUE(ground.visible());
     EXPECT_EQ(ground.Label1.caption(), "Type: HARD:0 MAP:cave X:6 Y:7");
     kit::user::close(ground);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 TEST_F(MapEditing, TheObjectMove) {
@@ -776,17 +776,17 @@ TEST_F(MapEditing, TheObjectMove) {
     put_object(boat, 3, 3);
     put_npc(5, 5);
     right_click(1, 1);
-    ASSERT_EQ(open_popup(), &form().map_menu);
+    ASSERT_EQ(open_popup(), &map().map_menu);
     EXPECT_EQ(editor.cur_placed_object, moved);
-    EXPECT_EQ(form().deleteobject.caption(), "delete object 0 rock");
-    EXPECT_EQ(form().properties.caption(), "properties 0 rock");
-    choose(form().move1);
-    EXPECT_TRUE(editor.move_object_mode);
+    EXPECT_EQ(map().deleteobject.caption(), "delete object 0 rock");
+    EXPECT_EQ(map().properties.caption(), "properties 0 rock");
+    choose(map().move1);
+    EXPECT_TRUE(map().move_object_mode);
     EXPECT_TRUE(drag_cursor());
 
     // Onto an NPC: refused in the caption, and the move ends.
     select(5, 5);
-    EXPECT_EQ(form().caption(), "Cell is not empty");
+    EXPECT_EQ(main_window().caption(), "Cell is not empty");
     EXPECT_EQ(editor.world.mapobjects[0].place, at(1, 1));
     EXPECT_FALSE(armed());
     EXPECT_FALSE(drag_cursor());
@@ -795,7 +795,7 @@ TEST_F(MapEditing, TheObjectMove) {
     // Onto another object, on water: moved.
     set_terrain(3, 3, water);
     right_click(1, 1);
-    choose(form().move1);
+    choose(map().move1);
     const int64_t repairs = placed_index_repairs();
     select(3, 3);
     EXPECT_EQ(editor.world.mapobjects[0].place, at(3, 3));
@@ -805,10 +805,10 @@ TEST_F(MapEditing, TheObjectMove) {
 
     // An object that is gone.
     right_click(3, 3);
-    choose(form().move1);
+    choose(map().move1);
     editor.cur_placed_object = 9;
     select(8, 8);
-    EXPECT_EQ(form().caption(), "Object not exists");
+    EXPECT_EQ(main_window().caption(), "Object not exists");
     EXPECT_FALSE(armed());
     EXPECT_TRUE(modal_->messages.empty());
 }
@@ -818,16 +818,16 @@ TEST_F(MapEditing, TheNpcMoveStaysArmedOnAnOccupiedCell) {
     put_npc(2, 2, "other");
     const int32_t guard = put_npc(5, 5);
     right_click(5, 5);
-    ASSERT_EQ(open_popup(), &form().map_char_menu);
+    ASSERT_EQ(open_popup(), &map().map_char_menu);
     EXPECT_EQ(editor.cur_placed_npc, guard);
-    EXPECT_EQ(form().inv.caption(), "inv of 1 guard");
-    choose(form().move2);
-    EXPECT_TRUE(editor.move_npc_mode);
+    EXPECT_EQ(map().inv.caption(), "inv of 1 guard");
+    choose(map().move2);
+    EXPECT_TRUE(map().move_npc_mode);
     EXPECT_TRUE(drag_cursor());
     select(1, 1);  // an object, even one that lets things pass
     select(2, 2);  // another NPC
     EXPECT_EQ(modal_->messages, (std::vector<std::string>{"Cell is not empty", "Cell is not empty"}));
-    EXPECT_TRUE(editor.move_npc_mode);
+    EXPECT_TRUE(map().move_npc_mode);
     EXPECT_TRUE(drag_cursor());
     set_terrain(7, 7, deep_water);  // the terrain is not asked
     const int64_t repairs = placed_index_repairs();
@@ -839,7 +839,7 @@ TEST_F(MapEditing, TheNpcMoveStaysArmedOnAnOccupiedCell) {
     EXPECT_EQ(placed_index_repairs(), repairs);  // the page told the map view's index
 
     right_click(7, 7);
-    choose(form().move2);
+    choose(map().move2);
     editor.cur_placed_npc = 2;
     select(9, 9);
     EXPECT_EQ(modal_->messages.back(), "NPC not exists");
@@ -849,8 +849,8 @@ TEST_F(MapEditing, TheNpcMoveStaysArmedOnAnOccupiedCell) {
 TEST_F(MapEditing, ARightClickCancelsAnArmedMoveAndDoesNothingElse) {
     put_object(rock, 1, 1);
     put_npc(2, 2);
-    for (kit::MenuItem* move : {&form().move1, &form().move2}) {
-        right_click(move == &form().move1 ? 1 : 2, move == &form().move1 ? 1 : 2);
+    for (kit::MenuItem* move : {&map().move1, &map().move2}) {
+        right_click(move == &map().move1 ? 1 : 2, move == &map().move1 ? 1 : 2);
         choose(*move);
         ASSERT_TRUE(armed());
         const TWorld before = editor.world;
@@ -872,8 +872,8 @@ TEST_F(MapEditing, OpenDisarmsAnArmedMove) {
     put_object(boat, 2, 2);
     put_npc(3, 3);
     save_as(file);
-    for (kit::MenuItem* move : {&form().move1, &form().move2}) {
-        right_click(move == &form().move1 ? 2 : 3, move == &form().move1 ? 2 : 3);
+    for (kit::MenuItem* move : {&map().move1, &map().move2}) {
+        right_click(move == &map().move1 ? 2 : 3, move == &map().move1 ? 2 : 3);
         choose(*move);
         open(file);
         EXPECT_FALSE(armed());
@@ -882,7 +882,7 @@ TEST_F(MapEditing, OpenDisarmsAnArmedMove) {
         select(9, 9);  // paints, moves nothing
         EXPECT_EQ(editor.world.mapobjects[1].place, at(2, 2));
         EXPECT_EQ(editor.world.npcs[0].place, at(3, 3));
-        EXPECT_EQ(form().caption(), "map:cave X:10 Y:10");
+        EXPECT_EQ(main_window().caption(), "map:cave X:10 Y:10");
     }
 }
 
@@ -893,18 +893,18 @@ TEST_F(MapEditing, DeletingThroughTheMenusRemovesFromTheViewAtOnce) {
     // An object and an NPC on one cell: the object's menu.
     editor.world.npcs[0].place = at(1, 1);
     right_click(1, 1);
-    ASSERT_EQ(open_popup(), &form().map_menu);
-    choose(form().deleteobject);
+    ASSERT_EQ(open_popup(), &map().map_menu);
+    choose(map().deleteobject);
     ASSERT_EQ(editor.world.mapobjects.size(), 1u);
     EXPECT_EQ(editor.world.mapobjects[0].row, boat);
     EXPECT_EQ(view(1, 1), frame_color(11));
     right_click(1, 1);
-    choose(form().deleteobject);
+    choose(map().deleteobject);
     EXPECT_TRUE(editor.world.mapobjects.empty());
     EXPECT_EQ(view(1, 1), frame_color(8));  // the NPC under them
     right_click(1, 1);
-    ASSERT_EQ(open_popup(), &form().map_char_menu);
-    choose(form().delete3);
+    ASSERT_EQ(open_popup(), &map().map_char_menu);
+    choose(map().delete3);
     EXPECT_TRUE(editor.world.npcs.empty());
     EXPECT_EQ(view(1, 1), frame_color(1));
     EXPECT_EQ(editor.cur_placed_npc, -1);
@@ -914,9 +914,9 @@ TEST_F(MapEditing, SetPlayerThenThePlayerPageShowsThatNpc) {
     put_npc(2, 2, "first");
     put_npc(6, 3, "hero");
     right_click(6, 3);
-    choose(form().setplayer1);
+    choose(map().setplayer1);
     EXPECT_EQ(editor.world.player.npc, 1);
-    pick_page(form().PC, page::player);
+    pick_page(page_control(), page::player);
     EXPECT_EQ(player().Label87.caption().substr(0, 13), "object: hero\r");
     EXPECT_NE(player().Label87.caption().find("MAP:cave\rX:  6\rY:  3\r"), std::string::npos);
     EXPECT_EQ(player().Image5.picture().pixel(4, 4), frame_color(8));
@@ -932,16 +932,16 @@ TEST_F(MapEditing, TheMenusOpenTheirWindows) {
     struct Case {
         int x, y;
         kit::MenuItem* item;
-        kit::Window* EditorState::*window;
+        kit::Window* SharedState::*window;
         std::string shows;  // the window's caption, or the ground dialog's cell text
     };
     const Case cases[] = {
-        {2, 2, &form().properties, &EditorState::Form2, "1"},
-        {2, 2, &form().parts1, &EditorState::Finv, ""},
-        {2, 2, &form().ground1, &EditorState::Form8, "Type:ground HARD:400 MAP:cave X:2 Y:2"},
-        {6, 6, &form().inv, &EditorState::Form5, "NPC #1 hero"},
-        {6, 6, &form().settings1, &EditorState::Form10, "NPC #1 hero"},
-        {9, 9, nullptr, &EditorState::Form8, "Type:ground HARD:400 MAP:cave X:9 Y:9"},
+        {2, 2, &map().properties, &SharedState::Form2, "1"},
+        {2, 2, &map().parts1, &SharedState::Finv, ""},
+        {2, 2, &map().ground1, &SharedState::Form8, "Type:ground HARD:400 MAP:cave X:2 Y:2"},
+        {6, 6, &map().inv, &SharedState::Form5, "NPC #1 hero"},
+        {6, 6, &map().settings1, &SharedState::Form10, "NPC #1 hero"},
+        {9, 9, nullptr, &SharedState::Form8, "Type:ground HARD:400 MAP:cave X:9 Y:9"},
     };
     for (const Case& c : cases) {
         kit::Window& w = *(editor.*c.window);
@@ -949,25 +949,25 @@ TEST_F(MapEditing, TheMenusOpenTheirWindows) {
         right_click(c.x, c.y);
         if (c.item) choose(*c.item);
         EXPECT_TRUE(w.visible());
-        EXPECT_FALSE(form().enabled());
-        if (c.window == &EditorState::Form8) {
+        EXPECT_FALSE(main_window().enabled());
+        if (c.window == &SharedState::Form8) {
             EXPECT_EQ(dialog<TForm8>(editor.Form8).Label1.caption(), c.shows);
         } else if (!c.shows.empty()) {
             EXPECT_EQ(w.caption(), c.shows);
         }
-        if (c.window == &EditorState::Finv) {
+        if (c.window == &SharedState::Finv) {
             EXPECT_EQ(editor.inv_target, &editor.world.mapobjects[1].parts);
         }
         kit::user::close(w);
         EXPECT_FALSE(w.visible());
-        EXPECT_TRUE(form().enabled());
+        EXPECT_TRUE(main_window().enabled());
     }
     // "cancel" does nothing.
     const TWorld before = editor.world;
     right_click(1, 1);
-    choose(form().cancel2);
+    choose(map().cancel2);
     EXPECT_TRUE(editor.world == before);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     EXPECT_FALSE(armed());
 }
 
@@ -1031,7 +1031,7 @@ TEST_F(MapEditing, PaintPlaceMoveSaveAndReadBack) {
     TWorld& w = editor.world;
     w.terrains.resize(2);  // grass and water
     w.maps.clear();
-    form().setgrids();
+    setgrids();
     add_map(10, 8, "isle");
     pick_page(map().PC2, palette::terrains);
     press_cell(map().sg_terrains_2, 1, 0);  // water
@@ -1047,7 +1047,7 @@ TEST_F(MapEditing, PaintPlaceMoveSaveAndReadBack) {
     modal_->quant_answers = {25};
     select(6, 6);
     right_click(5, 5);
-    choose(form().move1);
+    choose(map().move1);
     select(7, 2);
     const std::string file = dir_.file("isle.wld");
     save_as(file);

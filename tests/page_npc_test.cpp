@@ -24,7 +24,7 @@ class NpcTemplates : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        pick_page(form().PC, page::npc);
+        pick_page(page_control(), page::npc);
     }
 
     // The characteristic, point and size edits in the order of the record's fields.
@@ -94,7 +94,7 @@ TEST_F(NpcTemplates, AddCopiesThePageAndTheBuffers) {
     EXPECT_EQ(c.parts, editor.npc_parts);
     EXPECT_EQ(c.phys_attrs, (Tskills{{1, 3, 0}}));
     // The attributes went to the template; the other buffers stay.
-    EXPECT_TRUE(editor.npc_phys_attrs.empty());
+    EXPECT_TRUE(npc().npc_phys_attrs.empty());
     EXPECT_EQ(npc().lb_pnpc_phys_attrs.count(), 0);
     EXPECT_EQ(editor.npc_head, 4);
     EXPECT_EQ(cell_colour(npc().sg_pnpc, 0), frame_color(0));
@@ -173,7 +173,7 @@ TEST_F(NpcTemplates, SelectLoadsThePageAndEditWritesItBack) {
     stale.portrait = -1;
     stale.fraction = 5;
     w.pnpcs.push_back(stale);
-    form().setgrids();
+    setgrids();
 
     press_cell(npc().sg_pnpc, 0, 0);
     EXPECT_EQ(editor.cur_npc, 0);
@@ -188,14 +188,14 @@ TEST_F(NpcTemplates, SelectLoadsThePageAndEditWritesItBack) {
     EXPECT_EQ(npc().cb_pnpc_frac.item_index(), 1);
     EXPECT_EQ(npc().i_pnpc_i1.picture().pixel(8, 8), frame_color(4));
     EXPECT_EQ(npc().i_pnpc_i2.picture().pixel(40, 40), frame_color(frames32 + 2));
-    EXPECT_EQ(editor.npc_figure, 4);
+    EXPECT_EQ(npc().npc_figure, 4);
     EXPECT_EQ(editor.npc_head, 6);
     EXPECT_EQ(editor.npc_body, -1);
     EXPECT_EQ(editor.npc_lhand, c.left_hand);
     EXPECT_EQ(editor.npc_rhand, c.right_hand);
     EXPECT_EQ(editor.npc_items, c.inventory);
     EXPECT_EQ(editor.npc_parts, c.parts);
-    EXPECT_EQ(editor.npc_phys_attrs, (Tskills{{7, 3, 0}, {2, 4, 0}}));
+    EXPECT_EQ(npc().npc_phys_attrs, (Tskills{{7, 3, 0}, {2, 4, 0}}));
     EXPECT_EQ(npc().lb_pnpc_phys_attrs.items(), (std::vector<std::string>{" 3", "fists 4"}));
     EXPECT_EQ(w.pnpcs[0].phys_attrs.size(), 3u);  // the template keeps its list until "<- EDIT"
 
@@ -206,7 +206,7 @@ TEST_F(NpcTemplates, SelectLoadsThePageAndEditWritesItBack) {
     expected.skills[2] = 77;
     expected.phys_attrs = {{7, 3, 0}, {2, 4, 0}};
     EXPECT_EQ(w.pnpcs[0], expected);
-    EXPECT_EQ(editor.npc_phys_attrs.size(), 2u);  // "<- EDIT" keeps the buffer
+    EXPECT_EQ(npc().npc_phys_attrs.size(), 2u);  // "<- EDIT" keeps the buffer
 
     // Pictures that name no tile show blank; a fraction not listed selects none,
     // and "<- EDIT" stores it as none.
@@ -245,25 +245,25 @@ TEST_F(NpcTemplates, BufferRowsThatNameNothingAreNotStored) {
     };
     const Case cases[] = {
         {"The inventory names item 9",
-         [] {
+         [this] {
              editor.npc_items = {{thing::item, 0, 1}, {thing::item, 9, 1}};
          }},
         {"The inventory names a thing of kind 5",
-         [] {
+         [this] {
              editor.npc_items = {{5, 0, 1}};
          }},
         {"A part names resource 9",
-         [] {
+         [this] {
              editor.npc_parts = {{thing::item, 9, 1}};
          }},
-        {"The head names item 9", [] { editor.npc_head = 9; }},
-        {"The body names item -3", [] { editor.npc_body = -3; }},
+        {"The head names item 9", [this] { editor.npc_head = 9; }},
+        {"The body names item -3", [this] { editor.npc_body = -3; }},
         {"The left hand names resource 9",
-         [] {
+         [this] {
              editor.npc_lhand = {thing::resource, 9, 2};
          }},
         {"The right hand names item 1",
-         [] {
+         [this] {
              editor.npc_rhand = {thing::item, 1, 1};
          }},
     };
@@ -287,7 +287,7 @@ TEST_F(NpcTemplates, BufferRowsThatNameNothingAreNotStored) {
     ghost.right_hand = {thing::resource, -1, 0};
     ghost.inventory = {{thing::resource, 8, 2}};
     editor.world.pnpcs = {ghost};
-    form().setgrids();
+    setgrids();
     press_cell(npc().sg_pnpc, 0, 0);
     type_text(npc().e_pnpc_name, "ghost 2");
     click(npc().Button35);
@@ -302,12 +302,12 @@ TEST_F(NpcTemplates, BufferRowsThatNameNothingAreNotStored) {
 }
 
 TEST_F(NpcTemplates, PicturesComeFromTheTilePalette) {
-    press_cell(form().sg_tiles, 2, 1);  // tile 5
+    press_cell(tile_palette(), 2, 1);  // tile 5
     click(npc().i_pnpc_i1);
-    press_cell(form().sg_tiles, 1, 10);  // tile 31, 64 x 64
+    press_cell(tile_palette(), 1, 10);  // tile 31, 64 x 64
     click(npc().i_pnpc_i2);
-    EXPECT_EQ(editor.npc_figure, 5);
-    EXPECT_EQ(editor.npc_portrait, 31);
+    EXPECT_EQ(npc().npc_figure, 5);
+    EXPECT_EQ(npc().npc_portrait, 31);
     EXPECT_EQ(npc().i_pnpc_i1.picture().pixel(8, 8), frame_color(5));
     EXPECT_EQ(npc().i_pnpc_i2.picture().pixel(40, 40), frame_color(31));
     // A current tile that names no frame is not taken.
@@ -316,8 +316,8 @@ TEST_F(NpcTemplates, PicturesComeFromTheTilePalette) {
         click(npc().i_pnpc_i1);
         click(npc().i_pnpc_i2);
     }
-    EXPECT_EQ(editor.npc_figure, 5);
-    EXPECT_EQ(editor.npc_portrait, 31);
+    EXPECT_EQ(npc().npc_figure, 5);
+    EXPECT_EQ(npc().npc_portrait, 31);
     EXPECT_EQ(npc().i_pnpc_i1.picture().pixel(8, 8), frame_color(5));
 }
 
@@ -329,7 +329,7 @@ TEST_F(NpcTemplates, PhysiologicalAttributes) {
     // Setting an attribute already listed replaces its value.
     set_attribute(0, "9");
     EXPECT_EQ(listed(), (std::vector<std::string>{"claws 9", "fur 2"}));
-    EXPECT_EQ(editor.npc_phys_attrs, (Tskills{{0, 9, 0}, {1, 2, 0}}));
+    EXPECT_EQ(npc().npc_phys_attrs, (Tskills{{0, 9, 0}, {1, 2, 0}}));
     // Values below 1 are ignored; a text that is not a number, even an empty one, fails.
     set_attribute(2, "0");
     set_attribute(2, "-4");
@@ -347,16 +347,16 @@ TEST_F(NpcTemplates, PhysiologicalAttributes) {
     pick(npc().lb_pnpc_phys_attrs, 0);
     click(npc().Button47);
     EXPECT_EQ(listed(), std::vector<std::string>{"fur 2"});
-    EXPECT_EQ(editor.npc_phys_attrs, (Tskills{{1, 2, 0}}));
+    EXPECT_EQ(npc().npc_phys_attrs, (Tskills{{1, 2, 0}}));
 }
 
 // The designer's whole way: two fractions, a "guard" with a hat and a sword
 // composed in the equipment dialog, seen in the map page's NPC palette, saved
 // and opened again.
 TEST_F(NpcTemplates, AGuardWithAHatAndASwordIsSavedAndOpenedWhole) {
-    pick_page(form().PC, page::fractions);
+    pick_page(page_control(), page::fractions);
     for (const auto& [name, tile] : {std::pair{"guards", 6}, std::pair{"thieves", 7}}) {
-        press_cell(form().sg_tiles, tile % 3, tile / 3);
+        press_cell(tile_palette(), tile % 3, tile / 3);
         click(fractions().ifrac);
         type_text(fractions().efracname, name);
         click(fractions().Button14);
@@ -365,12 +365,12 @@ TEST_F(NpcTemplates, AGuardWithAHatAndASwordIsSavedAndOpenedWhole) {
     hat.name = "hat", hat.item_class = item_class::hat, hat.image = 10;
     sword.name = "sword", sword.item_class = 0, sword.image = 11;
     editor.world.pitems = {hat, sword};
-    form().setgrids();
+    setgrids();
 
-    pick_page(form().PC, page::npc);
-    press_cell(form().sg_tiles, 0, 4);  // tile 12
+    pick_page(page_control(), page::npc);
+    press_cell(tile_palette(), 0, 4);  // tile 12
     click(npc().i_pnpc_i1);
-    press_cell(form().sg_tiles, 0, 10);  // tile 30, 64 x 64
+    press_cell(tile_palette(), 0, 10);  // tile 30, 64 x 64
     click(npc().i_pnpc_i2);
     fill_page("guard");
     pick(npc().cb_pnpc_frac, 0);
@@ -378,13 +378,13 @@ TEST_F(NpcTemplates, AGuardWithAHatAndASwordIsSavedAndOpenedWhole) {
     click(npc().Button23);
     auto& inv = dialog<TForm4>(editor.Form4);
     ASSERT_TRUE(inv.visible());
-    EXPECT_FALSE(form().enabled());
+    EXPECT_FALSE(main_window().enabled());
     press_cell(inv.sg_pnpc_items, 0, 0);
     click(inv.i_pnpc_head);
     press_cell(inv.sg_pnpc_items, 1, 0);
     click(inv.i_pnpc_right);
     kit::user::close(inv);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     click(npc().Button22);
 
     ASSERT_EQ(editor.world.pnpcs.size(), 1u);
@@ -394,7 +394,7 @@ TEST_F(NpcTemplates, AGuardWithAHatAndASwordIsSavedAndOpenedWhole) {
     EXPECT_EQ(guard.fraction, 0);
     EXPECT_EQ(guard.figure, 12);
     EXPECT_EQ(guard.portrait, 30);
-    pick_page(form().PC, page::map);
+    pick_page(page_control(), page::map);
     pick_page(map().PC2, palette::npcs);
     EXPECT_EQ(cell_colour(map().sg_pnpc2, 0), frame_color(12));
 

@@ -4,6 +4,7 @@
 #include "mainwindow/page_objects.h"
 
 #include "dialogs/inv_edit.h"
+#include "mainwindow/frame_set.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_terrain.h"
 #include "tests/support/editor_fixture.h"
@@ -19,10 +20,10 @@ class ObjectsPage : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        kit::user::pick_page(form().PC, page::objects);
+        kit::user::pick_page(page_control(), page::objects);
     }
     void pick_tile(int n) {
-        kit::StringGrid& tiles = form().sg_tiles;
+        kit::StringGrid& tiles = tile_palette();
         kit::user::scroll_to(tiles, 0, n / 3);
         press_cell(tiles, n % 3, n / 3);
     }
@@ -100,18 +101,18 @@ TEST_F(ObjectsPage, AddTakesEveryFieldOfTheForm) {
     set_slot(0, 30, true);
     editor.world.pitems.resize(3);  // the rows the parts name
     editor.world.presources.resize(1);
-    editor.obj_parts = {{thing::item, 2, 1}, {thing::resource, 0, 5}};
+    objects().obj_parts = {{thing::item, 2, 1}, {thing::resource, 0, 5}};
     fill_form();
     pick(objects().cb_oimages, 1);  // "2"
     click(objects().Button4);
     ASSERT_EQ(editor.world.pmapobjects.size(), 1u);
-    EXPECT_EQ(editor.world.pmapobjects[0], filled_object({3, 4}, {30, -1}, editor.obj_parts));
+    EXPECT_EQ(editor.world.pmapobjects[0], filled_object({3, 4}, {30, -1}, objects().obj_parts));
 
     // Again, with the secondary set empty: -1 entries; the row is the entry's own.
-    editor.object_frames2.assign(8, -1);
+    objects().object_frames2.assign(8, -1);
     click(objects().Button4);
     ASSERT_EQ(editor.world.pmapobjects.size(), 2u);
-    Tmapobject second = filled_object({3, 4}, {-1, -1}, editor.obj_parts);
+    Tmapobject second = filled_object({3, 4}, {-1, -1}, objects().obj_parts);
     second.row = 1;
     EXPECT_EQ(editor.world.pmapobjects[1], second);
     // The catalogue and the map page's palette grow with the list.
@@ -138,7 +139,7 @@ TEST_F(ObjectsPage, FramesAndPartsThatNameNothingAreNotCopied) {
     const int32_t missing = frames32 + frames64;
     o.frames[1] = missing;
     editor.world.pmapobjects = {o};
-    form().setgrids();
+    setgrids();
     const auto add = [this] {
         const std::size_t before = editor.world.pmapobjects.size();
         click(objects().Button4);
@@ -149,22 +150,22 @@ TEST_F(ObjectsPage, FramesAndPartsThatNameNothingAreNotCopied) {
     EXPECT_FALSE(add());  // main slot 1 names no tile
     EXPECT_EQ(modal_->messages.back(), frame_set::unfilled_message);
     set_slot(1, 4);
-    editor.object_frames2[0] = missing;
+    objects().object_frames2[0] = missing;
     EXPECT_FALSE(add());  // secondary slot 0 names no tile
-    editor.object_frames2[0] = -1;
+    objects().object_frames2[0] = -1;
     EXPECT_FALSE(add());  // part 1 names no item
     EXPECT_EQ(modal_->errors.back(),
               "A part names item 9, which does not exist: right-click it in the Parts window to remove it.");
-    editor.obj_parts.pop_back();
+    objects().obj_parts.pop_back();
     EXPECT_TRUE(add());
     EXPECT_EQ(editor.world.pmapobjects[1].frames2, (tintarray{-1, 14}));
 
     // An edit of the object keeps its own part naming nothing, refuses a new one.
-    editor.obj_parts = o.parts;
+    objects().obj_parts = o.parts;
     click(objects().Button6);
     EXPECT_EQ(editor.world.pmapobjects[0].parts, o.parts);
     const std::size_t errors = modal_->errors.size();
-    editor.obj_parts.push_back({thing::resource, 0, 1});
+    objects().obj_parts.push_back({thing::resource, 0, 1});
     const std::vector<Tmapobject> before = editor.world.pmapobjects;
     click(objects().Button6);
     EXPECT_EQ(modal_->errors.size(), errors + 1);
@@ -227,7 +228,7 @@ TEST_F(ObjectsPage, SelectingLoadsTheObjectIntoTheForm) {
     set_slot(1, 4);
     set_slot(0, 30, true);
     editor.world.pitems.resize(2);  // the row the part names
-    editor.obj_parts = {{thing::item, 1, 2}};
+    objects().obj_parts = {{thing::item, 1, 2}};
     fill_form();
     pick(objects().cb_oimages, 1);
     click(objects().Button4);
@@ -237,15 +238,15 @@ TEST_F(ObjectsPage, SelectingLoadsTheObjectIntoTheForm) {
     odd.lock = 40;
     odd.form = -1;
     editor.world.pmapobjects.push_back(odd);
-    form().setgrids();
+    setgrids();
 
     select(1);
     EXPECT_EQ(editor.cur_object, 1);
     EXPECT_EQ(objects().eoname.text(), "four");
     EXPECT_EQ(objects().cb_oimages.text(), "4");
-    EXPECT_EQ(editor.object_frames, (tintarray{20, 21, 22, 23, -1, -1, -1, -1}));
-    EXPECT_EQ(editor.object_frames2, (tintarray{30, 31, 32, 33, -1, -1, -1, -1}));
-    EXPECT_TRUE(editor.obj_parts.empty());
+    EXPECT_EQ(objects().object_frames, (tintarray{20, 21, 22, 23, -1, -1, -1, -1}));
+    EXPECT_EQ(objects().object_frames2, (tintarray{30, 31, 32, 33, -1, -1, -1, -1}));
+    EXPECT_TRUE(objects().obj_parts.empty());
     EXPECT_FALSE(objects().chb_ovis.checked());
 
     select(0);
@@ -257,16 +258,16 @@ TEST_F(ObjectsPage, SelectingLoadsTheObjectIntoTheForm) {
     EXPECT_EQ(objects().eo_arm3.text(), "-3");
     EXPECT_TRUE(objects().chb_otransp.checked());
     EXPECT_FALSE(objects().chb_oclosed.checked());
-    EXPECT_EQ(editor.obj_parts, (Tinvitems{{thing::item, 1, 2}}));
-    EXPECT_EQ(editor.object_frames, (tintarray{3, 4, -1, -1, -1, -1, -1, -1}));
-    EXPECT_EQ(editor.object_frames2, (tintarray{30, -1, -1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(objects().obj_parts, (Tinvitems{{thing::item, 1, 2}}));
+    EXPECT_EQ(objects().object_frames, (tintarray{3, 4, -1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(objects().object_frames2, (tintarray{30, -1, -1, -1, -1, -1, -1, -1}));
     // The form loaded, nothing changed: an edit writes the entry back as it was.
     const Tmapobject first = editor.world.pmapobjects[0];
     click(objects().Button6);
     EXPECT_EQ(editor.world.pmapobjects[0], first);
 
     select(2);
-    EXPECT_EQ(editor.object_frames2, (tintarray{10, 11, -1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(objects().object_frames2, (tintarray{10, 11, -1, -1, -1, -1, -1, -1}));
     EXPECT_EQ(objects().cb_olock.item_index(), -1);
     EXPECT_EQ(objects().cb_oform.item_index(), -1);
     click(objects().Button6);
@@ -284,7 +285,7 @@ TEST_F(ObjectsPage, SelectingLoadsTheObjectIntoTheForm) {
 TEST_F(ObjectsPage, EditOverwritesOnlyTheSelectedObject) {
     for (int k = 0; k < 3; ++k) editor.world.pmapobjects.push_back(object_of("o" + std::to_string(k), 1, k));
     editor.world.pmapobjects[1].row = 7;
-    form().setgrids();
+    setgrids();
     const std::vector<Tmapobject> before = editor.world.pmapobjects;
     for (int bad : {-1, 3}) {
         editor.cur_object = bad;
@@ -295,9 +296,9 @@ TEST_F(ObjectsPage, EditOverwritesOnlyTheSelectedObject) {
     fill_form();
     pick(objects().cb_oimages, 1);
     editor.world.presources.resize(5);  // the row the part names
-    editor.obj_parts = {{thing::resource, 4, 9}};
+    objects().obj_parts = {{thing::resource, 4, 9}};
     click(objects().Button6);
-    Tmapobject edited = filled_object({1, -1}, {11, -1}, editor.obj_parts);
+    Tmapobject edited = filled_object({1, -1}, {11, -1}, objects().obj_parts);
     edited.row = 7;
     EXPECT_EQ(editor.world.pmapobjects[1], edited);
     EXPECT_EQ(editor.world.pmapobjects[0], before[0]);
@@ -316,7 +317,7 @@ TEST_F(ObjectsPage, DeleteSelectsTheEntryBefore) {
     editor.world.pmapobjects[2].parts = {{thing::item, 0, 3}};
     editor.world.mapobjects.push_back(editor.world.pmapobjects[3]);
     editor.world.mapobjects[0].row = 3;
-    form().setgrids();
+    setgrids();
 
     editor.cur_object = 4;
     click(objects().Button7);
@@ -327,8 +328,8 @@ TEST_F(ObjectsPage, DeleteSelectsTheEntryBefore) {
     ASSERT_EQ(editor.world.pmapobjects.size(), 3u);
     EXPECT_EQ(editor.cur_object, 2);
     EXPECT_EQ(objects().eoname.text(), "o2");
-    EXPECT_EQ(editor.obj_parts, editor.world.pmapobjects[2].parts);
-    EXPECT_EQ(editor.object_frames, (tintarray{4, 5, -1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(objects().obj_parts, editor.world.pmapobjects[2].parts);
+    EXPECT_EQ(objects().object_frames, (tintarray{4, 5, -1, -1, -1, -1, -1, -1}));
     EXPECT_EQ(editor.world.mapobjects[0].row, -1) << "its template is gone";
     EXPECT_EQ(objects().sg_objects.row_count(), 2);
     EXPECT_EQ(map().sg_objects_2.row_count(), 2);
@@ -346,9 +347,9 @@ TEST_F(ObjectsPage, DeleteSelectsTheEntryBefore) {
     EXPECT_FALSE(objects().chb_odoor.checked());
     EXPECT_EQ(objects().eohp.text(), "77");  // HP, armour, description and four flags stay
     EXPECT_EQ(objects().cb_oimages.item_index(), 0);
-    EXPECT_EQ(editor.object_frames, tintarray(8, -1));
-    EXPECT_EQ(editor.object_frames2, tintarray(8, -1));
-    EXPECT_TRUE(editor.obj_parts.empty());
+    EXPECT_EQ(objects().object_frames, tintarray(8, -1));
+    EXPECT_EQ(objects().object_frames2, tintarray(8, -1));
+    EXPECT_TRUE(objects().obj_parts.empty());
     // Nothing selected now: Del, EDIT and Parts do nothing.
     click(objects().Button7);
     click(objects().Button6);
@@ -364,25 +365,25 @@ TEST_F(ObjectsPage, PartsEditsTheBufferUntilEdit) {
     Tpitem item;
     item.image = 6;
     editor.world.pitems = {item};
-    form().setgrids();
+    setgrids();
 
     // Two past the last entry names nothing the designer could be composing.
     editor.cur_object = 3;
     click(objects().Button42);
     EXPECT_FALSE(editor.Finv->visible());
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 
     select(1);
     click(objects().Button42);
     TFinv& parts = dialog<TFinv>(editor.Finv);
     ASSERT_TRUE(parts.visible());
-    EXPECT_FALSE(form().enabled());
-    EXPECT_EQ(editor.inv_target, &editor.obj_parts);
+    EXPECT_FALSE(main_window().enabled());
+    EXPECT_EQ(editor.inv_target, &objects().obj_parts);
     press_cell(parts.sg_pitems, 0, 0);
     click(parts.Button2);
     kit::user::close(parts);
-    EXPECT_TRUE(form().enabled());
-    EXPECT_EQ(editor.obj_parts, (Tinvitems{{thing::item, 0, 1}}));
+    EXPECT_TRUE(main_window().enabled());
+    EXPECT_EQ(objects().obj_parts, (Tinvitems{{thing::item, 0, 1}}));
     EXPECT_TRUE(editor.world.pmapobjects[1].parts.empty());
     click(objects().Button6);
     EXPECT_EQ(editor.world.pmapobjects[1].parts, (Tinvitems{{thing::item, 0, 1}}));
@@ -395,20 +396,20 @@ TEST_F(ObjectsPage, PartsComposeTheFirstObjectBeforeItsAdd) {
     Tpitem item;
     item.image = 6;
     editor.world.pitems = {item};
-    form().setgrids();
+    setgrids();
     ASSERT_TRUE(editor.world.pmapobjects.empty());
     ASSERT_EQ(editor.cur_object, 0);
 
     click(objects().Button42);
     TFinv& parts = dialog<TFinv>(editor.Finv);
     ASSERT_TRUE(parts.visible());
-    EXPECT_EQ(editor.inv_target, &editor.obj_parts);
+    EXPECT_EQ(editor.inv_target, &objects().obj_parts);
     press_cell(parts.sg_pitems, 0, 0);
     click(parts.Button2);
     click(parts.Button2);
     kit::user::close(parts);
-    EXPECT_TRUE(form().enabled());
-    EXPECT_EQ(editor.obj_parts, (Tinvitems{{thing::item, 0, 2}}));
+    EXPECT_TRUE(main_window().enabled());
+    EXPECT_EQ(objects().obj_parts, (Tinvitems{{thing::item, 0, 2}}));
 
     set_slot(0, 1);
     click(objects().Button4);
@@ -420,7 +421,7 @@ TEST_F(ObjectsPage, PartsComposeTheFirstObjectBeforeItsAdd) {
     click(objects().Button42);
     EXPECT_TRUE(parts.visible());
     kit::user::close(parts);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // A designer builds two objects with pictures from the palette, sees them in
@@ -443,7 +444,7 @@ TEST_F(ObjectsPage, BuiltObjectsSurviveSaveAndOpen) {
     ASSERT_EQ(built.size(), 2u);
     EXPECT_EQ(built[1].name, "crate");
 
-    kit::user::pick_page(form().PC, page::map);
+    kit::user::pick_page(page_control(), page::map);
     kit::user::pick_page(map().PC2, palette::objects);
     const kit::Rect r = map().sg_objects_2.cell_rect(1, 0);
     EXPECT_EQ(map().sg_objects_2.canvas().pixel(r.left + 40, r.top + 40), frame_color(33));
@@ -456,12 +457,12 @@ TEST_F(ObjectsPage, BuiltObjectsSurviveSaveAndOpen) {
     open(file);
     ASSERT_TRUE(modal_->errors.empty()) << modal_->errors.front();
     EXPECT_EQ(editor.world.pmapobjects, built);
-    kit::user::pick_page(form().PC, page::objects);
+    kit::user::pick_page(page_control(), page::objects);
     select(0);
     EXPECT_EQ(objects().eoname.text(), "barrel");
     EXPECT_EQ(objects().cb_olock.text(), "7");
-    EXPECT_EQ(editor.object_frames, (tintarray{30, 31, -1, -1, -1, -1, -1, -1}));
-    EXPECT_EQ(editor.object_frames2, (tintarray{32, -1, -1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(objects().object_frames, (tintarray{30, 31, -1, -1, -1, -1, -1, -1}));
+    EXPECT_EQ(objects().object_frames2, (tintarray{32, -1, -1, -1, -1, -1, -1, -1}));
 }
 
 // A world file from an earlier editor may hold one object row twice. It opens

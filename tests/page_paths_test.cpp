@@ -25,8 +25,8 @@ protected:
     }
     // Opens the page by its tab, from another page.
     void open_page() {
-        pick_page(form().PC, page::terrain);
-        pick_page(form().PC, page::paths);
+        pick_page(page_control(), page::terrain);
+        pick_page(page_control(), page::paths);
     }
     std::vector<std::string> row(int r) {
         std::vector<std::string> out;

@@ -16,8 +16,8 @@ using kit::user::type_text;
 class PlayerPage : public EditorFixture {
 protected:
     void open_page() {
-        pick_page(form().PC, page::terrain);
-        pick_page(form().PC, page::player);
+        pick_page(page_control(), page::terrain);
+        pick_page(page_control(), page::player);
     }
 };
 
@@ -28,7 +28,7 @@ TEST_F(PlayerPage, ShowsThePlayerNpc) {
     player().efreepts.set_text("kept");
     player().efreeskillspts.set_text("kept");
     player().cbchangename.set_checked(true);
-    pick_page(form().PC, page::player);
+    pick_page(page_control(), page::player);
     EXPECT_EQ(player().Image5.picture().pixel(4, 4), clWhite);
     EXPECT_EQ(player().Image6.picture().pixel(4, 4), clWhite);
     EXPECT_EQ(player().Label87.caption(), "");
@@ -56,7 +56,7 @@ TEST_F(PlayerPage, ShowsThePlayerNpc) {
     w.player.free_skill_points = -3;
     w.player.change_name = true;
     open_page();
-    EXPECT_EQ(form().caption(), "10");
+    EXPECT_EQ(main_window().caption(), "10");
     EXPECT_EQ(player().Image5.picture().pixel(4, 4), frame_color(2));
     EXPECT_EQ(player().Image6.picture().pixel(4, 4), frame_color(6));
     EXPECT_EQ(player().Label87.caption(),

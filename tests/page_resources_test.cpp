@@ -22,7 +22,7 @@ class ResourcesPageTest : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        pick_page(form().PC, page::resources);
+        pick_page(page_control(), page::resources);
     }
     ResourcesPage& page() { return resources(); }
 
@@ -51,7 +51,7 @@ protected:
     }
     void put(const Tpres& r) {
         editor.world.presources.push_back(r);
-        form().setgrids();
+        setgrids();
     }
     // The captions and catalogue rows of a picker.
     static std::vector<std::pair<std::string, int>> entries(const kit::ComboBox& picker) {
@@ -71,7 +71,7 @@ TEST_F(ResourcesPageTest, AddTakesEveryFieldOnceBothPicturesArePicked) {
     click(page().Button13);
     pick_tile(3);
     click(page().ipres1);
-    EXPECT_EQ(editor.res_image_one, 3);
+    EXPECT_EQ(resources().res_image_one, 3);
     EXPECT_EQ(page().ipres1.picture().pixel(5, 5), frame_color(3));
     click(page().Button13);
     EXPECT_EQ(modal_->messages, (std::vector<std::string>{"Select both images!", "Select both images!"}));
@@ -80,7 +80,7 @@ TEST_F(ResourcesPageTest, AddTakesEveryFieldOnceBothPicturesArePicked) {
     // A current tile that names no tile (an item's picture may) is not taken.
     editor.cur_tile = 999;
     click(page().ipres2);
-    EXPECT_EQ(editor.res_image_many, -1);
+    EXPECT_EQ(resources().res_image_many, -1);
 
     pick_tile(4);
     click(page().ipres2);
@@ -209,11 +209,11 @@ TEST_F(ResourcesPageTest, EditWritesTheSelectedRowAndKeepsItsPicturesWithoutAPic
     put(entry("bullet", resource_kind::ammo, 3));
     put(clip);
     // Picked on the map page's palette: the row is selected, no picture is.
-    pick_page(form().PC, page::map);
+    pick_page(page_control(), page::map);
     pick_page(map().PC2, palette::resources);
     press_cell(map().sg_pres_2, 1, 0);
     ASSERT_EQ(editor.cur_resource, 1);
-    pick_page(form().PC, page::resources);
+    pick_page(page_control(), page::resources);
     click(page().Button15);
     EXPECT_EQ(modal_->messages, std::vector<std::string>{"Select both images!"});
     EXPECT_EQ(editor.world.presources[1], clip);
@@ -260,9 +260,9 @@ TEST_F(ResourcesPageTest, EditKeepsEachPickersChoice) {
     flask.filling = {thing::resource, 4, 2};
     flask.power = 2;
     put(flask);
-    pick_page(form().PC, page::items);
+    pick_page(page_control(), page::items);
     pick(items().cbexpress2, 2);  // clip
-    pick_page(form().PC, page::resources);
+    pick_page(page_control(), page::resources);
     pick(page().cbexpress, 1);  // shot
     auto choices = [&] {
         return Entries{{items().cbexpress2.text(), items().cbexpress2.item_index()},
@@ -305,7 +305,7 @@ TEST_F(ResourcesPageTest, EditKeepsEachPickersChoice) {
     EXPECT_EQ(entries(page().cbexpress3), (Entries{{"empty", -1}, {"water", 3}, {"oil", 4}}));
     EXPECT_EQ(choices(), (Entries{{"clip", 2}, {"bullet", 0}, {"oil", 2}}));
     // The next setgrids refills them from the catalogue as before.
-    form().setgrids();
+    setgrids();
     EXPECT_EQ(choices(), (Entries{{"bullet", 0}, {"bullet", 0}, {"empty", 0}}));
 }
 
@@ -397,7 +397,7 @@ TEST_F(ResourcesPageTest, RowsBeyondASmallerOpenedWorldShowNothingAndAreNotTaken
     click(dialog.Button1);
     EXPECT_EQ(editor.res_contents, (tintarray{4, 0}));
     kit::user::close(dialog);
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
 }
 
 // Adding appends to the pickers; any other change refills them; either way
@@ -413,19 +413,19 @@ TEST_F(ResourcesPageTest, PickersListTheCatalogueByKind) {
     EXPECT_EQ(entries(page().cbexpress3), (Entries{{"empty", -1}, {"r12", 4}, {"r14", 6}}));
     for (kit::ComboBox* c : {&items().cbexpress2, &page().cbexpress, &page().cbexpress3})
         EXPECT_EQ(c->item_index(), 0) << c->name;
-    EXPECT_EQ(form().il2.count(), 3);
-    EXPECT_EQ(form().il3.count(), 3);
+    EXPECT_EQ(items().il2.count(), 3);
+    EXPECT_EQ(resources().il3.count(), 3);
 
     // A world opened with other entries in the same rows is listed anew.
     const std::string file = dir_.file("w.wld");
     save_as(file);
     editor.world.presources[0].name = "renamed";
     editor.world.presources[1].kind = 0;
-    form().setgrids();
+    setgrids();
     EXPECT_EQ(entries(items().cbexpress2), (Entries{{"renamed", 0}, {"r9", 3}}));
     open(file);
     EXPECT_EQ(entries(items().cbexpress2), ammo);
-    EXPECT_EQ(form().il2.count(), 3);
+    EXPECT_EQ(items().il2.count(), 3);
 }
 
 // The designer builds a bullet, a clip of three bullets and a vial of water,

@@ -3,6 +3,7 @@
 // built catalogue that survives Save and Open.
 #include "mainwindow/page_terrain.h"
 
+#include "mainwindow/frame_set.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_map.h"
 #include "tests/support/editor_fixture.h"
@@ -19,7 +20,7 @@ class TerrainPage : public EditorFixture {
 protected:
     // The tile palette's cell of tile n, scrolled into view, clicked.
     void pick_tile(int n) {
-        kit::StringGrid& tiles = form().sg_tiles;
+        kit::StringGrid& tiles = tile_palette();
         kit::user::scroll_to(tiles, 0, n / 3);
         press_cell(tiles, n % 3, n / 3);
     }
@@ -56,7 +57,7 @@ TEST_F(TerrainPage, PickingATileShowsItAndTheInformationText) {
     EXPECT_EQ(info(), "w:32\rh:32\rcti:5\rcte:0\rcf:0\r0-1\r1-1\r2-1\r3-1\r4-1\r5-1\r6-1\r7-1");
 
     press_cell(terrain().tframes, 2, 0);
-    EXPECT_EQ(editor.terrain_frames[2], 5);
+    EXPECT_EQ(terrain().terrain_frames[2], 5);
     EXPECT_EQ(info(), "w:32\rh:32\rcti:5\rcte:0\rcf:2\r0-1\r1-1\r2-1\r3-1\r4-1\r5-1\r6-1\r7-1");
     EXPECT_EQ(cell_colour(terrain().tframes, 2, 0), frame_color(5));
 
@@ -95,7 +96,7 @@ TEST_F(TerrainPage, ACurrentTileThatNamesNoTileReadsZeroAndFillsNoSlot) {
         press_cell(terrain().tframes, 0, 0);
         EXPECT_EQ(info(),
                   "w:0\rh:0\rcti:" + std::to_string(stale) + "\rcte:0\rcf:0\r04\r1-1\r2-1\r3-1\r4-1\r5-1\r6-1\r7-1");
-        EXPECT_EQ(editor.terrain_frames[0], 4);
+        EXPECT_EQ(terrain().terrain_frames[0], 4);
         EXPECT_EQ(cell_colour(terrain().tframes, 0, 0), frame_color(4));
     }
 }
@@ -106,9 +107,9 @@ TEST_F(TerrainPage, SetFrameFillsTheSlotClickedLast) {
     set_slot(3, 8);
     pick_tile(9);
     press_cell(terrain().tframes, 6, 0, kit::MouseButton::right);
-    ASSERT_EQ(kit::user::open_popup(), &form().framemenu);
-    choose(form().setframe);
-    EXPECT_EQ(editor.terrain_frames, (tintarray{-1, -1, -1, 9, -1, -1, -1, -1}));
+    ASSERT_EQ(kit::user::open_popup(), &terrain().framemenu);
+    choose(terrain().setframe);
+    EXPECT_EQ(terrain().terrain_frames, (tintarray{-1, -1, -1, 9, -1, -1, -1, -1}));
     EXPECT_EQ(cell_colour(terrain().tframes, 3, 0), frame_color(9));
 }
 
@@ -148,7 +149,7 @@ TEST_F(TerrainPage, AddTakesTheChosenNumberOfFilledSlots) {
 TEST_F(TerrainPage, AddRefusesSlotsThatNameNoTile) {
     for (int32_t frame : {frames32 + frames64, 100000, -5}) {
         editor.world.terrains = {terrain_of({2, frame})};
-        form().setgrids();
+        setgrids();
         press_cell(terrain().sg_terrains, 0, 0);
         EXPECT_EQ(cell_colour(terrain().tframes, 1, 0), clWhite);
         click(terrain().Button1);
@@ -218,17 +219,17 @@ TEST_F(TerrainPage, SelectingLoadsTheTerrainIntoTheForm) {
         t.frames = c.frames;
         editor.world.terrains.push_back(t);
     }
-    form().setgrids();
+    setgrids();
     for (std::size_t k = 0; k < std::size(cases); ++k) {
         SCOPED_TRACE(k);
-        editor.terrain_frames.assign(8, 20);
+        terrain().terrain_frames.assign(8, 20);
         kit::user::scroll_to(terrain().sg_terrains, 0, static_cast<int>(k / 3));
         press_cell(terrain().sg_terrains, static_cast<int>(k % 3), static_cast<int>(k / 3));
         EXPECT_EQ(editor.cur_terrain, static_cast<int>(k));
         EXPECT_EQ(terrain().cb_ttip.text(), "deep water");
         EXPECT_EQ(terrain().e_thard.text(), "77");
         EXPECT_EQ(terrain().cb_timages.item_index(), cases[k].shown);
-        EXPECT_EQ(editor.terrain_frames, cases[k].loaded);
+        EXPECT_EQ(terrain().terrain_frames, cases[k].loaded);
         EXPECT_EQ(
             info().substr(info().find("cte:")), "cte:" + std::to_string(k) + "\rcf:0" + [&] {
                 std::string s;
@@ -243,7 +244,7 @@ TEST_F(TerrainPage, SelectingLoadsTheTerrainIntoTheForm) {
 
 TEST_F(TerrainPage, EditOverwritesOnlyTheSelectedTerrain) {
     for (int k = 0; k < 3; ++k) editor.world.terrains.push_back(terrain_of({k}, 1, 400));
-    form().setgrids();
+    setgrids();
     const std::vector<Tterrain> before = editor.world.terrains;
     // Without a valid selection nothing happens.
     for (int bad : {-1, 3, 100}) {
@@ -284,7 +285,7 @@ TEST_F(TerrainPage, EditSizesBothTerrainGridsToTheRowsTheEntriesFill) {
     for (const Case c : {Case{1, 1}, Case{3, 1}, Case{4, 2}, Case{6, 2}, Case{7, 3}}) {
         SCOPED_TRACE(std::to_string(c.count) + " terrains");
         editor.world.terrains.assign(static_cast<std::size_t>(c.count), terrain_of({0}));
-        form().setgrids();
+        setgrids();
         EXPECT_EQ(terrain().sg_terrains.row_count(), c.count / 3 + 1);
         press_cell(terrain().sg_terrains, 0, 0);
         click(terrain().Button2);
@@ -308,7 +309,7 @@ TEST_F(TerrainPage, DeleteAsksAndKeepsTheMapsTrue) {
     Tmap b = a;
     b.cells = {{0, 0}, {0, 2}};
     editor.world.maps = {a, b};
-    form().setgrids();
+    setgrids();
 
     // No terrain selected: nothing, without a question.
     editor.cur_terrain = 4;
@@ -357,7 +358,7 @@ TEST_F(TerrainPage, BuiltTerrainsSurviveSaveAndOpen) {
     const std::vector<Tterrain> built = {terrain_of({10, 11}, 2, 800),
                                          terrain_of({20, 21, 22, 23, 24, 25, 26, 27}, 10, 1)};
     ASSERT_EQ(editor.world.terrains, built);
-    kit::user::pick_page(form().PC, page::map);
+    kit::user::pick_page(page_control(), page::map);
     EXPECT_EQ(cell_colour(map().sg_terrains_2, 1, 0), frame_color(20));
     press_cell(map().sg_terrains_2, 0, 0);
     EXPECT_EQ(editor.cur_terrain, 0);
@@ -368,12 +369,12 @@ TEST_F(TerrainPage, BuiltTerrainsSurviveSaveAndOpen) {
     open(file);
     ASSERT_TRUE(modal_->errors.empty()) << modal_->errors.front();
     EXPECT_EQ(editor.world.terrains, built);
-    kit::user::pick_page(form().PC, page::terrain);
+    kit::user::pick_page(page_control(), page::terrain);
     press_cell(terrain().sg_terrains, 1, 0);
     EXPECT_EQ(terrain().cb_ttip.text(), "deep water");
     EXPECT_EQ(terrain().e_thard.text(), "1");
     EXPECT_EQ(terrain().cb_timages.text(), "8");
-    EXPECT_EQ(editor.terrain_frames, built[1].frames);
+    EXPECT_EQ(terrain().terrain_frames, built[1].frames);
 }
 
 }  // namespace

@@ -55,11 +55,11 @@ protected:
 // the world as it was: the saved bytes before and after are the same.
 TEST_F(TestPages, OnAnEmptyWorldTheyDoNothingHarmful) {
     const std::string before = saved_bytes();
-    pick_page(form().PC, page::test1);
+    pick_page(page_control(), page::test1);
     click(t().Button9);
     EXPECT_EQ(t().Label6.caption(), "0\n\r");
     EXPECT_EQ(cell(t().Image4, 0, 0), clWhite);
-    pick_page(form().PC, page::test2);
+    pick_page(page_control(), page::test2);
     click(t().Button8);
     EXPECT_EQ(cell(t().Image3, 0, 0), cell(t().Image3, 11, 11));
     EXPECT_TRUE(modal_->errors.empty());
@@ -69,7 +69,7 @@ TEST_F(TestPages, OnAnEmptyWorldTheyDoNothingHarmful) {
 TEST_F(TestPages, FieldOfViewTestCountsEveryPlacedObject) {
     small_world();
     const TWorld before = editor.world;
-    pick_page(form().PC, page::test1);
+    pick_page(page_control(), page::test1);
     click(t().Button9);
     EXPECT_EQ(t().Label6.caption(), "2\n\r2\n\r");
     // The window from cell (1, 1): the stone at (2, 3) shows in window cell (1, 2).
@@ -93,7 +93,7 @@ TEST_F(TestPages, FieldOfViewTestCountsEveryPlacedObject) {
 TEST_F(TestPages, MapViewTestRendersTheTypedPlaceAndFrame) {
     small_world();
     const TWorld before = editor.world;
-    pick_page(form().PC, page::test2);
+    pick_page(page_control(), page::test2);
     click(t().Button8);  // the design values: cell (1, 1), frame 1
     EXPECT_EQ(cell(t().Image3, 0, 0), frame_color(4));
     EXPECT_EQ(cell(t().Image3, 1, 2), frame_color(9));

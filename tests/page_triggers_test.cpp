@@ -24,8 +24,8 @@ class TriggersPage : public EditorFixture {
 protected:
     void SetUp() override {
         EditorFixture::SetUp();
-        pick_page(form().PC, page::triggers);
-        ASSERT_EQ(form().PC.active_page_index(), page::triggers);
+        pick_page(page_control(), page::triggers);
+        ASSERT_EQ(page_control().active_page_index(), page::triggers);
     }
     ::TriggersPage& t() { return triggers(); }
 
@@ -48,6 +48,7 @@ protected:
             editor.world.maps.push_back(m);
         }
         map().fillcbmaps();
+        t().fill_map_lists();
     }
     void select_trigger(int i) { pick(t().lb_triggers, i); }
 };
@@ -73,7 +74,7 @@ TEST_F(TriggersPage, CreateWithEmptyFieldsTakesTheDefaults) {
     EXPECT_TRUE(made.events.empty());
     EXPECT_EQ(t().lb_triggers.items(), std::vector<std::string>{"id:0 "});
     // cur_trigger starts at 0: the label shows the trigger the event buttons act on.
-    EXPECT_EQ(editor.cur_trigger, 0);
+    EXPECT_EQ(triggers().cur_trigger, 0);
     EXPECT_EQ(t().cur_trig.caption(), "0");
 
     // Every field typed; the last kind; a chosen map.
@@ -107,7 +108,7 @@ TEST_F(TriggersPage, CreateWithEmptyFieldsTakesTheDefaults) {
     EXPECT_EQ(door.success_text, "opened");
     EXPECT_EQ(door.false_text, "locked");
     EXPECT_EQ(t().lb_triggers.items(), (std::vector<std::string>{"id:0 ", "id:1 door"}));
-    EXPECT_EQ(editor.cur_trigger, 0);  // Create does not change the current trigger
+    EXPECT_EQ(triggers().cur_trigger, 0);  // Create does not change the current trigger
 }
 
 // All or nothing: a field that is no number ends Create and Update with the
@@ -158,7 +159,7 @@ TEST_F(TriggersPage, SelectFillsTheFormAndUpdateKeepsCounterAndEvents) {
     w1.false_text = "f";
     w1.events = {event(action::show_message, -1), event(action::act_trigger, 0)};
     select_trigger(1);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().cur_trig.caption(), "1");
     EXPECT_EQ(t().cb_trig_type.item_index(), trigger_kind::destroy_obj - 1);
     EXPECT_EQ(t().e_trig_name.text(), "t1");
@@ -194,7 +195,7 @@ TEST_F(TriggersPage, SelectFillsTheFormAndUpdateKeepsCounterAndEvents) {
 
     // A click below the last line names no trigger: nothing changes.
     kit::user::press_at(t().lb_triggers, 20, t().lb_triggers.height() - 8);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().e_trig_name.text(), "renamed");
 }
 
@@ -269,7 +270,7 @@ TEST_F(TriggersPage, DeleteAndMoveKeepEventTargetsTrue) {
     // The moved trigger stays current and its line selected.
     select_trigger(0);
     click(t().Button44);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().cur_trig.caption(), "1");
     EXPECT_EQ(t().lb_triggers.item_index(), 1);
     // At either end a move does nothing.
@@ -278,7 +279,7 @@ TEST_F(TriggersPage, DeleteAndMoveKeepEventTargetsTrue) {
     select_trigger(0);
     click(t().Button43);
     EXPECT_TRUE(editor.world == before);
-    EXPECT_EQ(editor.cur_trigger, 0);
+    EXPECT_EQ(triggers().cur_trigger, 0);
 }
 
 // The current trigger follows a deletion, so Update and the event buttons
@@ -298,7 +299,7 @@ TEST_F(TriggersPage, TheCurrentTriggerFollowsADeletion) {
     // from code.)
     t().lb_triggers.set_item_index(0);
     click(t().Button38);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().cur_trig.caption(), "1");
     type_text(t().e_trig_name, "still t2");
     click(t().Button37);
@@ -309,13 +310,13 @@ TEST_F(TriggersPage, TheCurrentTriggerFollowsADeletion) {
     // A trigger after it changes nothing.
     t().lb_triggers.set_item_index(2);
     click(t().Button38);
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
 
     // The current trigger itself: the form and the event list are cleared and
     // no button acts on the trigger that took its place.
     select_trigger(1);
     click(t().Button38);
-    EXPECT_EQ(editor.cur_trigger, -1);
+    EXPECT_EQ(triggers().cur_trigger, -1);
     EXPECT_EQ(t().cur_trig.caption(), "-1");
     EXPECT_EQ(t().e_trig_name.text(), "");
     EXPECT_EQ(t().e_trig_map_object_id.text(), "-1");
@@ -441,12 +442,12 @@ TEST_F(TriggersPage, TargetFieldsFollowTheRenumbering) {
     ASSERT_EQ(t().e_trig_map_object_id.text(), "2");
     ASSERT_EQ(t().e_event_target_id.text(), "2");
 
-    pick_page(form().PC, page::paths);
+    pick_page(page_control(), page::paths);
     kit::user::press_cell(paths().sgpaths, 1, 1);
     kit::user::press_key(paths().sgpaths, kit::keys::del);
     ASSERT_EQ(editor.world.paths.size(), 2u);
     delete_mapobject(0, editor.world);  // as the map page deletes a placed object
-    pick_page(form().PC, page::triggers);
+    pick_page(page_control(), page::triggers);
     EXPECT_EQ(t().e_trig_map_object_id.text(), "1");
     EXPECT_EQ(t().e_event_target_id.text(), "1");
     click(t().Button40);
@@ -501,7 +502,7 @@ TEST_F(TriggersPage, ADoorTriggerSurvivesSaveAndReload) {
     select_trigger(0);
     click(t().Button38);
     ASSERT_EQ(editor.world.triggers.size(), 2u);
-    EXPECT_EQ(editor.cur_trigger, -1);
+    EXPECT_EQ(triggers().cur_trigger, -1);
     select_trigger(0);
     EXPECT_EQ(t().e_trig_name.text(), "door");
     EXPECT_EQ(t().lb_events.items(), (std::vector<std::string>{"id:0 act trigger", "id:1 show message"}));
@@ -536,7 +537,7 @@ TEST_F(TriggersPage, OpenShowsWhatTheCurrentTriggerNamesNow) {
     t().scripts_refresh();
     open(file);
     ASSERT_TRUE(modal_->errors.empty());
-    EXPECT_EQ(editor.cur_trigger, 1);
+    EXPECT_EQ(triggers().cur_trigger, 1);
     EXPECT_EQ(t().e_trig_name.text(), "t1");
     EXPECT_EQ(t().e_trig_map_object_id.text(), "7");
     click(t().Button37);
@@ -544,7 +545,7 @@ TEST_F(TriggersPage, OpenShowsWhatTheCurrentTriggerNamesNow) {
     EXPECT_EQ(editor.world.triggers[1].target, 7);
 
     // A current number the opened world does not have: Update acts on nothing.
-    editor.cur_trigger = 2;
+    triggers().cur_trigger = 2;
     open(file);
     EXPECT_EQ(t().cur_trig.caption(), "-1");
     const TWorld before = editor.world;
@@ -555,7 +556,7 @@ TEST_F(TriggersPage, OpenShowsWhatTheCurrentTriggerNamesNow) {
 // The older events page: its tab is hidden, but its type choosers relabel its fields.
 TEST_F(TriggersPage, HiddenEventsPageChoosersShowTheirFields) {
     EventsPage& ev = events();
-    form().PC.set_active_page_index(page::events);
+    page_control().set_active_page_index(page::events);
     EXPECT_FALSE(ev.events_page.tab_visible());
     EXPECT_EQ(ev.cbtriggers.item_index(), 0);
     EXPECT_EQ(ev.cbtrigparam1.text(), "yes");
@@ -661,22 +662,22 @@ TEST_F(TriggersPage, WhatTheDesignerTypedStaysThroughRefreshes) {
     for (const auto& [memo, text] : memos) type_text(*memo, text);
     for (const auto& [edit, text] : edits) type_text(*edit, text);
 
-    pick_page(form().PC, page::paths);
+    pick_page(page_control(), page::paths);
     click(paths().Button31);
-    pick_page(form().PC, page::craft);
+    pick_page(page_control(), page::craft);
     click(craft().Button30);
-    for (int p = 0; p < form().PC.page_count(); ++p) pick_page(form().PC, p);
-    form().animation1.set_checked(false);
-    kit::user::choose(form().animation1);
-    for (int p = 0; p < form().PC.page_count(); ++p) {
-        pick_page(form().PC, p);
-        kit::user::tick(form().Timer2);
-        kit::user::tick(form().Timer3);
+    for (int p = 0; p < page_control().page_count(); ++p) pick_page(page_control(), p);
+    animation_menu().set_checked(false);
+    kit::user::choose(animation_menu());
+    for (int p = 0; p < page_control().page_count(); ++p) {
+        pick_page(page_control(), p);
+        kit::user::tick(animation_timer());
+        kit::user::tick(map().Timer3);
     }
-    kit::user::choose(form().animation1);
+    kit::user::choose(animation_menu());
     modal_->open_answers.push_back(std::nullopt);
-    kit::user::choose(form().OPen1);
-    pick_page(form().PC, page::triggers);
+    kit::user::choose(open_menu());
+    pick_page(page_control(), page::triggers);
     kit::user::press_key(t().lb_triggers, kit::keys::tab);
     kit::user::press_key(t().lb_events, kit::keys::tab);
 

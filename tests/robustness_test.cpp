@@ -12,6 +12,7 @@
 // placed things stay linked to their holders, and every window gives its
 // opener back. At the end the world saved and opened again is the same world.
 // The sanitizers of the test build report any read out of bounds.
+#include "mainwindow/main.h"
 #include "mainwindow/page_fractions.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_map.h"
@@ -19,6 +20,7 @@
 #include "mainwindow/page_objects.h"
 #include "mainwindow/page_resources.h"
 #include "mainwindow/page_terrain.h"
+#include "mainwindow/state.h"
 #include "model/tools.h"
 #include "platform/kit/kit_private.h"
 #include "tests/support/editor_fixture.h"
@@ -589,7 +591,9 @@ private:
         if (d == editor.Form8)
             return "cell " + std::to_string(editor.current_map ? editor.current_map() : -1) + " " +
                    std::to_string(editor.cell_x) + "," + std::to_string(editor.cell_y);
-        if (d == editor.Finv) return editor.inv_target == &editor.obj_parts ? "template parts" : "object parts";
+        if (d == editor.Finv)
+            return editor.inv_target == &static_cast<TForm1&>(*editor.Form1).objects->obj_parts ? "template parts"
+                                                                                                : "object parts";
         return {};
     }
 
@@ -883,8 +887,8 @@ private:
             EXPECT_FALSE(d->visible()) << where(*d, "opened by " + what) << " did not close";
             EXPECT_TRUE(win.enabled()) << where(*d, "opened by " + what) << " left " << win.name << " without input";
         }
-        if (TForm1* form = dynamic_cast<TForm1*>(editor.Form1); form && form->Timer3.enabled())
-            kit::user::tick(form->Timer3);
+        if (TForm1* form = dynamic_cast<TForm1*>(editor.Form1); form && form->map->Timer3.enabled())
+            kit::user::tick(form->map->Timer3);
     }
 };
 
@@ -909,7 +913,7 @@ protected:
             {page::items, &items().sg_pitems},       {page::resources, &resources().sg_presources},
             {page::fractions, &fractions().sg_frac}, {page::npc, &npc().sg_pnpc}};
         for (const auto& [p, grid] : firsts) {
-            kit::user::pick_page(form().PC, p);
+            kit::user::pick_page(page_control(), p);
             kit::user::press_cell(*grid, 0, 0);
         }
         const TWorld& w = editor.world;

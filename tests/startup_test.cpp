@@ -1,6 +1,7 @@
 // The editor's start-up run in-process: the eleven windows are created and the
 // main window shown, without the message loop, in a folder whose tiles the
 // test writes; then the state right after start-up is checked.
+#include "mainwindow/main.h"
 #include "mainwindow/page_craft.h"
 #include "mainwindow/page_events.h"
 #include "mainwindow/page_fractions.h"
@@ -36,9 +37,9 @@ TEST_F(StartUp, PaletteHasOneRowPerThreeFrames) {
         write_tiles("t_32x32.bmp", frames);
         start();
         EXPECT_EQ(editor.tile_count, frames);
-        EXPECT_EQ(form().sg_tiles.row_count(), rows);
-        EXPECT_EQ(form().sg_tiles.col_count(), 3);
-        EXPECT_EQ(form().caption(), "1");
+        EXPECT_EQ(tile_palette().row_count(), rows);
+        EXPECT_EQ(tile_palette().col_count(), 3);
+        EXPECT_EQ(main_window().caption(), "1");
         destroy_windows();
     }
 }
@@ -51,14 +52,14 @@ TEST_F(StartUp, WithoutTilesOnlyTheMessageAppearsAndNothingCanAct) {
         message_handler = nullptr;
         start();
         EXPECT_EQ(modal_->transcript, std::vector<std::string>{"message: Need a tiles to work."});
-        EXPECT_EQ(form().caption(), "The velmo World Editor");
-        EXPECT_FALSE(form().PC.enabled());
-        EXPECT_FALSE(form().Save1.enabled());
-        EXPECT_FALSE(form().OPen1.enabled());
+        EXPECT_EQ(main_window().caption(), "The velmo World Editor");
+        EXPECT_FALSE(page_control().enabled());
+        EXPECT_FALSE(save_menu().enabled());
+        EXPECT_FALSE(open_menu().enabled());
         EXPECT_FALSE(message_handler);  // the world was never reset
         EXPECT_EQ(editor.world.player.npc, 0);
         EXPECT_EQ(terrain().cb_ttip.count(), 0);  // nothing configured
-        EXPECT_TRUE(form().visible());
+        EXPECT_TRUE(main_window().visible());
         destroy_windows();
     }
 }
@@ -70,8 +71,8 @@ TEST_F(StartUp, ALoaderErrorIsShownAndLeavesTheWindowAsWithoutTiles) {
     EXPECT_EQ(modal_->transcript, std::vector<std::string>{"error: List index out of bounds (1)"});
     EXPECT_EQ(editor.tile_count, 0);
     EXPECT_TRUE(editor.tile_frames.empty());
-    EXPECT_EQ(form().caption(), "The velmo World Editor");
-    EXPECT_FALSE(form().PC.enabled());
+    EXPECT_EQ(main_window().caption(), "The velmo World Editor");
+    EXPECT_FALSE(page_control().enabled());
 }
 
 namespace {
@@ -104,8 +105,8 @@ TEST_F(StartUp, TooManyFramesAreRefusedByNameAndCount) {
                                        "which are more than the 4194304 frames a tile folder may hold."});
     EXPECT_EQ(editor.tile_count, 0);
     EXPECT_TRUE(editor.tile_frames.empty());
-    EXPECT_EQ(form().caption(), "The velmo World Editor");
-    EXPECT_FALSE(form().PC.enabled());
+    EXPECT_EQ(main_window().caption(), "The velmo World Editor");
+    EXPECT_FALSE(page_control().enabled());
     destroy_windows();
 
     modal_->transcript.clear();
@@ -113,8 +114,8 @@ TEST_F(StartUp, TooManyFramesAreRefusedByNameAndCount) {
     start();
     EXPECT_TRUE(modal_->transcript.empty());
     EXPECT_EQ(editor.tile_count, 1048576);
-    EXPECT_EQ(form().sg_tiles.row_count(), 349526);
-    EXPECT_TRUE(form().PC.enabled());
+    EXPECT_EQ(tile_palette().row_count(), 349526);
+    EXPECT_TRUE(page_control().enabled());
 }
 
 TEST_F(StartUp, StateRightAfterStartUp) {
@@ -157,15 +158,15 @@ TEST_F(StartUp, StateRightAfterStartUp) {
     EXPECT_EQ(editor.world.player.npc, -1);
     EXPECT_EQ(editor.cur_resource, -1);
     for (int v : {editor.cur_tile, editor.cur_terrain, editor.cur_object, editor.cur_item, editor.cur_npc,
-                  editor.cur_fraction, editor.cur_trigger, editor.cell_x, editor.cell_y, editor.anim_frame})
+                  fractions().cur_fraction, triggers().cur_trigger, editor.cell_x, editor.cell_y, editor.anim_frame})
         EXPECT_EQ(v, 0);
     EXPECT_EQ(editor.cur_placed_object, -1);
-    EXPECT_FALSE(editor.move_object_mode || editor.move_npc_mode);
-    EXPECT_EQ(editor.terrain_frames, tintarray(8, -1));
-    EXPECT_EQ(editor.object_frames, tintarray(8, -1));
-    EXPECT_EQ(editor.object_frames2, tintarray(8, -1));
-    EXPECT_EQ(editor.res_image_one, -1);
-    EXPECT_EQ(editor.res_image_many, -1);
+    EXPECT_FALSE(map().move_object_mode || map().move_npc_mode);
+    EXPECT_EQ(terrain().terrain_frames, tintarray(8, -1));
+    EXPECT_EQ(objects().object_frames, tintarray(8, -1));
+    EXPECT_EQ(objects().object_frames2, tintarray(8, -1));
+    EXPECT_EQ(resources().res_image_one, -1);
+    EXPECT_EQ(resources().res_image_many, -1);
     EXPECT_EQ(editor.item_ammo, -1);
     EXPECT_EQ(editor.npc_head, -1);
     EXPECT_EQ(editor.npc_body, -1);
@@ -254,7 +255,7 @@ TEST_F(StartUp, StateRightAfterStartUp) {
     for (kit::StringGrid* g : {&terrain().sg_terrains, &map().sg_terrains_2, &objects().sg_objects, &items().sg_pitems, &resources().sg_presources,
                                &fractions().sg_frac, &npc().sg_pnpc, &map().sg_pnpc2})
         EXPECT_EQ(g->row_count(), 1) << g->name;
-    EXPECT_EQ(terrain().tframes.popup_menu(), &f.framemenu);
+    EXPECT_EQ(terrain().tframes.popup_menu(), &terrain().framemenu);
     EXPECT_EQ(resources().cbexpress3.items(), std::vector<std::string>{"empty"});
     EXPECT_EQ(resources().cbexpress3.item_index(), 0);
 }
@@ -266,8 +267,8 @@ TEST_F(StartUp, ThirtyTwoSkillRowsInTwoColumnsOfSixteen) {
     EXPECT_FALSE(npc().e_pnpc_skill.visible());
     for (int i = 1; i <= 32; ++i) {
         SCOPED_TRACE("skill " + std::to_string(i));
-        auto* label = dynamic_cast<kit::Label*>(editor.skill_controls[static_cast<std::size_t>(i)]);
-        auto* edit = dynamic_cast<kit::Edit*>(editor.skill_controls[static_cast<std::size_t>(32 + i)]);
+        auto* label = dynamic_cast<kit::Label*>(npc().skill_controls[static_cast<std::size_t>(i)]);
+        auto* edit = dynamic_cast<kit::Edit*>(npc().skill_controls[static_cast<std::size_t>(32 + i)]);
         ASSERT_NE(label, nullptr);
         ASSERT_NE(edit, nullptr);
         EXPECT_EQ(label->parent(), static_cast<kit::Control*>(&npc().gb_pnpc_skills));
@@ -278,8 +279,8 @@ TEST_F(StartUp, ThirtyTwoSkillRowsInTwoColumnsOfSixteen) {
         // Rows 22 pixels apart from the hidden design label and edit; the
         // second column's rows stand level with the first's.
         const int row = (i - 1) % 16;
-        const kit::Control* first_label = editor.skill_controls[static_cast<std::size_t>(row + 1)];
-        const kit::Control* first_edit = editor.skill_controls[static_cast<std::size_t>(32 + row + 1)];
+        const kit::Control* first_label = npc().skill_controls[static_cast<std::size_t>(row + 1)];
+        const kit::Control* first_edit = npc().skill_controls[static_cast<std::size_t>(32 + row + 1)];
         if (i > 16) {
             EXPECT_GT(label->left(), first_edit->left() + first_edit->width());
         }
@@ -294,13 +295,13 @@ TEST_F(StartUp, ThirtyTwoSkillRowsInTwoColumnsOfSixteen) {
         EXPECT_LE(edit->left() + edit->width(), npc().gb_pnpc_skills.width() - 4);
         EXPECT_EQ(first_label->left(), npc().l_pnpc_skill.left());
         const std::size_t top_row = i <= 16 ? 1 : 17;
-        EXPECT_EQ(label->left(), editor.skill_controls[top_row]->left());
-        EXPECT_EQ(edit->left(), editor.skill_controls[32 + top_row]->left());
+        EXPECT_EQ(label->left(), npc().skill_controls[top_row]->left());
+        EXPECT_EQ(edit->left(), npc().skill_controls[32 + top_row]->left());
     }
     // The page keeps its two columns beside the template grid.
     EXPECT_LE(npc().gb_pnpc_skills.left() + npc().gb_pnpc_skills.width(), npc().sg_pnpc.left());
-    EXPECT_EQ(dynamic_cast<kit::Label*>(editor.skill_controls[1])->caption(), "bare hands");
-    EXPECT_EQ(dynamic_cast<kit::Label*>(editor.skill_controls[32])->caption(), "");
+    EXPECT_EQ(dynamic_cast<kit::Label*>(npc().skill_controls[1])->caption(), "bare hands");
+    EXPECT_EQ(dynamic_cast<kit::Label*>(npc().skill_controls[32])->caption(), "");
 }
 
 }  // namespace

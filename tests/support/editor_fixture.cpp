@@ -1,5 +1,6 @@
 #include "tests/support/editor_fixture.h"
 
+#include "mainwindow/main.h"
 #include "mainwindow/page_craft.h"
 #include "mainwindow/page_events.h"
 #include "mainwindow/page_fractions.h"
@@ -66,6 +67,16 @@ void EditorFixture::start() {
     show_main_window();
     kit::user::process_events();
 }
+
+TForm1& EditorFixture::form() { return static_cast<TForm1&>(*editor.Form1); }
+kit::PageControl& EditorFixture::page_control() { return form().PC; }
+kit::StringGrid& EditorFixture::tile_palette() { return form().sg_tiles; }
+void EditorFixture::setgrids() { form().setgrids(); }
+kit::Timer& EditorFixture::animation_timer() { return form().Timer2; }
+kit::MenuItem& EditorFixture::save_menu() { return form().Save1; }
+kit::MenuItem& EditorFixture::open_menu() { return form().OPen1; }
+kit::MenuItem& EditorFixture::animation_menu() { return form().animation1; }
+kit::MenuItem& EditorFixture::show_hidden_menu() { return form().Showhidden1; }
 
 void EditorFixture::pick_tile(int n) { kit::user::press_cell(form().sg_tiles, n % 3, n / 3); }
 

@@ -3,7 +3,9 @@
 // it, in a temporary folder made the current one, on a tiles folder of known
 // colours, with scripted modal boxes.
 //
-// Each test includes the headers of the pages and dialogs it drives.
+// Each test includes the headers of the pages and dialogs it drives; the few
+// that drive the frame's own menus and timer include mainwindow/main.h. The
+// shared data is the fixture's `editor`.
 //
 //   class MapPageTest : public EditorFixture {};
 //   TEST_F(MapPageTest, Add) {
@@ -11,7 +13,8 @@
 //       EXPECT_EQ(map().cb_maps.count(), 1);
 //   }
 #include "app/startup.h"
-#include "mainwindow/main.h"
+#include "mainwindow/page.h"
+#include "mainwindow/shared_state.h"
 #include "tests/support/hostile_run.h"
 #include "tests/support/kit_user.h"
 #include "tests/support/test_support.h"
@@ -21,6 +24,21 @@
 #include <initializer_list>
 #include <string>
 #include <vector>
+
+class TForm1;
+class TerrainPage;
+class MapPage;
+class ObjectsPage;
+class ItemsPage;
+class ResourcesPage;
+class FractionsPage;
+class NpcPage;
+class EventsPage;
+class CraftPage;
+class PathsPage;
+class PlayerPage;
+class TriggersPage;
+class TestPages;
 
 class EditorFixture : public ::testing::Test {
 public:
@@ -58,7 +76,21 @@ protected:
     static TColor cell_colour(kit::StringGrid& grid, int e);
     std::string tiles() const { return dir_.path() + "/tiles"; }
 
-    TForm1& form() { return static_cast<TForm1&>(*editor.Form1); }
+    // The data every window shares.
+    SharedState& editor = shared_state();
+    // The main window: as a window, its page control and tile palette, and
+    // the whole frame (mainwindow/main.h) for its menus and timer.
+    kit::Window& main_window() { return *editor.Form1; }
+    kit::PageControl& page_control();
+    kit::StringGrid& tile_palette();
+    TForm1& form();
+    kit::Timer& animation_timer();
+    kit::MenuItem& save_menu();
+    kit::MenuItem& open_menu();
+    kit::MenuItem& animation_menu();
+    kit::MenuItem& show_hidden_menu();
+    // Every page sizes its grids for the catalogues, as after an ADD.
+    void setgrids();
     TerrainPage& terrain();
     MapPage& map();
     ObjectsPage& objects();

@@ -1,5 +1,7 @@
 #include "tests/support/hostile_run.h"
 
+#include "mainwindow/main.h"
+#include "mainwindow/state.h"
 #include "tests/support/hostile_world.h"
 #include "worldfile/worldfile.h"
 

@@ -31,7 +31,7 @@ protected:
             w.presources[r].image_one = one_picture(static_cast<int>(r));
             w.presources[r].image_many = many_picture(static_cast<int>(r));
         }
-        form().setgrids();
+        setgrids();
     }
 
     TForm2& sec() { return dialog<TForm2>(editor.Form2); }
@@ -49,7 +49,7 @@ protected:
     // As the map's "properties" opens the object dialog.
     void open_object_dialog(int32_t object) {
         editor.cur_placed_object = object;
-        form().set_enabled(false);
+        main_window().set_enabled(false);
         editor.Form2->show();
         editor.Form2->set_caption(std::to_string(object));
     }
@@ -69,7 +69,7 @@ private:
     void open_editor(kit::Window& window, int32_t& current, uint16_t& stored_code, int32_t thing, uint16_t code) {
         kit::Window& opener = *opener_window(code);
         if (!opener.visible()) {
-            form().set_enabled(false);
+            main_window().set_enabled(false);
             opener.show();
         }
         current = thing;

@@ -1,10 +1,12 @@
 #include "tests/support/window_walk.h"
 
+#include "mainwindow/main.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
 #include "mainwindow/page_objects.h"
 #include "mainwindow/page_resources.h"
+#include "mainwindow/state.h"
 #include "platform/kit/kit_private.h"
 #include "tests/support/kit_user.h"
 

@@ -4,7 +4,7 @@
 // their openers, the controls of a window as a user reaches them, and the
 // checks that no window is left without input. They report faults through a
 // callback, so the suites fail a test and the fuzzer stops the run.
-#include "mainwindow/main.h"
+#include "platform/kit/kit.h"
 #include "platform/modal.h"
 
 #include <QPointer>
@@ -14,6 +14,8 @@
 #include <set>
 #include <string>
 #include <vector>
+
+class TForm1;
 
 namespace walk {
 
