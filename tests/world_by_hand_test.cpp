@@ -43,7 +43,7 @@ protected:
     }
 
     void terrains() {
-        pick_page(form().PC, page::terrain);
+        pick_page(page_control(), page::terrain);
         for (const auto& [tile, kind, hardness] : {std::tuple{1, 3, "400"}, std::tuple{3, 9, "1200"}}) {
             pick_tile(tile);
             press_cell(terrain().tframes, 0, 0);
@@ -64,7 +64,7 @@ protected:
     }
 
     void maps() {
-        pick_page(form().PC, page::map);
+        pick_page(page_control(), page::map);
         for (const auto& [w, h, name] : {std::tuple{"12", "10", "village"}, std::tuple{"6", "6", "cellar"}}) {
             type_text(map().e_map_w, w);
             type_text(map().e_map_h, h);
@@ -75,7 +75,7 @@ protected:
     }
 
     void objects_page() {
-        pick_page(form().PC, page::objects);
+        pick_page(page_control(), page::objects);
         // A chest and a boat.
         pick_tile(6);
         press_cell(objects().sg_object_tiles, 0, 0);
@@ -98,7 +98,7 @@ protected:
     }
 
     void items_page() {
-        pick_page(form().PC, page::items);
+        pick_page(page_control(), page::items);
         pick_tile(8);
         type_text(items().e_pitem_name, "sword");
         pick(items().cb_pitem_class, 0);
@@ -118,7 +118,7 @@ protected:
     }
 
     void resources_page() {
-        pick_page(form().PC, page::resources);
+        pick_page(page_control(), page::resources);
         pick_tile(10);
         click(resources().ipres1);
         pick_tile(11);
@@ -131,7 +131,7 @@ protected:
     }
 
     void fractions_page() {
-        pick_page(form().PC, page::fractions);
+        pick_page(page_control(), page::fractions);
         for (const auto& [name, tile] : {std::pair{"villagers", 12}, std::pair{"bandits", 13}}) {
             pick_tile(tile);
             click(fractions().ifrac);
@@ -145,7 +145,7 @@ protected:
     }
 
     void npc_page() {
-        pick_page(form().PC, page::npc);
+        pick_page(page_control(), page::npc);
         pick_tile(14);
         click(npc().i_pnpc_i1);
         pick_tile(15);
@@ -163,7 +163,7 @@ protected:
     }
 
     void craft_page() {
-        pick_page(form().PC, page::craft);
+        pick_page(page_control(), page::craft);
         pick(craft().cbexcraftress, 0);
         type_text(craft().ecraft_ress_count, "5");
         click(craft().Button27);  // gold x 5
@@ -180,7 +180,7 @@ protected:
     }
 
     void paths_page() {
-        pick_page(form().PC, page::paths);
+        pick_page(page_control(), page::paths);
         pick(paths().cbpath_from_map, 0);
         pick(paths().cbpath_to_map, 1);
         type_text(paths().epath_from_x, "2");
@@ -192,7 +192,7 @@ protected:
     }
 
     void player_page() {
-        pick_page(form().PC, page::player);
+        pick_page(page_control(), page::player);
         pick_tile(16);
         press_cell(player().sgplayerimages, 0, 0);
         pick_tile(17);
@@ -204,7 +204,7 @@ protected:
     }
 
     void triggers_page() {
-        pick_page(form().PC, page::triggers);
+        pick_page(page_control(), page::triggers);
         pick(triggers().cb_trig_type, 1);
         pick(triggers().cb_trig_map, 0);
         type_text(triggers().e_trig_name, "gate");
@@ -226,7 +226,7 @@ protected:
 
     // Terrain painted, things placed, and the secondary windows on them.
     void map_work() {
-        pick_page(form().PC, page::map);
+        pick_page(page_control(), page::map);
         pick(map().cb_maps, 0);
         pick_page(map().PC2, palette::terrains);
         press_cell(map().sg_terrains_2, 1, 0);  // water
@@ -255,8 +255,8 @@ protected:
 
         // The chest's properties: a new name, a sword and gold put in.
         on_cell(3, 3, kit::MouseButton::right);
-        ASSERT_EQ(kit::user::open_popup(), &form().map_menu);
-        choose(form().properties);
+        ASSERT_EQ(kit::user::open_popup(), &map().map_menu);
+        choose(map().properties);
         TForm2& chest = dialog<TForm2>(editor.Form2);
         ASSERT_TRUE(chest.visible());
         type_text(chest.mo_name, "old chest");
@@ -283,8 +283,8 @@ protected:
 
         // The second villager's settings, and the first one made the player.
         on_cell(8, 6, kit::MouseButton::right);
-        ASSERT_EQ(kit::user::open_popup(), &form().map_char_menu);
-        choose(form().settings1);
+        ASSERT_EQ(kit::user::open_popup(), &map().map_char_menu);
+        choose(map().settings1);
         TForm10& settings = dialog<TForm10>(editor.Form10);
         ASSERT_TRUE(settings.visible());
         type_text(settings.ename, "farmhand");
@@ -292,8 +292,8 @@ protected:
         click(settings.Button1);
         kit::user::close(settings);
         on_cell(4, 5, kit::MouseButton::right);
-        ASSERT_EQ(kit::user::open_popup(), &form().map_char_menu);
-        choose(form().setplayer1);
+        ASSERT_EQ(kit::user::open_popup(), &map().map_char_menu);
+        choose(map().setplayer1);
     }
 };
 
@@ -310,7 +310,7 @@ TEST_F(WorldByHand, EveryPageBuildsAWorldThatSavesToTheRecordedBytes) {
     player_page();
     triggers_page();
     map_work();
-    EXPECT_TRUE(form().enabled());
+    EXPECT_TRUE(main_window().enabled());
     EXPECT_TRUE(modal_->errors.empty()) << modal_->errors.front();
 
     EXPECT_EQ(modal_->transcript, (std::vector<std::string>{"ask_quant -> 25", "ask_quant -> 12", "message: Done"}));
