@@ -7,10 +7,10 @@
 // (tests/data/offscreen-1600x1000.json), where the main window and the
 // windows over it fit as on a designer's desktop.
 #include "dialogs/dialog.h"
-#include "dialogs/ground.h"
-#include "dialogs/item_edit_form.h"
-#include "dialogs/npc_inv.h"
-#include "dialogs/res_edit_form.h"
+#include "dialogs/ground_dialog.h"
+#include "dialogs/item_editor.h"
+#include "dialogs/npc_inventory.h"
+#include "dialogs/resource_editor.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"

@@ -4,7 +4,7 @@
 // buffers kept across an Open of a smaller world.
 #include "mainwindow/page_items.h"
 
-#include "dialogs/pitem_inv_edit.h"
+#include "dialogs/item_template_contents.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_resources.h"
 #include "tests/support/editor_fixture.h"

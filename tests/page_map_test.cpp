@@ -1,7 +1,7 @@
 // The map page driven as a designer drives it: map ADD, the map list, the view
 // rendered onto the grid by repaints, scrolls and the animation, the Options
 // menu, the five palettes, and Save and Open through the File menu.
-#include "dialogs/ground.h"
+#include "dialogs/ground_dialog.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
 #include "mainwindow/page_objects.h"

@@ -4,7 +4,7 @@
 // dialog, placed in the map page's palette and saved.
 #include "mainwindow/page_npc.h"
 
-#include "dialogs/pnpc_inv.h"
+#include "dialogs/npc_template_equipment.h"
 #include "mainwindow/page_fractions.h"
 #include "mainwindow/page_map.h"
 #include "tests/support/editor_fixture.h"

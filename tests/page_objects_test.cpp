@@ -3,7 +3,7 @@
 // and a built catalogue that survives Save and Open.
 #include "mainwindow/page_objects.h"
 
-#include "dialogs/inv_edit.h"
+#include "dialogs/parts_list.h"
 #include "mainwindow/frame_set.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_terrain.h"

@@ -4,7 +4,7 @@
 // from, and buffers kept across an Open of a smaller world.
 #include "mainwindow/page_resources.h"
 
-#include "dialogs/pres_inv_edit.h"
+#include "dialogs/resource_template_contents.h"
 #include "mainwindow/page_items.h"
 #include "mainwindow/page_map.h"
 #include "tests/support/editor_fixture.h"

@@ -4,9 +4,9 @@
 // change that should leave every handler writing what it writes keeps this
 // file as it is. With WORLD_BY_HAND_RECORD set the test writes the file anew
 // instead (after a change that is meant to change what is written).
-#include "dialogs/item_edit_form.h"
-#include "dialogs/npc_edit.h"
-#include "dialogs/sec.h"
+#include "dialogs/item_editor.h"
+#include "dialogs/npc_settings.h"
+#include "dialogs/object_dialog.h"
 #include "mainwindow/page_craft.h"
 #include "mainwindow/page_fractions.h"
 #include "mainwindow/page_items.h"

@@ -3,9 +3,9 @@
 // dialog, the item and resource editors): the model suites' small world with
 // pictures the editor fixture's tiles hold, a chest placed on the field, and
 // the windows opened the way their openers open them.
-#include "dialogs/item_edit_form.h"
-#include "dialogs/res_edit_form.h"
-#include "dialogs/sec.h"
+#include "dialogs/item_editor.h"
+#include "dialogs/resource_editor.h"
+#include "dialogs/object_dialog.h"
 #include "model/tools.h"
 #include "tests/support/editor_fixture.h"
 #include "tests/support/model_fixture.h"

@@ -1,9 +1,9 @@
 // The ground dialog: the terrain of the map cell last clicked and the things
 // lying loose on it, opened from the map as a designer opens it; editing a
 // thing opens its editor over the dialog, deleting it removes it everywhere.
-#include "dialogs/ground.h"
-#include "dialogs/item_edit_form.h"
-#include "dialogs/res_edit_form.h"
+#include "dialogs/ground_dialog.h"
+#include "dialogs/item_editor.h"
+#include "dialogs/resource_editor.h"
 #include "mainwindow/page_map.h"
 #include "model/tools.h"
 #include "tests/support/editor_fixture.h"

@@ -1,7 +1,7 @@
 // The item editor driven as a designer drives it, opened by each window that
 // opens it: the numbers and "Save", the clip and the ammunition with their
 // menus, the accepted rows and loading, and what an eject does for each opener.
-#include "dialogs/npc_inv.h"
+#include "dialogs/npc_inventory.h"
 #include "tests/support/placed_things.h"
 
 #include "platform/modal.h"

@@ -1,4 +1,4 @@
-#include "dialogs/pitem_inv_edit.h"
+#include "dialogs/item_template_contents.h"
 
 #include "dialogs/template_contents.h"
 #include "mainwindow/picture_grid.h"

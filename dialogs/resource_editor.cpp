@@ -1,4 +1,4 @@
-#include "dialogs/res_edit_form.h"
+#include "dialogs/resource_editor.h"
 
 #include "dialogs/resource_list.h"
 #include "mainwindow/picture_grid.h"

@@ -1,4 +1,4 @@
-#include "dialogs/pnpc_inv.h"
+#include "dialogs/npc_template_equipment.h"
 
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/state.h"

@@ -1,4 +1,4 @@
-#include "dialogs/item_edit_form.h"
+#include "dialogs/item_editor.h"
 
 #include "dialogs/resource_list.h"
 #include "mainwindow/picture_grid.h"

@@ -1,4 +1,4 @@
-#include "dialogs/ground.h"
+#include "dialogs/ground_dialog.h"
 
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/state.h"

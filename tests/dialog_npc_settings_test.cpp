@@ -1,7 +1,7 @@
 // The NPC settings dialog driven as the map's NPC menu opens it: what it
 // loads, what "SAVE" writes (everything or nothing), the skill rows, the
 // physiological attributes, and a selection that names no NPC.
-#include "dialogs/npc_edit.h"
+#include "dialogs/npc_settings.h"
 #include "mainwindow/page_npc.h"
 #include "model/tools.h"
 #include "tests/support/editor_fixture.h"

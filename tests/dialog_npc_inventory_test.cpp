@@ -3,10 +3,10 @@
 // catalogues, the counts drawn, the item and resource editors opened on what
 // the NPC carries, deleting, a selection that names nothing, and a rat placed
 // on the map, equipped, renamed, saved and opened again.
-#include "dialogs/item_edit_form.h"
-#include "dialogs/npc_edit.h"
-#include "dialogs/npc_inv.h"
-#include "dialogs/res_edit_form.h"
+#include "dialogs/item_editor.h"
+#include "dialogs/npc_settings.h"
+#include "dialogs/npc_inventory.h"
+#include "dialogs/resource_editor.h"
 #include "mainwindow/page_map.h"
 #include "mainwindow/page_npc.h"
 #include "model/tools.h"

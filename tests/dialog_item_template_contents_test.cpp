@@ -2,7 +2,7 @@
 // to the load typed on the items page, the clip slot takes a clip or a cell and
 // is emptied by the right button after "delete?", and nothing but the buffers
 // changes.
-#include "dialogs/pitem_inv_edit.h"
+#include "dialogs/item_template_contents.h"
 #include "mainwindow/page_items.h"
 #include "tests/support/editor_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "dialogs/inv_edit.h"
+#include "dialogs/parts_list.h"
 
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/state.h"

@@ -1,4 +1,4 @@
-#include "dialogs/npc_inv.h"
+#include "dialogs/npc_inventory.h"
 
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/state.h"

@@ -1,7 +1,7 @@
 // The parts list dialog driven as a designer drives it, opened the way its
 // two openers open it: on an object template's parts buffer, and on a placed
 // object's parts from the map.
-#include "dialogs/inv_edit.h"
+#include "dialogs/parts_list.h"
 #include "mainwindow/page_objects.h"
 #include "tests/support/editor_fixture.h"
 

@@ -2,7 +2,7 @@
 // from the NPC page's INV button: the four slots, the inventory and the parts,
 // on catalogues built in code, also empty ones and buffers left over from
 // another world.
-#include "dialogs/pnpc_inv.h"
+#include "dialogs/npc_template_equipment.h"
 #include "mainwindow/page_npc.h"
 #include "tests/support/editor_fixture.h"
 

@@ -1,7 +1,7 @@
 // The resource template contents dialog: "<" adds the picked allowed row up
 // to the capacity typed on the resources page, the right button removes an
 // entry after "delete?", and nothing but the buffer changes.
-#include "dialogs/pres_inv_edit.h"
+#include "dialogs/resource_template_contents.h"
 #include "mainwindow/page_resources.h"
 #include "tests/support/editor_fixture.h"
 

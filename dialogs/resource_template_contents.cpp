@@ -1,4 +1,4 @@
-#include "dialogs/pres_inv_edit.h"
+#include "dialogs/resource_template_contents.h"
 
 #include "dialogs/template_contents.h"
 #include "mainwindow/picture_grid.h"

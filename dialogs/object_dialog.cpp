@@ -1,4 +1,4 @@
-#include "dialogs/sec.h"
+#include "dialogs/object_dialog.h"
 
 #include "mainwindow/picture_grid.h"
 #include "mainwindow/record_fields.h"

@@ -1,4 +1,4 @@
-#include "dialogs/npc_edit.h"
+#include "dialogs/npc_settings.h"
 
 #include "mainwindow/record_fields.h"
 #include "mainwindow/skill_rows.h"
