@@ -68,8 +68,8 @@ TForm1::TForm1() : kit::Window("The velmo World Editor") {
         [] { return std::min(static_cast<std::size_t>(std::max(editor.tile_count, 0)), editor.tile_frames.size()); },
         [](std::size_t e) { return static_cast<int64_t>(e); }, [this](int n) { terrain->sg_tilesSelectCell(n); });
 
-    editor.current_map = [this] { return map->cb_maps.item_index(); };
-    editor.repaint_map = [this] { map->sg_map.refresh(); };
+    editor.current_map = [this] { return map->current_map(); };
+    editor.repaint_map = [this] { map->repaint(); };
     editor.fraction_names = [this] { return npc->cb_pnpc_frac.items(); };
     editor.item_load_text = [this] { return items->e_pitem_load.text(); };
     editor.res_power_text = [this] { return resources->eprespower.text(); };
@@ -101,7 +101,7 @@ std::unique_ptr<P> TForm1::add_page() {
 
 SharedState& TForm1::state() { return editor; }
 
-void TForm1::repaint_map() { map->sg_map.refresh(); }
+void TForm1::repaint_map() { map->repaint(); }
 
 void TForm1::catalogue_changed(Catalogue catalogue, int row) {
     for (Page* p : pages_) p->catalogue_changed(catalogue, row);
