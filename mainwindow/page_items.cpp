@@ -2,36 +2,47 @@
 
 #include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/record_fields.h"
 #include "mainwindow/resource_pickers.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 
-#include <limits>
+#include <string>
+#include <vector>
 
 namespace {
 
 // The shared state, for the helpers of this file that belong to no page.
 SharedState& editor = shared_state();
 
-// A number typed for a field kept in 16 bits: outside 0..65535 it is refused
-// rather than stored wrapped.
-uint16_t to_u16(const kit::Edit& edit) {
-    return static_cast<uint16_t>(
-        refuse_outside(edit.text(), str_to_int(edit.text()), 0, std::numeric_limits<uint16_t>::max(), "the range "));
+// The page's controls for an item template's fields, in the order ADD and
+// "<- EDIT" read them; an empty text counts as 0. Only ADD reads the load (it
+// is never loaded into the form): below 0 it names no capacity, and a
+// revolver has one chamber for each.
+fields::Form<Tpitem> item_form(ItemsPage& p, bool with_load) {
+    using Form = fields::Form<Tpitem>;
+    std::vector<Form::Entry> entries{
+        {"class", &p.cb_pitem_class},   {"name", &p.e_pitem_name},       {"title", &p.m_pitem_title},
+        {"hp", &p.e_pitem_HP},          {"weight", &p.e_pitem_weight},   {"value", &p.e_pitem_value},
+        {"arm1", &p.e_pitem_arm1},      {"arm2", &p.e_pitem_arm2},       {"arm3", &p.e_pitem_arm3},
+        {"dem1", &p.e_pitem_dem1},      {"dem2", &p.e_pitem_dem2},       {"dem3", &p.e_pitem_dem3},
+        {"a", &p.e_pitem_a},            {"b", &p.e_pitem_b},             {"c", &p.e_pitem_c},
+        {"attack", &p.e_pitem_attak},   {"defence", &p.e_pitem_defence}, {"block", &p.e_pitem_block},
+        {"cover", &p.e_pitem_cover},    {"skov", &p.e_pitem_skov},       {"penalty", &p.e_pitem_penalty},
+        {"hands", &p.e_pitem_hands},
+    };
+    if (with_load) {
+        const auto load_rule = [](const Tpitem& read, const std::string&, int32_t load) {
+            if (load < 0) throw RangeError();
+            if (read.item_class == item_class::revolver && load > max_chambers)
+                throw EditorError("A revolver may have at most " + std::to_string(max_chambers) + " chambers");
+            return load;
+        };
+        entries.push_back({"load", &p.e_pitem_load, load_rule});
+    }
+    return Form(item_fields(), {true, "the range "}, entries);
 }
-
-// The 32-bit numbers of an item and the fields that show them, in design order.
-const std::pair<kit::Edit ItemsPage::*, int32_t Tpitem::*> number_fields[] = {
-    {&ItemsPage::e_pitem_HP, &Tpitem::hp},        {&ItemsPage::e_pitem_weight, &Tpitem::weight},
-    {&ItemsPage::e_pitem_value, &Tpitem::value},  {&ItemsPage::e_pitem_arm1, &Tpitem::arm1},
-    {&ItemsPage::e_pitem_arm2, &Tpitem::arm2},    {&ItemsPage::e_pitem_arm3, &Tpitem::arm3},
-    {&ItemsPage::e_pitem_dem1, &Tpitem::dem1},    {&ItemsPage::e_pitem_dem2, &Tpitem::dem2},
-    {&ItemsPage::e_pitem_dem3, &Tpitem::dem3},    {&ItemsPage::e_pitem_a, &Tpitem::a},
-    {&ItemsPage::e_pitem_b, &Tpitem::b},          {&ItemsPage::e_pitem_c, &Tpitem::c},
-    {&ItemsPage::e_pitem_attak, &Tpitem::attack}, {&ItemsPage::e_pitem_defence, &Tpitem::defence},
-    {&ItemsPage::e_pitem_block, &Tpitem::block},  {&ItemsPage::e_pitem_cover, &Tpitem::cover},
-    {&ItemsPage::e_pitem_skov, &Tpitem::skov},    {&ItemsPage::e_pitem_penalty, &Tpitem::penalty}};
 
 // Whether a resource row is in the allowed list and still names a template.
 bool allowed(int32_t row) { return int_array_find(row, editor.item_children) >= 0 && resource_template(row); }
@@ -118,24 +129,10 @@ void ItemsPage::sg_pitemsSelectCell(int e) {
     if (!entry_at(editor.world.pitems, e)) return;
     const Tpitem& item = editor.world.pitems[static_cast<std::size_t>(e)];
     editor.cur_item = e;
-    cb_pitem_class.set_item_index(item.item_class);  // a class outside the list shows none
-    e_pitem_name.set_text(item.name);
-    m_pitem_title.set_text(item.title);
-    for (const auto& [edit, field] : number_fields) (this->*edit).set_text(std::to_string(item.*field));
-    e_pitem_hands.set_text(std::to_string(item.hands));
+    item_form(*this, false).load(&item);  // a class outside the list shows none
     // The item's picture becomes the current tile; one that names no tile leaves the picture blank.
     editor.cur_tile = item.image;
     show_frame(ipitem, item.image);
-}
-
-void ItemsPage::read_fields(Tpitem& item) const {
-    const int32_t item_class = cb_pitem_class.item_index();
-    if (item_class < 0) throw EditorError("Select the class!");
-    item.item_class = item_class;
-    item.name = e_pitem_name.text();
-    item.title = m_pitem_title.text();
-    for (const auto& [edit, field] : number_fields) item.*field = str_to_int((this->*edit).text());
-    item.hands = to_u16(e_pitem_hands);
 }
 
 bool ItemsPage::picture_picked() const {
@@ -146,13 +143,8 @@ bool ItemsPage::picture_picked() const {
 
 void ItemsPage::Button10Click() {
     if (!picture_picked()) return;
-    Tpitem item;
-    read_fields(item);
-    const int32_t load = str_to_int(e_pitem_load.text());
-    if (load < 0) throw RangeError();
-    // A revolver gets one contents entry per chamber at once.
-    if (item.item_class == item_class::revolver && load > max_chambers)
-        throw EditorError("A revolver may have at most " + std::to_string(max_chambers) + " chambers");
+    Tpitem item = item_form(*this, true).read(Tpitem{});
+    const int32_t load = item.load;
 
     // The default contents: only allowed rows, at most "load" of them; a
     // revolver has exactly one entry per chamber, -1 for an empty one.
@@ -172,7 +164,6 @@ void ItemsPage::Button10Click() {
     if (editor.item_ammo >= 0 && !allowed(editor.item_ammo)) editor.item_ammo = -1;
 
     item.image = editor.cur_tile;
-    item.load = load;
     item.children = resource_rows::existing_rows(editor.item_children);
     item.contents = std::move(contents);
     item.clip = editor.item_ammo;
@@ -186,8 +177,7 @@ void ItemsPage::Button11Click() {
     if (!entry_at(editor.world.pitems, editor.cur_item)) return;
     if (!picture_picked()) return;
     Tpitem& item = editor.world.pitems[static_cast<std::size_t>(editor.cur_item)];
-    Tpitem edited = item;
-    read_fields(edited);
+    Tpitem edited = item_form(*this, false).read(item);
     edited.image = editor.cur_tile;
     item = std::move(edited);
     sg_pitems.refresh();

@@ -77,9 +77,6 @@ public:
     ResourcePicker ammo_picker{cbexpress2, il2, resource_rows::in_ammo_clip_cell, false};
 
 private:
-    // Writes the form's numbers and texts into an item, converted and checked
-    // before anything is written; the load and the lists are not among them.
-    void read_fields(Tpitem& item) const;
     // The current tile names a tile; otherwise says so and gives false.
     bool picture_picked() const;
 };

@@ -2,15 +2,15 @@
 
 #include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/record_fields.h"
 #include "mainwindow/skill_rows.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 
 #include <algorithm>
-#include <array>
-#include <iterator>
-#include <utility>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -18,6 +18,29 @@ namespace {
 // column this far right of the first's edits.
 constexpr int skill_name_gap = 4;
 constexpr int skill_column_gap = 8;
+
+// The page's controls for an NPC template's fields, in the order ADD and
+// "<- EDIT" read them: the characteristics, the skills, the fraction; an
+// empty text counts as 0. A fraction the world does not list is stored as -1.
+fields::Form<Tchar> npc_form(NpcPage& p) {
+    using Form = fields::Form<Tchar>;
+    std::vector<Form::Entry> entries{
+        {"STR", &p.e_pnpc_str}, {"AGI", &p.e_pnpc_agi}, {"DEX", &p.e_pnpc_dex}, {"ACU", &p.e_pnpc_acu},
+        {"CON", &p.e_pnpc_con}, {"INT", &p.e_pnpc_int}, {"WIS", &p.e_pnpc_wis}, {"PER", &p.e_pnpc_per},
+        {"hp", &p.epnpchp},     {"mp", &p.epnpcmp},     {"sp", &p.epnpcsp},     {"size", &p.epnpcsize},
+    };
+    // The field names live in the table; the entries only view them.
+    const fields::Table<Tchar>& table = npc_fields();
+    for (int i = 1; i <= 32; ++i) entries.push_back({table["skill" + std::to_string(i)].name, &p.skill_edit(i)});
+    const auto listed_or_none = [&p](const Tchar&, const std::string&, int32_t fraction) {
+        return entry_at(p.editor.world.fracs, fraction) ? fraction : -1;
+    };
+    entries.insert(entries.end(), {{"fraction", &p.cb_pnpc_frac, listed_or_none},
+                                   {"name", &p.e_pnpc_name},
+                                   {"self_name", &p.e_pnpc_selfname},
+                                   {"description", &p.m_pnpc_descr}});
+    return Form(table, {true, ""}, entries);
+}
 
 }  // namespace
 
@@ -124,19 +147,10 @@ void NpcPage::sg_pnpcSelectCell(int e) {
     npc_portrait = c.portrait;
     show_pictures();
 
-    e_pnpc_name.set_text(c.name);
-    e_pnpc_selfname.set_text(c.self_name);
-    m_pnpc_descr.set_text(c.description);
-    const std::pair<kit::Edit*, int32_t> numbers[] = {{&e_pnpc_str, c.STR}, {&e_pnpc_agi, c.AGI}, {&e_pnpc_dex, c.DEX},
-                                                      {&e_pnpc_con, c.CON}, {&e_pnpc_acu, c.ACU}, {&e_pnpc_int, c.INT},
-                                                      {&e_pnpc_wis, c.WIS}, {&e_pnpc_per, c.PER}, {&epnpchp, c.hp},
-                                                      {&epnpcmp, c.mp},     {&epnpcsp, c.sp},     {&epnpcsize, c.size}};
-    for (const auto& [edit, value] : numbers) edit->set_text(std::to_string(value));
-    for (int i = 1; i <= 32; ++i) skill_edit(i).set_text(std::to_string(c.skills[static_cast<std::size_t>(i - 1)]));
+    npc_form(*this).load(&c);  // a fraction that is not listed selects none
 
     editor.npc_items = c.inventory;
     editor.npc_parts = c.parts;
-    cb_pnpc_frac.set_item_index(c.fraction);  // a fraction that is not listed selects none
     editor.npc_head = c.head;
     editor.npc_body = c.body;
     editor.npc_lhand = c.left_hand;
@@ -148,7 +162,7 @@ void NpcPage::sg_pnpcSelectCell(int e) {
 void NpcPage::i_pnpc_i1Click() { take_current_tile(npc_figure, i_pnpc_i1); }
 void NpcPage::i_pnpc_i2Click() { take_current_tile(npc_portrait, i_pnpc_i2); }
 
-void NpcPage::read_template(Tchar& c) const {
+void NpcPage::read_template(Tchar& c) {
     // The rows the equipment buffers name must exist, as they outlive an Open;
     // what c holds already (from a file) may stay.
     const std::string remedy = "right-click it in the INV window to remove it";
@@ -169,24 +183,9 @@ void NpcPage::read_template(Tchar& c) const {
     slot(editor.npc_rhand, c.right_hand, "The right hand");
     // Every number is converted before anything is written: a typo in the
     // last skill changes nothing.
-    int32_t Tchar::*const fields[] = {&Tchar::STR, &Tchar::AGI, &Tchar::DEX, &Tchar::ACU, &Tchar::CON, &Tchar::INT,
-                                      &Tchar::WIS, &Tchar::PER, &Tchar::hp,  &Tchar::mp,  &Tchar::sp,  &Tchar::size};
-    const kit::Edit* const edits[] = {&e_pnpc_str, &e_pnpc_agi, &e_pnpc_dex, &e_pnpc_acu, &e_pnpc_con, &e_pnpc_int,
-                                      &e_pnpc_wis, &e_pnpc_per, &epnpchp,    &epnpcmp,    &epnpcsp,    &epnpcsize};
-    std::array<int32_t, std::size(fields)> values{};
-    for (std::size_t k = 0; k < values.size(); ++k) values[k] = str_to_int(edits[k]->text());
-    std::array<int32_t, 32> skills{};
-    for (int i = 1; i <= 32; ++i) skills[static_cast<std::size_t>(i - 1)] = str_to_int(skill_edit(i).text());
-    const int fraction = cb_pnpc_frac.item_index();
-
+    npc_form(*this).save(c);
     c.figure = npc_figure;
     c.portrait = npc_portrait;
-    c.name = e_pnpc_name.text();
-    c.self_name = e_pnpc_selfname.text();
-    for (std::size_t k = 0; k < values.size(); ++k) c.*fields[k] = values[k];
-    c.description = m_pnpc_descr.text();
-    c.skills = skills;
-    c.fraction = entry_at(editor.world.fracs, fraction) ? fraction : -1;
     c.head = editor.npc_head;
     c.body = editor.npc_body;
     c.left_hand = editor.npc_lhand;

@@ -90,6 +90,6 @@ private:
     // Converts every field of the page and writes them with the edit buffers
     // into c; a text that is not a number, or a buffer entry that names no
     // template and is not what c holds already, fails before c is touched.
-    void read_template(Tchar& c) const;
+    void read_template(Tchar& c);
     void show_pictures();
 };

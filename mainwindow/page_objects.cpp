@@ -3,6 +3,7 @@
 #include "mainwindow/frame_set.h"
 #include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/record_fields.h"
 #include "model/links.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
@@ -13,6 +14,42 @@ namespace {
 
 // The sizes an object may have, in pixels: ADD brings a typed size into them.
 constexpr int32_t size_min = 0, size_max = 32;
+
+// The page's controls for an object template's fields, in the order ADD and
+// "<- EDIT" read them; an empty text counts as 0, and a lock or form box with
+// nothing chosen keeps what the object holds. ADD brings the size into what
+// an object may have, and the box shows the size stored.
+fields::Form<Tmapobject> object_form(ObjectsPage& p, bool size_into_range) {
+    using Form = fields::Form<Tmapobject>;
+    Form::Rule into_size;
+    if (size_into_range)
+        into_size = [](const Tmapobject&, const std::string&, int32_t size) {
+            return std::clamp(size, size_min, size_max);
+        };
+    return Form(object_fields(), {true, ""},
+                {
+                    {"size", &p.eosize, into_size, size_into_range},
+                    {"height", &p.eoheight},
+                    {"arm1", &p.eo_arm1},
+                    {"arm2", &p.eo_arm2},
+                    {"arm3", &p.eo_arm3},
+                    {"hp", &p.eohp},
+                    {"lock", &p.cb_olock},
+                    {"form", &p.cb_oform},
+                    {"name", &p.eoname},
+                    {"title", &p.m_otitle},
+                    {"floating", &p.chb_ofloating},
+                    {"chest", &p.chb_ochest},
+                    {"door", &p.chb_odoor},
+                    {"locked", &p.chb_olocked},
+                    {"closed", &p.chb_oclosed},
+                    {"passing", &p.chb_opass},
+                    {"visible", &p.chb_ovis},
+                    {"transmitter", &p.chb_otrans},
+                    {"receiver", &p.chb_oreciv},
+                    {"transparent", &p.chb_otransp},
+                });
+}
 
 }  // namespace
 
@@ -113,26 +150,7 @@ void ObjectsPage::select_pmapobject(int32_t row) {
     }
     if (!links::in_range(row, editor.world.pmapobjects)) return;
     const Tmapobject& o = editor.world.pmapobjects[static_cast<std::size_t>(row)];
-    cb_olock.set_item_index(o.lock);
-    cb_oform.set_item_index(o.form);
-    eosize.set_text(std::to_string(o.size));
-    eoheight.set_text(std::to_string(o.height));
-    eo_arm1.set_text(std::to_string(o.arm1));
-    eo_arm2.set_text(std::to_string(o.arm2));
-    eo_arm3.set_text(std::to_string(o.arm3));
-    eohp.set_text(std::to_string(o.hp));
-    eoname.set_text(o.name);
-    m_otitle.set_text(o.title);
-    chb_ofloating.set_checked(o.floating);
-    chb_ochest.set_checked(o.chest);
-    chb_odoor.set_checked(o.door);
-    chb_olocked.set_checked(o.locked);
-    chb_oclosed.set_checked(o.closed);
-    chb_opass.set_checked(o.passing);
-    chb_ovis.set_checked(o.visible);
-    chb_otrans.set_checked(o.transmitter);
-    chb_oreciv.set_checked(o.receiver);
-    chb_otransp.set_checked(o.transparent);
+    object_form(*this, false).load(&o);
     obj_parts = o.parts;
     cb_oimages.set_item_index(frame_set::count_index(o.frame_count));
     // Each set reads no further than its own list: a secondary list of another
@@ -143,29 +161,9 @@ void ObjectsPage::select_pmapobject(int32_t row) {
     sg_object_tiles2.refresh();
 }
 
-Tmapobject ObjectsPage::object_from_controls(int n, const Tmapobject& base) const {
+Tmapobject ObjectsPage::object_from_controls(int n, const Tmapobject& base, bool size_into_range) {
     check_rows(obj_parts, "A part", "right-click it in the Parts window to remove it", base.parts);
-    Tmapobject o = base;
-    o.size = str_to_int(eosize.text());
-    o.height = str_to_int(eoheight.text());
-    o.arm1 = str_to_int(eo_arm1.text());
-    o.arm2 = str_to_int(eo_arm2.text());
-    o.arm3 = str_to_int(eo_arm3.text());
-    o.hp = str_to_int(eohp.text());
-    if (cb_olock.item_index() >= 0) o.lock = cb_olock.item_index();
-    if (cb_oform.item_index() >= 0) o.form = cb_oform.item_index();
-    o.name = eoname.text();
-    o.title = m_otitle.text();
-    o.floating = chb_ofloating.checked();
-    o.chest = chb_ochest.checked();
-    o.door = chb_odoor.checked();
-    o.locked = chb_olocked.checked();
-    o.closed = chb_oclosed.checked();
-    o.passing = chb_opass.checked();
-    o.visible = chb_ovis.checked();
-    o.transmitter = chb_otrans.checked();
-    o.receiver = chb_oreciv.checked();
-    o.transparent = chb_otransp.checked();
+    Tmapobject o = object_form(*this, size_into_range).read(base);
     o.frame_count = n;
     o.frames = frame_set::first(object_frames, n);
     o.frames2 = frame_set::first(object_frames2, n);
@@ -183,12 +181,9 @@ void ObjectsPage::Button4Click() {
         modal().message(frame_set::unfilled_message);
         return;
     }
-    Tmapobject o = object_from_controls(n, Tmapobject{});
     // A size outside what an object may have is brought into it, and the
     // field shows the size stored.
-    const int32_t size = std::clamp(o.size, size_min, size_max);
-    if (size != o.size) eosize.set_text(std::to_string(size));
-    o.size = size;
+    Tmapobject o = object_from_controls(n, Tmapobject{}, true);
     std::vector<Tmapobject>& catalogue = editor.world.pmapobjects;
     // Its own position, unless a template from a world file already holds that
     // row: recipes and placed objects must go on naming one template each.
@@ -204,7 +199,7 @@ void ObjectsPage::Button6Click() {
     // As typed: an edit keeps a size ADD would bring into range, and empty
     // slots are not refused.
     Tmapobject& o = editor.world.pmapobjects[static_cast<std::size_t>(editor.cur_object)];
-    o = object_from_controls(n, o);
+    o = object_from_controls(n, o, false);
     sg_object_tiles.refresh();
     sg_object_tiles2.refresh();
     sg_objects.refresh();

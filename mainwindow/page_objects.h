@@ -74,6 +74,7 @@ private:
     // of both sets and a copy of the parts buffer; a lock or form the list
     // does not hold (from a file) shows no entry and is kept. Every number is
     // converted, and every part checked to name a template (or to be one base
-    // holds already), first: a failure throws and nothing is returned.
-    Tmapobject object_from_controls(int n, const Tmapobject& base) const;
+    // holds already), first: a failure throws and nothing is returned. With
+    // size_into_range (ADD) the size is brought into 0..32 and eosize shows it.
+    Tmapobject object_from_controls(int n, const Tmapobject& base, bool size_into_range);
 };

@@ -2,11 +2,31 @@
 
 #include "mainwindow/lookups.h"
 #include "mainwindow/picture_grid.h"
+#include "mainwindow/record_fields.h"
 #include "platform/errors.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 
 using namespace resource_rows;
+
+namespace {
+
+// The page's controls for a resource template's fields, in the order ADD and
+// "<- EDIT" read them: the numbers first, then the kind ("Select the type!"
+// when none is chosen); an empty text counts as 0.
+fields::Form<Tpres> resource_form(ResourcesPage& p) {
+    return fields::Form<Tpres>(resource_fields(), {true, ""},
+                               {
+                                   {"weight", &p.epresweight},
+                                   {"value", &p.epresvalue},
+                                   {"power", &p.eprespower},
+                                   {"kind", &p.cbprestype},
+                                   {"name", &p.epresname},
+                                   {"title", &p.mprestitle},
+                               });
+}
+
+}  // namespace
 
 ResourcesPage::ResourcesPage(PageHost& host)
     : host(host), editor(host.state()), resources_page(host.page_control(), "resources") {
@@ -93,12 +113,7 @@ void ResourcesPage::sg_presourcesSelectCell(int e) {
     const Tpres* res = resource_template(e);
     if (!res) return;
     editor.cur_resource = e;
-    cbprestype.set_item_index(res->kind);  // a kind outside the list shows none
-    epresname.set_text(res->name);
-    epresweight.set_text(std::to_string(res->weight));
-    epresvalue.set_text(std::to_string(res->value));
-    eprespower.set_text(std::to_string(res->power));
-    mprestitle.set_text(res->title);
+    resource_form(*this).load(res);  // a kind outside the list shows none
     res_image_one = res->image_one;
     res_image_many = res->image_many;
     draw_pictures();
@@ -116,23 +131,15 @@ void ResourcesPage::sg_presourcesSelectCell(int e) {
     }
 }
 
-void ResourcesPage::write_fields(Tpres& res, int32_t row) const {
-    const int32_t kind = cbprestype.item_index();
-    const int32_t weight = str_to_int(epresweight.text());
-    const int32_t value = str_to_int(epresvalue.text());
-    const int32_t power = str_to_int(eprespower.text());
-    if (kind < 0) throw EditorError("Select the type!");
-    // The power is the number of contents a template keeps; below 0 it names no length.
-    if (power < 0) throw EditorError("A resource's power/volume must not be negative");
+void ResourcesPage::write_fields(Tpres& res, int32_t row) {
+    resource_form(*this).save(res, [](const Tpres& read) {
+        // The power is the number of contents a template keeps; below 0 it names no length.
+        if (read.power < 0) throw EditorError("A resource's power/volume must not be negative");
+        return true;
+    });
     res.row = row;
     res.image_one = res_image_one;
     res.image_many = res_image_many;
-    res.name = epresname.text();
-    res.title = mprestitle.text();
-    res.kind = kind;
-    res.weight = weight;
-    res.value = value;
-    res.power = power;
     res.amount = 1;
     res.children = existing_rows(editor.res_children);
     res.holder_item = -1;

@@ -70,7 +70,7 @@ private:
     // Writes the form's fields, the picked pictures and the allowed children
     // into res as catalogue row `row`; every field is converted and checked
     // before anything is written. Contents and filling are not among them.
-    void write_fields(Tpres& res, int32_t row) const;
+    void write_fields(Tpres& res, int32_t row);
     // Both pictures name tiles; otherwise says so and gives false.
     bool pictures_picked() const;
     // A vial gets no contents and the filling chosen in cbexpress3, when that

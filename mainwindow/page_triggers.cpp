@@ -1,24 +1,71 @@
 #include "mainwindow/page_triggers.h"
 
 #include "mainwindow/lookups.h"
+#include "mainwindow/record_fields.h"
 #include "model/tools.h"
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 
+#include <string>
 #include <utility>
 
 namespace {
 
-// A numeric field whose empty text stands for a default of its own.
-int32_t number_or(const kit::Edit& edit, int32_t empty) {
-    const std::string text = edit.text();
-    return text.empty() ? empty : str_to_int(text);
+// What an empty target field stands for: no target.
+int32_t empty_is_none(const std::string& text, int32_t value) { return text.empty() ? -1 : value; }
+
+// The page's controls for a trigger's fields, in the order Create and Update
+// read them; an empty text counts as 0, an empty target as -1 and an empty
+// size as empty_size. A type or map box with no chosen item keeps what the
+// trigger read into holds.
+fields::Form<Ttrigger> trigger_form(TriggersPage& p, int32_t empty_size) {
+    using Form = fields::Form<Ttrigger>;
+    const auto target_rule = [](const Ttrigger&, const std::string& text, int32_t target) {
+        return empty_is_none(text, target);
+    };
+    const auto size_rule = [empty_size](const Ttrigger&, const std::string& text, int32_t size) {
+        return text.empty() ? empty_size : size;
+    };
+    return Form(trigger_fields(), {true, ""},
+                {
+                    {"x", &p.e_trig_x},
+                    {"y", &p.e_trig_y},
+                    {"target", &p.e_trig_map_object_id, target_rule},
+                    {"size", &p.e_trig_size, size_rule},
+                    {"interval", &p.e_trig_interval},
+                    {"kind", &p.cb_trig_type},
+                    {"map", &p.cb_trig_map},
+                    {"name", &p.e_trig_name},
+                    {"visible", &p.ch_trig_vis},
+                    {"once", &p.ch_trig_once},
+                    {"active", &p.ch_trig_en},
+                    {"description", &p.m_trig_descr},
+                    {"success_text", &p.m_trig_suc},
+                    {"false_text", &p.m_trig_false},
+                });
 }
 
-// The chosen item of a box, or kept when none is chosen.
-int32_t chosen_or(const kit::ComboBox& box, int32_t kept) {
-    const int i = box.item_index();
-    return i >= 0 ? i : kept;
+// The same for an event: an empty target counts as -1.
+fields::Form<Tevent> event_form(TriggersPage& p) {
+    using Form = fields::Form<Tevent>;
+    const auto target_rule = [](const Tevent&, const std::string& text, int32_t target) {
+        return empty_is_none(text, target);
+    };
+    return Form(event_fields(), {true, ""},
+                {
+                    {"target", &p.e_event_target_id, target_rule},
+                    {"x", &p.e_event_x},
+                    {"y", &p.e_event_y},
+                    {"value", &p.e_event_value},
+                    {"action", &p.cb_event_type},
+                    {"map", &p.cb_event_map},
+                    {"target_name", &p.e_event_target_name},
+                    {"turn_off_self", &p.cb_event_turn_off_self},
+                    {"turn_off_trigger", &p.cb_event_turn_off_trig},
+                    {"search", &p.cb_event_search},
+                    {"continue_on_false", &p.cb_event_continue},
+                    {"text", &p.m_event_text},
+                });
 }
 
 // A list's selected line when it names one of count entries, else -1.
@@ -171,24 +218,12 @@ void TriggersPage::show_current() { cur_trig.set_caption(std::to_string(current(
 
 // ---- the trigger form
 
-Ttrigger TriggersPage::trigger_from_form(int32_t empty_size, const Ttrigger& kept) const {
+Ttrigger TriggersPage::trigger_from_form(int32_t empty_size, const Ttrigger& kept) {
+    // A fresh trigger: only what the form shows, and the kind and map kept.
     Ttrigger t;
-    t.place.x = str_to_int(e_trig_x.text());
-    t.place.y = str_to_int(e_trig_y.text());
-    t.target = number_or(e_trig_map_object_id, -1);
-    t.size = number_or(e_trig_size, empty_size);
-    t.interval = str_to_int(e_trig_interval.text());
-    const int type = cb_trig_type.item_index();
-    t.kind = type >= 0 ? static_cast<uint8_t>(type + 1) : kept.kind;
-    t.place.map = chosen_or(cb_trig_map, kept.place.map);
-    t.name = e_trig_name.text();
-    t.visible = ch_trig_vis.checked();
-    t.once = ch_trig_once.checked();
-    t.active = ch_trig_en.checked();
-    t.description = m_trig_descr.text();
-    t.success_text = m_trig_suc.text();
-    t.false_text = m_trig_false.text();
-    return t;
+    t.kind = kept.kind;
+    t.place.map = kept.place.map;
+    return trigger_form(*this, empty_size).read(t);
 }
 
 void TriggersPage::Button36Click() {
@@ -222,21 +257,8 @@ void TriggersPage::load_trigger(int i) {
     const Ttrigger& t = editor.world.triggers[static_cast<std::size_t>(i)];
     show_current();
     // A kind or map that the boxes cannot show leaves them with no chosen item.
-    cb_trig_type.set_item_index(t.kind - 1);
-    e_trig_name.set_text(t.name);
-    ch_trig_vis.set_checked(t.visible);
-    ch_trig_once.set_checked(t.once);
-    ch_trig_en.set_checked(t.active);
-    cb_trig_map.set_item_index(t.place.map);
-    e_trig_x.set_text(std::to_string(t.place.x));
-    e_trig_y.set_text(std::to_string(t.place.y));
-    e_trig_map_object_id.set_text(std::to_string(t.target));
+    trigger_form(*this, 1).load(&t);
     trig_target_loaded = e_trig_map_object_id.text();
-    e_trig_size.set_text(std::to_string(t.size));
-    e_trig_interval.set_text(std::to_string(t.interval));
-    m_trig_descr.set_text(t.description);
-    m_trig_suc.set_text(t.success_text);
-    m_trig_false.set_text(t.false_text);
     events_refresh();
 }
 
@@ -285,22 +307,11 @@ void TriggersPage::Button44Click() { move_trigger(+1); }
 
 // ---- the event form
 
-Tevent TriggersPage::event_from_form(const Tevent& kept) const {
+Tevent TriggersPage::event_from_form(const Tevent& kept) {
     Tevent e;
-    e.target = number_or(e_event_target_id, -1);
-    e.place.x = str_to_int(e_event_x.text());
-    e.place.y = str_to_int(e_event_y.text());
-    e.value = str_to_int(e_event_value.text());
-    const int type = cb_event_type.item_index();
-    e.action = type >= 0 ? static_cast<uint8_t>(type + 1) : kept.action;
-    e.place.map = chosen_or(cb_event_map, kept.place.map);
-    e.target_name = e_event_target_name.text();
-    e.turn_off_self = cb_event_turn_off_self.checked();
-    e.turn_off_trigger = cb_event_turn_off_trig.checked();
-    e.search = cb_event_search.checked();
-    e.continue_on_false = cb_event_continue.checked();
-    e.text = m_event_text.text();
-    return e;
+    e.action = kept.action;
+    e.place.map = kept.place.map;
+    return event_form(*this).read(e);
 }
 
 void TriggersPage::Button39Click() {
@@ -319,19 +330,8 @@ void TriggersPage::lb_eventsClick() {
     const int j = selected_entry(lb_events, t->events.size());
     if (j < 0) return;
     const Tevent& e = t->events[static_cast<std::size_t>(j)];
-    cb_event_type.set_item_index(e.action - 1);
-    e_event_target_id.set_text(std::to_string(e.target));
+    event_form(*this).load(&e);
     event_target_loaded = e_event_target_id.text();
-    cb_event_turn_off_self.set_checked(e.turn_off_self);
-    cb_event_turn_off_trig.set_checked(e.turn_off_trigger);
-    cb_event_map.set_item_index(e.place.map);
-    e_event_x.set_text(std::to_string(e.place.x));
-    e_event_y.set_text(std::to_string(e.place.y));
-    cb_event_search.set_checked(e.search);
-    cb_event_continue.set_checked(e.continue_on_false);
-    e_event_value.set_text(std::to_string(e.value));
-    m_event_text.set_text(e.text);
-    e_event_target_name.set_text(e.target_name);
 }
 
 void TriggersPage::Button40Click() {

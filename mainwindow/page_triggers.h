@@ -104,8 +104,8 @@ private:
     // The trigger and the event the forms describe. Converts every field before
     // anything is stored; kept gives what a type or map box with no chosen item
     // leaves as it was (the form was filled from a value the box cannot show).
-    Ttrigger trigger_from_form(int32_t empty_size, const Ttrigger& kept) const;
-    Tevent event_from_form(const Tevent& kept) const;
+    Ttrigger trigger_from_form(int32_t empty_size, const Ttrigger& kept);
+    Tevent event_from_form(const Tevent& kept);
     // The current trigger, nullptr when cur_trigger names none.
     Ttrigger* current();
     // Moves the current trigger or the selected event by step (-1 up, +1 down).

@@ -171,6 +171,46 @@ TEST_F(ItemsPageTest, AFieldThatIsRefusedAddsAndEditsNothing) {
     EXPECT_EQ(editor.world.pitems[1].contents.size(), 65536u);
 }
 
+// With several fields refused at once, the one read first is the one named:
+// the class, then the numbers (the armour before the damage, whatever the
+// layout shows), the hands, and for ADD the load last.
+TEST_F(ItemsPageTest, OfSeveralRefusedFieldsTheFirstReadIsNamed) {
+    add("first", 0, "0");
+    press_cell(page().sg_pitems, 0, 0);
+    struct Case {
+        std::vector<std::pair<kit::Edit*, const char*>> typed;
+        const char* error;
+    };
+    ItemsPage& p = page();
+    const Case cases[] = {
+        {{{&p.e_pitem_HP, "h"}, {&p.e_pitem_weight, "w"}}, "'h' is not a valid integer value."},
+        {{{&p.e_pitem_value, "v"}, {&p.e_pitem_arm1, "a"}}, "'v' is not a valid integer value."},
+        {{{&p.e_pitem_dem1, "d"}, {&p.e_pitem_arm3, "a"}}, "'a' is not a valid integer value."},
+        {{{&p.e_pitem_c, "c"}, {&p.e_pitem_attak, "t"}}, "'c' is not a valid integer value."},
+        {{{&p.e_pitem_hands, "70000"}, {&p.e_pitem_penalty, "p"}}, "'p' is not a valid integer value."},
+        {{{&p.e_pitem_load, "-1"}, {&p.e_pitem_hands, "70000"}}, "'70000' is not within the range 0..65535."},
+    };
+    const TWorld before = editor.world;
+    for (const Case& c : cases) {
+        for (kit::Button* b : {&p.Button10, &p.Button11}) {
+            SCOPED_TRACE(std::string(c.error) + " " + b->caption());
+            for (const auto& [edit, text] : c.typed) type_text(*edit, text);
+            modal_->errors.clear();
+            click(*b);
+            EXPECT_EQ(modal_->errors, std::vector<std::string>{c.error});
+            EXPECT_EQ(editor.world, before);
+            for (const auto& [edit, text] : c.typed) type_text(*edit, "0");
+        }
+    }
+    // No class chosen is named before any number.
+    editor.world.pitems[0].item_class = 40;
+    press_cell(p.sg_pitems, 0, 0);
+    type_text(p.e_pitem_HP, "h");
+    modal_->errors.clear();
+    click(p.Button11);
+    EXPECT_EQ(modal_->errors, std::vector<std::string>{"Select the class!"});
+}
+
 TEST_F(ItemsPageTest, SelectingShowsTheItemAndEditKeepsLoadAndLists) {
     Tpitem gun;
     gun.name = "colt";

@@ -143,6 +143,36 @@ TEST_F(NpcTemplates, ATypoAnywhereChangesNothing) {
     }
 }
 
+// With several fields refused at once, the one read first is the one named:
+// the characteristics in the record's order (ACU before CON), the points,
+// the size, then the skills.
+TEST_F(NpcTemplates, OfSeveralRefusedFieldsTheFirstReadIsNamed) {
+    fill_page("guard");
+    click(npc().Button22);
+    const Tchar kept = editor.world.pnpcs.at(0);
+    ::NpcPage& p = npc();
+    struct Case {
+        kit::Edit* first;
+        kit::Edit* second;
+    };
+    const Case cases[] = {{&p.e_pnpc_acu, &p.e_pnpc_con}, {&p.e_pnpc_per, &p.epnpchp}, {&p.epnpcmp, &p.epnpcsp},
+                          {&p.epnpcsize, &p.skill_edit(1)}, {&p.skill_edit(16), &p.skill_edit(17)}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first->name);
+        type_text(*c.second, "second");
+        type_text(*c.first, "first");
+        for (kit::Button* b : {&p.Button22, &p.Button35}) {
+            modal_->errors.clear();
+            click(*b);
+            EXPECT_EQ(modal_->errors, std::vector<std::string>{"'first' is not a valid integer value."});
+            ASSERT_EQ(editor.world.pnpcs.size(), 1u);
+            EXPECT_EQ(editor.world.pnpcs[0], kept);
+        }
+        type_text(*c.first, "0");
+        type_text(*c.second, "0");
+    }
+}
+
 TEST_F(NpcTemplates, SelectLoadsThePageAndEditWritesItBack) {
     TWorld& w = editor.world;
     w.fracs = {{"elves", 0}, {"orcs", 1}};

@@ -200,6 +200,41 @@ TEST_F(ResourcesPageTest, AFieldThatIsRefusedAddsAndEditsNothing) {
     EXPECT_EQ(editor.world.presources[0].kind, 99);
 }
 
+// With several fields refused at once, the one read first is the one named:
+// the weight, the value, the power, then the kind; a negative power only
+// after the kind.
+TEST_F(ResourcesPageTest, OfSeveralRefusedFieldsTheFirstReadIsNamed) {
+    pick_pictures(1, 2);
+    add("first", 0, "1");
+    // A kind outside the list: the type box shows none.
+    editor.world.presources[0].kind = 99;
+    press_cell(page().sg_presources, 0, 0);
+    ASSERT_EQ(page().cbprestype.item_index(), -1);
+    const TWorld before = editor.world;
+    ResourcesPage& p = page();
+    struct Case {
+        std::vector<std::pair<kit::Edit*, const char*>> typed;
+        const char* error;
+    };
+    const Case cases[] = {
+        {{{&p.epresweight, "w"}, {&p.epresvalue, "v"}}, "'w' is not a valid integer value."},
+        {{{&p.epresvalue, "v"}, {&p.eprespower, "p"}}, "'v' is not a valid integer value."},
+        {{{&p.eprespower, "p"}}, "'p' is not a valid integer value."},
+        {{{&p.eprespower, "-1"}}, "Select the type!"},
+    };
+    for (const Case& c : cases) {
+        for (kit::Button* b : {&p.Button13, &p.Button15}) {
+            SCOPED_TRACE(std::string(c.error) + " " + b->caption());
+            for (const auto& [edit, text] : c.typed) type_text(*edit, text);
+            modal_->errors.clear();
+            click(*b);
+            EXPECT_EQ(modal_->errors, std::vector<std::string>{c.error});
+            EXPECT_EQ(editor.world, before);
+            for (const auto& [edit, text] : c.typed) type_text(*edit, "0");
+        }
+    }
+}
+
 TEST_F(ResourcesPageTest, EditWritesTheSelectedRowAndKeepsItsPicturesWithoutAPick) {
     click(page().Button15);  // nothing selected
     EXPECT_TRUE(modal_->transcript.empty());

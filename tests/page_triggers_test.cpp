@@ -141,6 +141,41 @@ TEST_F(TriggersPage, ANumberThatIsNoneStoresNothing) {
     }
 }
 
+// With several fields refused at once, the one read first is the one named:
+// the place, the target, the size, the interval; for an event the target,
+// the place, the value.
+TEST_F(TriggersPage, OfSeveralRefusedFieldsTheFirstReadIsNamed) {
+    make_triggers(1);
+    select_trigger(0);
+    const TWorld before = editor.world;
+    struct Case {
+        kit::Edit* first;
+        kit::Edit* second;
+        kit::Button* button;
+    };
+    ::TriggersPage& p = t();
+    const Case cases[] = {
+        {&p.e_trig_x, &p.e_trig_y, &p.Button36},
+        {&p.e_trig_y, &p.e_trig_map_object_id, &p.Button37},
+        {&p.e_trig_map_object_id, &p.e_trig_size, &p.Button36},
+        {&p.e_trig_size, &p.e_trig_interval, &p.Button37},
+        {&p.e_event_target_id, &p.e_event_x, &p.Button39},
+        {&p.e_event_y, &p.e_event_value, &p.Button39},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.first->name);
+        const std::string first = c.first->text(), second = c.second->text();
+        type_text(*c.second, "second");
+        type_text(*c.first, "first");
+        modal_->errors.clear();
+        click(*c.button);
+        EXPECT_EQ(modal_->errors, std::vector<std::string>{"'first' is not a valid integer value."});
+        EXPECT_TRUE(editor.world == before);
+        type_text(*c.first, first);
+        type_text(*c.second, second);
+    }
+}
+
 TEST_F(TriggersPage, SelectFillsTheFormAndUpdateKeepsCounterAndEvents) {
     add_maps(3);
     make_triggers(2);
