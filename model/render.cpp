@@ -33,32 +33,36 @@ void copy_picture(Bitmap& target, const Bitmap& picture) {
     bit_blt(target, 0, 0, picture.width(), picture.height(), picture, 0, 0);
 }
 
-bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, const TWorld& world,
-                   Bitmap& target) {
+// The picture a resource shows, without its amount: a tile frame as it is, or,
+// for a filled vial, the filling and the glass put together in work (which
+// keeps its storage from one vial to the next). nullptr when there is nothing
+// to draw.
+const Bitmap* resource_picture(const Tpres& r, const tiarray& frames, const TWorld& world, Bitmap& work) {
     if (r.kind == resource_kind::vial) {
         const int32_t row = r.filling.index;
         const int32_t amount = r.filling.count;
         const bool filled_from_row = row >= 0 && row < static_cast<int64_t>(world.presources.size());
-        if (filled_from_row && amount < 0) return false;
-        if (!filled_from_row || amount == 0) {
-            const Bitmap* one = tile_frame(frames, r.image_one);
-            if (!one) return false;
-            copy_picture(target, *one);
-            return true;
-        }
+        if (filled_from_row && amount < 0) return nullptr;
+        if (!filled_from_row || amount == 0) return tile_frame(frames, r.image_one);
         // The liquid fills the picture; the vial's glass lies over it, its
         // colour 1 letting the liquid through.
         const Bitmap* liquid = tile_frame(frames, world.presources[static_cast<std::size_t>(row)].image_one);
-        if (!liquid) return false;
-        copy_picture(target, *liquid);
+        if (!liquid) return nullptr;
+        copy_picture(work, *liquid);
         if (const Bitmap* glass = tile_frame(frames, r.image_many))
-            draw_frame(light_shadow_key, dark_shadow_key, vial_transparent, 0, 0, target, *glass);
-        return true;
+            draw_frame(light_shadow_key, dark_shadow_key, vial_transparent, 0, 0, work, *glass);
+        return &work;
     }
-    const Bitmap* picture = tile_frame(frames, r.amount >= 2 ? r.image_many : r.image_one);
+    return tile_frame(frames, r.amount >= 2 ? r.image_many : r.image_one);
+}
+
+bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, const TWorld& world,
+                   Bitmap& target) {
+    Bitmap work;
+    const Bitmap* picture = resource_picture(r, frames, world, work);
     if (!picture) return false;
     copy_picture(target, *picture);
-    // Clips and cells, always one piece, never show their amount.
+    // Clips, cells and vials, always one piece, never show their amount.
     if (!single_piece(r.kind) &&
         (count_mode == count_always || (count_mode == count_above_one && r.amount > 1))) {
         // An amount too long to fit right of x 20 ends at the picture's right
@@ -135,15 +139,15 @@ void draw_things(const TWorld& world, const tiarray& frames, const Window& w, in
         if (const Bitmap* picture = tile_frame(frames, item.image)) draw_on_cell(target, w, item.place, *picture);
     }
 
-    Bitmap holder;
+    // The map shows no amounts, so a resource's tile frame is drawn as it is;
+    // only a filled vial is put together first.
+    Bitmap vial;
     for (int32_t i : in(Placed::resource)) {
         const Tpres& r = world.resources[static_cast<std::size_t>(i)];
         // Ammunition in a clip lying on a cell shares the clip's place but is inside it.
         if (r.holder_object >= 0 || r.holder_npc >= 0 || r.holder_item >= 0 || r.holder_resource >= 0) continue;
-        Tinvitem entry;
-        make_invitem(thing::resource, i, r.amount, entry);
-        // Nothing drawn leaves the previous resource's picture in holder: skip it.
-        if (draw_thing(entry, frames, count_never, world, holder)) draw_on_cell(target, w, r.place, holder);
+        if (const Bitmap* picture = resource_picture(r, frames, world, vial))
+            draw_on_cell(target, w, r.place, *picture);
     }
 
     for (int32_t i : in(Placed::npc)) {

@@ -348,6 +348,53 @@ TEST_F(Render, AResourceThatDrawsNothingDoesNotRepeatTheOneBefore) {
     for (int x = 1; x < 4; ++x) EXPECT_EQ(cell(view, x, 0), grass) << x;
 }
 
+// The map draws a resource's tile frame straight onto the view: the pixels are
+// those of the picture draw_thing gives for it drawn with the map's keys, for
+// one and many pieces, empty and filled vials of changing sizes (one after
+// the other, so that the vial put together before shows through nowhere),
+// and frames of every kind of pixel.
+TEST_F(Render, GroundResourcesAsTheirThingPictures) {
+    const int ground = frame(mixed(32, 32, 5));
+    map(10, 3, terrain({ground}, 1));
+    const int small = frame(mixed(32, 32, 1)), large = frame(mixed(64, 64, 2)), odd = frame(mixed(24, 40, 3));
+    world.presources = {Tpres{}, Tpres{}};
+    world.presources[0].image_one = large;
+    world.presources[1].image_one = small;
+    const struct {
+        int one, many, amount, kind, filled_from, filling;
+    } cases[] = {
+        {small, large, 1, 7, -1, 0},  {small, large, 3, 7, -1, 0},  {odd, small, 2, 14, -1, 0},
+        {small, large, 1, 13, 0, 2},  {small, odd, 1, 13, 1, 1},    {large, small, 1, 13, 0, 0},
+        {small, large, 1, 13, 1, 3},  {large, small, 5, 13, -1, 4},
+    };
+    int x = 1;
+    for (const auto& c : cases) {
+        make_invitem(2, c.filled_from, c.filling, resource(x, 1 + x % 2, c.one, c.many, c.amount, c.kind).filling);
+        ++x;
+    }
+    const Bitmap view = render(0, 0, 10, 3);
+
+    TWorld bare = world;
+    bare.resources.clear();
+    Tplace top_left;
+    make_place(0, 0, 0, top_left);
+    Bitmap expected;
+    draw_map_view(bare, frames, top_left, 10, 3, 0, false, expected);
+    for (int i = 0; i < static_cast<int>(world.resources.size()); ++i) {
+        Tinvitem entry;
+        make_invitem(2, i, 1, entry);
+        Bitmap picture;
+        ASSERT_TRUE(draw_thing(entry, frames, count_never, world, picture)) << i;
+        const Tplace& p = world.resources[static_cast<std::size_t>(i)].place;
+        draw_frame(light_shadow_key, dark_shadow_key, map_transparent, p.x * 32 + 32 - picture.width(),
+                   p.y * 32 + 32 - picture.height(), expected, picture);
+    }
+    ASSERT_EQ(view.width(), expected.width());
+    for (int py = 0; py < view.height(); ++py)
+        for (int px = 0; px < view.width(); ++px)
+            ASSERT_EQ(view.pixel(px, py), expected.pixel(px, py)) << px << "," << py;
+}
+
 TEST_F(Render, GroundThingsThenNpcsThenObjectsOnOneCell) {
     map(2, 1, terrain({frame(32, 32, grass)}, 1));
     // Smaller and smaller pictures on the same cell: each layer shows around the next.
