@@ -172,7 +172,9 @@ void draw_things(const TWorld& world, const tiarray& frames, const Window& w, in
 }
 
 // Sizes and fills the target; returns the window to draw, or false when there is
-// no map to draw on it.
+// no map to draw on it. The terrain covers every pixel of every cell (black
+// where it has no picture or one smaller than a cell), so a target with a map
+// to draw is not filled first: the fill would only be drawn over.
 bool prepare(const TWorld& world, const Tplace& top_left, int columns, int rows, Bitmap& target, Window& w) {
     w = Window{top_left.map, top_left.x, top_left.y, std::max(columns, 0), std::max(rows, 0)};
     // A window too large for a bitmap is drawn as none at all.
@@ -180,9 +182,10 @@ bool prepare(const TWorld& world, const Tplace& top_left, int columns, int rows,
     const int width = static_cast<int>(w.columns * cell_size);
     const int height = static_cast<int>(w.rows * cell_size);
     target.set_size(width, height);
-    target.canvas().fill_rect(0, 0, target.width(), target.height());
-    if (target.width() != width || target.height() != height) return false;  // could not be allocated
-    return top_left.map >= 0 && top_left.map < static_cast<int64_t>(world.maps.size());
+    const bool drawn = target.width() == width && target.height() == height &&  // else could not be allocated
+                       top_left.map >= 0 && top_left.map < static_cast<int64_t>(world.maps.size());
+    if (!drawn) target.canvas().fill_rect(0, 0, target.width(), target.height());
+    return drawn;
 }
 
 }  // namespace

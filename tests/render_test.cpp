@@ -219,6 +219,29 @@ TEST_F(Render, WithoutAMapTheTargetIsOnlySizedAndFilled) {
     EXPECT_TRUE(target.empty());  // a negative size counts as 0
 }
 
+// A target that holds the pixels of an earlier picture of its size, and a
+// brush colour of its own, shows nothing of either where a map is drawn: every
+// cell is drawn whole, inside the map or not, with or without a picture, and
+// with pictures smaller or larger than a cell.
+TEST_F(Render, ATargetInUseIsDrawnOverWhole) {
+    const int g = terrain({frame(mixed(32, 32, 1))}, 1), none = terrain({-1}, 1);
+    const int small = terrain({frame(16, 24, red)}, 1), large = terrain({frame(mixed(64, 48, 2))}, 1);
+    const int m = map(4, 3, g);
+    auto& cells = world.maps[m].cells;
+    cells[1][0] = none;
+    cells[2][1] = small;
+    cells[3][2] = large;
+    cells[0][2] = 77;  // no such terrain
+    item(1, 1, frame(mixed(40, 40, 3)));
+    const Bitmap fresh = render(-1, -1, 6, 5);
+    Bitmap target = solid(fresh.width(), fresh.height(), cyan);
+    target.canvas().brush_color = yellow;
+    Tplace top_left;
+    make_place(m, -1, -1, top_left);
+    draw_map_view(world, frames, top_left, 6, 5, 0, false, target);
+    EXPECT_TRUE(target.image() == fresh.image());
+}
+
 TEST_F(Render, TerrainsThatNameNoPictureGiveBlackCells) {
     const int g = frame(32, 32, grass);
     const int small = frame(16, 16, red);
