@@ -100,6 +100,22 @@ __attribute__((target("avx512f,avx512bw"))) inline __m512i mix_sixteen(__m512i s
     return _mm512_mask_mov_epi32(_mm512_subs_epu8(dst, by), own, src);
 }
 
+// The byte permutations of sixteen pixels: spread takes pixel i's bytes
+// 3i..3i+2 to lane i (its top byte is cleared by a mask), pack takes them back.
+struct SixteenPixels {
+    alignas(64) uint8_t spread[64];
+    alignas(64) uint8_t pack[64];
+};
+constexpr SixteenPixels sixteen_pixels() {
+    SixteenPixels t{};
+    for (int i = 0; i < 64; ++i) {
+        t.spread[i] = static_cast<uint8_t>(i % 4 == 3 ? 0 : 3 * (i / 4) + i % 4);
+        t.pack[i] = static_cast<uint8_t>(i < 48 ? 4 * (i / 3) + i % 3 : 0);
+    }
+    return t;
+}
+constexpr SixteenPixels sixteen = sixteen_pixels();
+
 // Sixteen pixels (48 bytes) at a time, spread into sixteen 32-bit lanes (the
 // top byte of each lane 0) by one byte permutation and packed back by another;
 // the last n % 16 pixels of each row the same way, read and written under a
@@ -108,12 +124,7 @@ __attribute__((target("avx512f,avx512bw"))) inline __m512i mix_sixteen(__m512i s
 __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void avx512_rows(const FrameKeys& k, uint8_t* d,
                                                                         std::ptrdiff_t d_stride, const uint8_t* s,
                                                                         std::ptrdiff_t s_stride, int n, int rows) {
-    alignas(64) uint8_t spread_at[64], pack_at[64];
-    for (int i = 0; i < 64; ++i) {
-        spread_at[i] = static_cast<uint8_t>(i % 4 == 3 ? 0 : 3 * (i / 4) + i % 4);
-        pack_at[i] = static_cast<uint8_t>(i < 48 ? 4 * (i / 3) + i % 3 : 0);
-    }
-    const __m512i spread = _mm512_load_si512(spread_at), pack = _mm512_load_si512(pack_at);
+    const __m512i spread = _mm512_load_si512(sixteen.spread), pack = _mm512_load_si512(sixteen.pack);
     constexpr __mmask64 pixel_bytes = 0x7777777777777777;  // the three low bytes of each lane
     const __m512i light = _mm512_set1_epi32(static_cast<int>(k.light));
     const __m512i dark = _mm512_set1_epi32(static_cast<int>(k.dark));
