@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -87,13 +89,40 @@ void draw_on_cell(Bitmap& target, const Window& w, const Tplace& p, const Bitmap
     draw_frame(light_shadow_key, dark_shadow_key, map_transparent, x, y, target, picture);
 }
 
-// Orders objects by row the way a selection sort does: the first of the smallest
-// rows among the rest is swapped forward, so equal rows need not keep list order.
+// Orders objects by row the way a selection sort does: at each place p in turn,
+// the first of the smallest rows among places p and after is swapped with the
+// object at p, so equal rows need not keep list order (the order the map has
+// always drawn them in). The same swaps are found without a scan of the rest
+// at each place: for every row, the places still to be ordered that hold it
+// are kept in a heap with the first on top. The place to swap with is the top
+// of the smallest row's heap; the object it swaps with moves there, and as
+// every place before p is done, p is the top of that object's row's heap.
 void order_by_row(std::vector<std::pair<int32_t, int32_t>>& objects) {  // (row, index)
-    for (std::size_t p = 0; p < objects.size(); ++p) {
-        std::size_t least = p;
-        for (std::size_t j = p + 1; j < objects.size(); ++j)
-            if (objects[j].first < objects[least].first) least = j;
+    const std::size_t n = objects.size();
+    if (n < 2) return;
+    std::vector<int32_t> rows(n);
+    for (std::size_t i = 0; i < n; ++i) rows[i] = objects[i].first;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    const auto heap_of = [&](int32_t row) {
+        return static_cast<std::size_t>(std::lower_bound(rows.begin(), rows.end(), row) - rows.begin());
+    };
+    const auto first_on_top = std::greater<std::size_t>();
+    std::vector<std::vector<std::size_t>> places(rows.size());
+    // Places added in ascending order already make a heap with the first on top.
+    for (std::size_t i = 0; i < n; ++i) places[heap_of(objects[i].first)].push_back(i);
+    std::size_t smallest = 0;
+    for (std::size_t p = 0; p < n; ++p) {
+        while (places[smallest].empty()) ++smallest;
+        auto& heap = places[smallest];
+        const std::size_t least = heap.front();
+        std::pop_heap(heap.begin(), heap.end(), first_on_top);
+        heap.pop_back();
+        if (least == p) continue;  // the object at p has the smallest row
+        auto& moved = places[heap_of(objects[p].first)];
+        std::pop_heap(moved.begin(), moved.end(), first_on_top);  // p, the first of its row
+        moved.back() = least;
+        std::push_heap(moved.begin(), moved.end(), first_on_top);
         std::swap(objects[p], objects[least]);
     }
 }

@@ -478,6 +478,55 @@ TEST_F(Render, SortingSwapsEqualRowsOutOfListOrder) {
     EXPECT_EQ(cell(view, 0, 1), blue);
 }
 
+// Objects of few rows in one column, of many heights so that they overlap,
+// drawn in the order a plain selection sort of each list gives: the pixels
+// of every random world are those of drawing the objects in that order.
+TEST_F(Render, ObjectsInTheOrderOfASelectionSort) {
+    map(1, 6, terrain({frame(32, 32, grass)}, 1));
+    std::mt19937 rng(99);
+    std::vector<int> heights = {32};  // by frame number: 0 is the grass
+    for (int f = 0; f < 60; ++f) {
+        heights.push_back(8 * (1 + f % 16));
+        frame(32, heights.back(), make_color(f * 4, 255 - f * 4, f * 13));
+    }
+    const auto selection_sort = [](std::vector<std::pair<int, int>>& list) {
+        for (std::size_t p = 0; p < list.size(); ++p) {
+            std::size_t least = p;
+            for (std::size_t j = p + 1; j < list.size(); ++j)
+                if (list[j].first < list[least].first) least = j;
+            std::swap(list[p], list[least]);
+        }
+    };
+    for (int trial = 0; trial < 300; ++trial) {
+        world.mapobjects.clear();
+        refresh_placed_index(world);
+        const int n = 1 + static_cast<int>(rng() % (trial < 200 ? 12 : 60));
+        const int rows = 1 + static_cast<int>(rng() % 4);
+        for (int i = 0; i < n; ++i)
+            object(0, 1 + static_cast<int>(rng() % rows), 1 + static_cast<int>(rng() % 60), rng() % 4 == 0);
+        std::vector<std::pair<int, int>> standing, floating;  // (row, index)
+        for (int i = 0; i < n; ++i) {
+            const Tmapobject& o = world.mapobjects[static_cast<std::size_t>(i)];
+            (o.floating ? floating : standing).emplace_back(o.place.y, i);
+        }
+        selection_sort(standing);
+        selection_sort(floating);
+        TWorld bare = world;
+        bare.mapobjects.clear();
+        Tplace top_left;
+        make_place(0, 0, 0, top_left);
+        Bitmap expected;
+        draw_map_view(bare, frames, top_left, 1, 6, 0, false, expected);
+        for (const auto* list : {&standing, &floating})
+            for (const auto& [row, i] : *list) {
+                const int f = world.mapobjects[static_cast<std::size_t>(i)].frames[0];
+                draw_frame(light_shadow_key, dark_shadow_key, map_transparent, 0,
+                           row * 32 + 32 - heights[static_cast<std::size_t>(f)], expected, frames[f]);
+            }
+        ASSERT_TRUE(render(0, 0, 1, 6).image() == expected.image()) << "trial " << trial;
+    }
+}
+
 TEST_F(Render, ObjectPicturesNamingNothingAreSkipped) {
     map(3, 1, terrain({frame(32, 32, grass)}, 1));
     object(0, 0, -1);
