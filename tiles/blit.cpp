@@ -94,7 +94,7 @@ __attribute__((target("avx2"))) void avx2_rows(const FrameKeys& k, uint8_t* d, s
 // source pixels: less 20 under a light shadow, less 40 under a dark one, the
 // same under the transparent colour, the source's own colour where own.
 __attribute__((target("avx512f,avx512bw"))) inline __m512i mix_sixteen(__m512i src, __m512i dst, __mmask16 lighter,
-                                                                      __mmask16 darker, __mmask16 own) {
+                                                                       __mmask16 darker, __mmask16 own) {
     const __m512i by = _mm512_mask_mov_epi32(_mm512_maskz_mov_epi32(lighter, _mm512_set1_epi32(0x141414)), darker,
                                              _mm512_set1_epi32(0x282828));
     return _mm512_mask_mov_epi32(_mm512_subs_epu8(dst, by), own, src);
@@ -166,15 +166,16 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void avx512_rows(const Fr
         const __mmask16 darker = _mm512_mask_cmpeq_epi32_mask(static_cast<__mmask16>(~lighter), src, dark);
         const __mmask16 cleared = _mm512_cmpeq_epi32_mask(src, clear);
         const auto own = static_cast<__mmask16>(~(lighter | darker | cleared) & rest_pixels);
-        const __m512i out = _mm512_maskz_permutexvar_epi8(~__mmask64{0}, pack, mix_sixteen(src, dst, lighter, darker, own));
+        const __m512i out =
+            _mm512_maskz_permutexvar_epi8(~__mmask64{0}, pack, mix_sixteen(src, dst, lighter, darker, own));
         _mm512_mask_storeu_epi8(to, rest_bytes, out);
     }
 }
 
 bool has(BlitWay way) {
     static const bool avx2 = __builtin_cpu_supports("avx2");
-    static const bool avx512 = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") &&
-                               __builtin_cpu_supports("avx512vbmi");
+    static const bool avx512 =
+        __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512bw") && __builtin_cpu_supports("avx512vbmi");
     return way == BlitWay::portable || (way == BlitWay::avx2 && avx2) || (way == BlitWay::avx512 && avx512);
 }
 
@@ -216,7 +217,7 @@ bool blit_rows_by(BlitWay way, const FrameKeys& keys, uint8_t* d, std::ptrdiff_t
 void blit_rows(const FrameKeys& keys, uint8_t* d, std::ptrdiff_t d_stride, const uint8_t* s, std::ptrdiff_t s_stride,
                int n, int rows) {
     static const BlitWay best = blit_way_available(BlitWay::avx512) ? BlitWay::avx512
-                                : blit_way_available(BlitWay::avx2)  ? BlitWay::avx2
-                                                                     : BlitWay::portable;
+                                : blit_way_available(BlitWay::avx2) ? BlitWay::avx2
+                                                                    : BlitWay::portable;
     blit_rows_by(best, keys, d, d_stride, s, s_stride, n, rows);
 }
