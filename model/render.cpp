@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <array>
 #include <climits>
+#include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -33,32 +35,36 @@ void copy_picture(Bitmap& target, const Bitmap& picture) {
     bit_blt(target, 0, 0, picture.width(), picture.height(), picture, 0, 0);
 }
 
-bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, const TWorld& world,
-                   Bitmap& target) {
+// The picture a resource shows, without its amount: a tile frame as it is, or,
+// for a filled vial, the filling and the glass put together in work (which
+// keeps its storage from one vial to the next). nullptr when there is nothing
+// to draw.
+const Bitmap* resource_picture(const Tpres& r, const tiarray& frames, const TWorld& world, Bitmap& work) {
     if (r.kind == resource_kind::vial) {
         const int32_t row = r.filling.index;
         const int32_t amount = r.filling.count;
         const bool filled_from_row = row >= 0 && row < static_cast<int64_t>(world.presources.size());
-        if (filled_from_row && amount < 0) return false;
-        if (!filled_from_row || amount == 0) {
-            const Bitmap* one = tile_frame(frames, r.image_one);
-            if (!one) return false;
-            copy_picture(target, *one);
-            return true;
-        }
+        if (filled_from_row && amount < 0) return nullptr;
+        if (!filled_from_row || amount == 0) return tile_frame(frames, r.image_one);
         // The liquid fills the picture; the vial's glass lies over it, its
         // colour 1 letting the liquid through.
         const Bitmap* liquid = tile_frame(frames, world.presources[static_cast<std::size_t>(row)].image_one);
-        if (!liquid) return false;
-        copy_picture(target, *liquid);
+        if (!liquid) return nullptr;
+        copy_picture(work, *liquid);
         if (const Bitmap* glass = tile_frame(frames, r.image_many))
-            draw_frame(light_shadow_key, dark_shadow_key, vial_transparent, 0, 0, target, *glass);
-        return true;
+            draw_frame(light_shadow_key, dark_shadow_key, vial_transparent, 0, 0, work, *glass);
+        return &work;
     }
-    const Bitmap* picture = tile_frame(frames, r.amount >= 2 ? r.image_many : r.image_one);
+    return tile_frame(frames, r.amount >= 2 ? r.image_many : r.image_one);
+}
+
+bool draw_resource(const Tpres& r, const tiarray& frames, uint8_t count_mode, const TWorld& world,
+                   Bitmap& target) {
+    Bitmap work;
+    const Bitmap* picture = resource_picture(r, frames, world, work);
     if (!picture) return false;
     copy_picture(target, *picture);
-    // Clips and cells, always one piece, never show their amount.
+    // Clips, cells and vials, always one piece, never show their amount.
     if (!single_piece(r.kind) &&
         (count_mode == count_always || (count_mode == count_above_one && r.amount > 1))) {
         // An amount too long to fit right of x 20 ends at the picture's right
@@ -83,13 +89,40 @@ void draw_on_cell(Bitmap& target, const Window& w, const Tplace& p, const Bitmap
     draw_frame(light_shadow_key, dark_shadow_key, map_transparent, x, y, target, picture);
 }
 
-// Orders objects by row the way a selection sort does: the first of the smallest
-// rows among the rest is swapped forward, so equal rows need not keep list order.
+// Orders objects by row the way a selection sort does: at each place p in turn,
+// the first of the smallest rows among places p and after is swapped with the
+// object at p, so equal rows need not keep list order (the order the map has
+// always drawn them in). The same swaps are found without a scan of the rest
+// at each place: for every row, the places still to be ordered that hold it
+// are kept in a heap with the first on top. The place to swap with is the top
+// of the smallest row's heap; the object it swaps with moves there, and as
+// every place before p is done, p is the top of that object's row's heap.
 void order_by_row(std::vector<std::pair<int32_t, int32_t>>& objects) {  // (row, index)
-    for (std::size_t p = 0; p < objects.size(); ++p) {
-        std::size_t least = p;
-        for (std::size_t j = p + 1; j < objects.size(); ++j)
-            if (objects[j].first < objects[least].first) least = j;
+    const std::size_t n = objects.size();
+    if (n < 2) return;
+    std::vector<int32_t> rows(n);
+    for (std::size_t i = 0; i < n; ++i) rows[i] = objects[i].first;
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    const auto heap_of = [&](int32_t row) {
+        return static_cast<std::size_t>(std::lower_bound(rows.begin(), rows.end(), row) - rows.begin());
+    };
+    const auto first_on_top = std::greater<std::size_t>();
+    std::vector<std::vector<std::size_t>> places(rows.size());
+    // Places added in ascending order already make a heap with the first on top.
+    for (std::size_t i = 0; i < n; ++i) places[heap_of(objects[i].first)].push_back(i);
+    std::size_t smallest = 0;
+    for (std::size_t p = 0; p < n; ++p) {
+        while (places[smallest].empty()) ++smallest;
+        auto& heap = places[smallest];
+        const std::size_t least = heap.front();
+        std::pop_heap(heap.begin(), heap.end(), first_on_top);
+        heap.pop_back();
+        if (least == p) continue;  // the object at p has the smallest row
+        auto& moved = places[heap_of(objects[p].first)];
+        std::pop_heap(moved.begin(), moved.end(), first_on_top);  // p, the first of its row
+        moved.back() = least;
+        std::push_heap(moved.begin(), moved.end(), first_on_top);
         std::swap(objects[p], objects[least]);
     }
 }
@@ -135,15 +168,15 @@ void draw_things(const TWorld& world, const tiarray& frames, const Window& w, in
         if (const Bitmap* picture = tile_frame(frames, item.image)) draw_on_cell(target, w, item.place, *picture);
     }
 
-    Bitmap holder;
+    // The map shows no amounts, so a resource's tile frame is drawn as it is;
+    // only a filled vial is put together first.
+    Bitmap vial;
     for (int32_t i : in(Placed::resource)) {
         const Tpres& r = world.resources[static_cast<std::size_t>(i)];
         // Ammunition in a clip lying on a cell shares the clip's place but is inside it.
         if (r.holder_object >= 0 || r.holder_npc >= 0 || r.holder_item >= 0 || r.holder_resource >= 0) continue;
-        Tinvitem entry;
-        make_invitem(thing::resource, i, r.amount, entry);
-        // Nothing drawn leaves the previous resource's picture in holder: skip it.
-        if (draw_thing(entry, frames, count_never, world, holder)) draw_on_cell(target, w, r.place, holder);
+        if (const Bitmap* picture = resource_picture(r, frames, world, vial))
+            draw_on_cell(target, w, r.place, *picture);
     }
 
     for (int32_t i : in(Placed::npc)) {
@@ -168,7 +201,9 @@ void draw_things(const TWorld& world, const tiarray& frames, const Window& w, in
 }
 
 // Sizes and fills the target; returns the window to draw, or false when there is
-// no map to draw on it.
+// no map to draw on it. The terrain covers every pixel of every cell (black
+// where it has no picture or one smaller than a cell), so a target with a map
+// to draw is not filled first: the fill would only be drawn over.
 bool prepare(const TWorld& world, const Tplace& top_left, int columns, int rows, Bitmap& target, Window& w) {
     w = Window{top_left.map, top_left.x, top_left.y, std::max(columns, 0), std::max(rows, 0)};
     // A window too large for a bitmap is drawn as none at all.
@@ -176,9 +211,10 @@ bool prepare(const TWorld& world, const Tplace& top_left, int columns, int rows,
     const int width = static_cast<int>(w.columns * cell_size);
     const int height = static_cast<int>(w.rows * cell_size);
     target.set_size(width, height);
-    target.canvas().fill_rect(0, 0, target.width(), target.height());
-    if (target.width() != width || target.height() != height) return false;  // could not be allocated
-    return top_left.map >= 0 && top_left.map < static_cast<int64_t>(world.maps.size());
+    const bool drawn = target.width() == width && target.height() == height &&  // else could not be allocated
+                       top_left.map >= 0 && top_left.map < static_cast<int64_t>(world.maps.size());
+    if (!drawn) target.canvas().fill_rect(0, 0, target.width(), target.height());
+    return drawn;
 }
 
 }  // namespace

@@ -311,9 +311,14 @@ void bit_blt(QImage& dst, int dx, int dy, int w, int h, const QImage& src, int s
             bit_blt(dst, dx, dy, w, h, copy, 0, 0);
             return;
         }
-        for (int row = 0; row < h; ++row)
-            std::memcpy(dst.scanLine(dy + row) + dx * bpp, src.constScanLine(sy + row) + sx * bpp,
-                        static_cast<std::size_t>(w * bpp));
+        // The row pointers are taken once and the rows walked by stride: asking
+        // for each row's pointer checks for a shared image every time, which cost
+        // as much as the copy of a map cell's rows.
+        const qsizetype d_stride = dst.bytesPerLine(), s_stride = src.bytesPerLine();
+        uchar* d = dst.bits() + dy * d_stride + qsizetype{dx} * bpp;
+        const uchar* s = src.constBits() + sy * s_stride + qsizetype{sx} * bpp;
+        const auto bytes = static_cast<std::size_t>(w) * static_cast<std::size_t>(bpp);
+        for (int row = 0; row < h; ++row, d += d_stride, s += s_stride) std::memcpy(d, s, bytes);
         return;
     }
     QPainter p(&dst);

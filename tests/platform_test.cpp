@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <cstring>
 #include <gtest/gtest.h>
+#include <vector>
 
 TEST(Errors, MessagesAreTheExactTexts) {
     EXPECT_STREQ(ConvertError("12a").what(), "'12a' is not a valid integer value");
@@ -111,6 +112,31 @@ TEST(BlockCopy, ClipsToBothBitmaps) {
     EXPECT_EQ(dst.pixel(1, 1), make_color(3, 3, 1));
     bit_blt(dst, 0, 0, 4, 4, dst, 1, 1);  // overlapping copy within one bitmap
     EXPECT_EQ(dst.pixel(0, 0), make_color(3, 3, 1));
+}
+
+// Rows are reached by their own stride: a source whose rows are padded (an odd
+// width), a view onto a wider sheet's pixels, and a destination that shares its
+// pixels with another bitmap, which keeps its own.
+TEST(BlockCopy, WalksRowsByEachImagesStride) {
+    const auto colour = [](int x, int y) { return make_color(x * 9, y * 7, x + y); };
+    Bitmap src(7, 5);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x) src.set_pixel(x, y, colour(x, y));
+    std::vector<uchar> sheet(static_cast<std::size_t>(40) * 5);
+    for (int y = 0; y < 5; ++y) std::memcpy(sheet.data() + 40 * y, src.scan_line(y), 21);
+    const QImage view(sheet.data(), 7, 5, 40, QImage::Format_BGR888);
+    const QImage* const sources[] = {&src.image(), &view};
+    for (const QImage* from : sources) {
+        Bitmap dst(9, 6);
+        const Bitmap before = dst;  // shares dst's pixels until dst is written
+        bit_blt(dst.image(), 3, 2, 5, 3, *from, 1, 2);
+        for (int y = 0; y < 6; ++y)
+            for (int x = 0; x < 9; ++x) {
+                const bool inside = x >= 3 && x < 8 && y >= 2 && y < 5;
+                EXPECT_EQ(dst.pixel(x, y), inside ? colour(x - 2, y) : clBlack) << x << "," << y;
+                EXPECT_EQ(before.pixel(x, y), clBlack);
+            }
+    }
 }
 
 namespace {

@@ -219,6 +219,29 @@ TEST_F(Render, WithoutAMapTheTargetIsOnlySizedAndFilled) {
     EXPECT_TRUE(target.empty());  // a negative size counts as 0
 }
 
+// A target that holds the pixels of an earlier picture of its size, and a
+// brush colour of its own, shows nothing of either where a map is drawn: every
+// cell is drawn whole, inside the map or not, with or without a picture, and
+// with pictures smaller or larger than a cell.
+TEST_F(Render, ATargetInUseIsDrawnOverWhole) {
+    const int g = terrain({frame(mixed(32, 32, 1))}, 1), none = terrain({-1}, 1);
+    const int small = terrain({frame(16, 24, red)}, 1), large = terrain({frame(mixed(64, 48, 2))}, 1);
+    const int m = map(4, 3, g);
+    auto& cells = world.maps[m].cells;
+    cells[1][0] = none;
+    cells[2][1] = small;
+    cells[3][2] = large;
+    cells[0][2] = 77;  // no such terrain
+    item(1, 1, frame(mixed(40, 40, 3)));
+    const Bitmap fresh = render(-1, -1, 6, 5);
+    Bitmap target = solid(fresh.width(), fresh.height(), cyan);
+    target.canvas().brush_color = yellow;
+    Tplace top_left;
+    make_place(m, -1, -1, top_left);
+    draw_map_view(world, frames, top_left, 6, 5, 0, false, target);
+    EXPECT_TRUE(target.image() == fresh.image());
+}
+
 TEST_F(Render, TerrainsThatNameNoPictureGiveBlackCells) {
     const int g = frame(32, 32, grass);
     const int small = frame(16, 16, red);
@@ -348,6 +371,53 @@ TEST_F(Render, AResourceThatDrawsNothingDoesNotRepeatTheOneBefore) {
     for (int x = 1; x < 4; ++x) EXPECT_EQ(cell(view, x, 0), grass) << x;
 }
 
+// The map draws a resource's tile frame straight onto the view: the pixels are
+// those of the picture draw_thing gives for it drawn with the map's keys, for
+// one and many pieces, empty and filled vials of changing sizes (one after
+// the other, so that the vial put together before shows through nowhere),
+// and frames of every kind of pixel.
+TEST_F(Render, GroundResourcesAsTheirThingPictures) {
+    const int ground = frame(mixed(32, 32, 5));
+    map(10, 3, terrain({ground}, 1));
+    const int small = frame(mixed(32, 32, 1)), large = frame(mixed(64, 64, 2)), odd = frame(mixed(24, 40, 3));
+    world.presources = {Tpres{}, Tpres{}};
+    world.presources[0].image_one = large;
+    world.presources[1].image_one = small;
+    const struct {
+        int one, many, amount, kind, filled_from, filling;
+    } cases[] = {
+        {small, large, 1, 7, -1, 0},  {small, large, 3, 7, -1, 0},  {odd, small, 2, 14, -1, 0},
+        {small, large, 1, 13, 0, 2},  {small, odd, 1, 13, 1, 1},    {large, small, 1, 13, 0, 0},
+        {small, large, 1, 13, 1, 3},  {large, small, 5, 13, -1, 4},
+    };
+    int x = 1;
+    for (const auto& c : cases) {
+        make_invitem(2, c.filled_from, c.filling, resource(x, 1 + x % 2, c.one, c.many, c.amount, c.kind).filling);
+        ++x;
+    }
+    const Bitmap view = render(0, 0, 10, 3);
+
+    TWorld bare = world;
+    bare.resources.clear();
+    Tplace top_left;
+    make_place(0, 0, 0, top_left);
+    Bitmap expected;
+    draw_map_view(bare, frames, top_left, 10, 3, 0, false, expected);
+    for (int i = 0; i < static_cast<int>(world.resources.size()); ++i) {
+        Tinvitem entry;
+        make_invitem(2, i, 1, entry);
+        Bitmap picture;
+        ASSERT_TRUE(draw_thing(entry, frames, count_never, world, picture)) << i;
+        const Tplace& p = world.resources[static_cast<std::size_t>(i)].place;
+        draw_frame(light_shadow_key, dark_shadow_key, map_transparent, p.x * 32 + 32 - picture.width(),
+                   p.y * 32 + 32 - picture.height(), expected, picture);
+    }
+    ASSERT_EQ(view.width(), expected.width());
+    for (int py = 0; py < view.height(); ++py)
+        for (int px = 0; px < view.width(); ++px)
+            ASSERT_EQ(view.pixel(px, py), expected.pixel(px, py)) << px << "," << py;
+}
+
 TEST_F(Render, GroundThingsThenNpcsThenObjectsOnOneCell) {
     map(2, 1, terrain({frame(32, 32, grass)}, 1));
     // Smaller and smaller pictures on the same cell: each layer shows around the next.
@@ -406,6 +476,55 @@ TEST_F(Render, SortingSwapsEqualRowsOutOfListOrder) {
     const Bitmap view = render(0, 0, 1, 2);
     EXPECT_EQ(cell(view, 0, 0), cyan);
     EXPECT_EQ(cell(view, 0, 1), blue);
+}
+
+// Objects of few rows in one column, of many heights so that they overlap,
+// drawn in the order a plain selection sort of each list gives: the pixels
+// of every random world are those of drawing the objects in that order.
+TEST_F(Render, ObjectsInTheOrderOfASelectionSort) {
+    map(1, 6, terrain({frame(32, 32, grass)}, 1));
+    std::mt19937 rng(99);
+    std::vector<int> heights = {32};  // by frame number: 0 is the grass
+    for (int f = 0; f < 60; ++f) {
+        heights.push_back(8 * (1 + f % 16));
+        frame(32, heights.back(), make_color(f * 4, 255 - f * 4, f * 13));
+    }
+    const auto selection_sort = [](std::vector<std::pair<int, int>>& list) {
+        for (std::size_t p = 0; p < list.size(); ++p) {
+            std::size_t least = p;
+            for (std::size_t j = p + 1; j < list.size(); ++j)
+                if (list[j].first < list[least].first) least = j;
+            std::swap(list[p], list[least]);
+        }
+    };
+    for (int trial = 0; trial < 300; ++trial) {
+        world.mapobjects.clear();
+        refresh_placed_index(world);
+        const int n = 1 + static_cast<int>(rng() % (trial < 200 ? 12 : 60));
+        const int rows = 1 + static_cast<int>(rng() % 4);
+        for (int i = 0; i < n; ++i)
+            object(0, 1 + static_cast<int>(rng() % rows), 1 + static_cast<int>(rng() % 60), rng() % 4 == 0);
+        std::vector<std::pair<int, int>> standing, floating;  // (row, index)
+        for (int i = 0; i < n; ++i) {
+            const Tmapobject& o = world.mapobjects[static_cast<std::size_t>(i)];
+            (o.floating ? floating : standing).emplace_back(o.place.y, i);
+        }
+        selection_sort(standing);
+        selection_sort(floating);
+        TWorld bare = world;
+        bare.mapobjects.clear();
+        Tplace top_left;
+        make_place(0, 0, 0, top_left);
+        Bitmap expected;
+        draw_map_view(bare, frames, top_left, 1, 6, 0, false, expected);
+        for (const auto* list : {&standing, &floating})
+            for (const auto& [row, i] : *list) {
+                const int f = world.mapobjects[static_cast<std::size_t>(i)].frames[0];
+                draw_frame(light_shadow_key, dark_shadow_key, map_transparent, 0,
+                           row * 32 + 32 - heights[static_cast<std::size_t>(f)], expected, frames[f]);
+            }
+        ASSERT_TRUE(render(0, 0, 1, 6).image() == expected.image()) << "trial " << trial;
+    }
 }
 
 TEST_F(Render, ObjectPicturesNamingNothingAreSkipped) {

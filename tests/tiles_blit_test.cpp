@@ -159,7 +159,7 @@ TEST(Blit, SharedPixelsAndSheetViews) {
     }
 }
 
-const BlitWay ways[] = {BlitWay::portable, BlitWay::avx2};
+const BlitWay ways[] = {BlitWay::portable, BlitWay::avx2, BlitWay::avx512};
 
 // Every way of drawing rows this processor has, on rows held in buffers of
 // exactly their size (the sanitizer sees any byte read or written past either

@@ -26,10 +26,11 @@ void blit_rows(const FrameKeys& keys, uint8_t* d, std::ptrdiff_t d_stride, const
                int n, int rows);
 
 // The ways blit_rows can work, for the tests and the benchmark: the portable
-// one pixel at a time, and eight pixels at once with the vector instructions
-// of processors that have them (AVX2). blit_rows takes the fastest this
-// processor has.
-enum class BlitWay { portable, avx2 };
+// one pixel at a time, eight pixels at once with the vector instructions of
+// processors that have them (AVX2), and sixteen at once, the ends of rows
+// included, with the byte masks of AVX-512 (its foundation and byte-word
+// instructions). blit_rows takes the fastest this processor has.
+enum class BlitWay { portable, avx2, avx512 };
 bool blit_way_available(BlitWay way);
 // blit_rows done one way; returns false, and writes nothing, where this
 // processor cannot do it that way.
