@@ -48,58 +48,12 @@ build="${1:-$root/build/run}"
 out="${2:-$root/build/window-shots}"
 [[ "$out" = /* ]] || out="$PWD/$out"
 display_number="${3:-93}"
-for tool in Xvfb xdotool xprop xwininfo python3 /usr/bin/import compare; do
-  command -v "$tool" >/dev/null || { echo "window-shots: $tool is missing" >&2; exit 2; }
-done
-if [ ! -x "$build/editor" ] || [ ! -x "$build/make_tiles" ] || [ ! -x "$build/make_world" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DEDITOR_TESTS=OFF >/dev/null
-  cmake --build "$build" --target editor make_tiles make_world >/dev/null || exit 2
-fi
-mkdir -p "$out"
-rm -f "$out"/*.png
-work="$(mktemp -d)"
-pids=()
-cleanup() {
-  for ((i = ${#pids[@]} - 1; i >= 0; i--)); do kill "${pids[i]}" 2>/dev/null; wait "${pids[i]}" 2>/dev/null; done
-  [ -n "${KEEP_WORK:-}" ] && echo "work folder: $work" || rm -rf "$work"
-}
-trap cleanup EXIT
-"$build/make_tiles" "$work/tiles" >/dev/null
-"$build/make_world" "$work/village.wld" >/dev/null
+tools=(Xvfb xdotool xprop xwininfo python3 /usr/bin/import compare)
+wm=none
+script=window-shots
+# shellcheck source=editor-session.sh
+. "$root/scripts/editor-session.sh"
 
-export DISPLAY=":$display_number"
-Xvfb "$DISPLAY" -screen 0 1600x1000x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-sleep 1
-(cd "$work" && exec "$build/editor") >"$work/editor.log" 2>&1 &
-pids+=($!)
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-# The program's windows on the screen, bottom first (xwininfo lists the
-# root's children top first).
-stacking() {
-  local w
-  for w in $(xwininfo -root -children | sed -n 's/^ *\(0x[0-9a-f]*\) ".*/\1/p' | tac); do
-    xwininfo -id "$w" | grep -q IsViewable && echo -n "$w "
-  done
-  echo
-}
-name_of() { xprop -id "$1" WM_NAME | sed -n 's/^WM_NAME([A-Z_0-9]*) = "\(.*\)"$/\1/p'; }
-# The client area in screen pixels: X Y W H.
-client() { xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$4}/Absolute upper-left Y/{y=$4}/^  Width/{w=$2}/^  Height/{h=$2}END{print x, y, w, h}'; }
-stack_index() {
-  local i=0 w
-  for w in $(stacking); do
-    [ $((w)) -eq $(($1)) ] && { echo $i; return; }
-    i=$((i + 1))
-  done
-  echo -1
-}
 # Waits until the topmost window is another one than $1; prints it.
 wait_new_top() {
   local k t
@@ -110,53 +64,6 @@ wait_new_top() {
   done
   return 1
 }
-
-click_at() {  # window x y [button]
-  local cx cy cw ch
-  read -r cx cy cw ch < <(client "$1")
-  xdotool mousemove $((cx + $2)) $((cy + $3)) click "${4:-1}"
-  sleep 0.4
-}
-menu_pick() {  # n: the n-th item of the popup menu that is open
-  local keys=()
-  for ((k = 0; k < $1; k++)); do keys+=(Down); done
-  xdotool key "${keys[@]}" Return
-  sleep 0.6
-}
-
-# What a window manager sends to close window argv[1]: WM_DELETE_WINDOW; and
-# with "unfocus", the keyboard focus given to the root window, so that no
-# window of the editor is active (no caret, no focus frame that blinks).
-cat >"$work/x.py" <<'PY'
-import ctypes, sys
-x = ctypes.cdll.LoadLibrary("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-x.XFlush.argtypes = [ctypes.c_void_p]
-x.XSetInputFocus.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_ulong]
-x.XDefaultRootWindow.restype = ctypes.c_ulong
-x.XDefaultRootWindow.argtypes = [ctypes.c_void_p]
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("l", ctypes.c_long * 5)]
-class Event(ctypes.Union):
-    _fields_ = [("xclient", ClientMessage), ("pad", ctypes.c_long * 24)]
-d = x.XOpenDisplay(None)
-if sys.argv[1] == "unfocus":
-    x.XSetInputFocus(d, x.XDefaultRootWindow(d), 1, 0)  # RevertToPointerRoot, CurrentTime
-else:
-    e = Event()
-    e.xclient.type = 33  # ClientMessage
-    e.xclient.window = int(sys.argv[1], 0)
-    e.xclient.message_type = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
-    e.xclient.format = 32
-    e.xclient.l[0] = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
-    x.XSendEvent(d, e.xclient.window, 0, 0, ctypes.byref(e))
-x.XFlush(d)
-PY
 
 # shot WINDOW NAME: the pointer off every window, the focus off the editor,
 # then the window's client area once two takes in a row agree.
@@ -180,35 +87,10 @@ shot() {
   mv "$work/take.png" "$out/$2.png"
 }
 
-close_window() {
-  python3 "$work/x.py" "$1"
-  local k
-  for k in $(seq 1 30); do
-    [ "$(stack_index "$1")" -lt 0 ] && { sleep 0.3; return 0; }
-    sleep 0.1
-  done
-  fail "$(name_of "$1") ($1) did not close"
-}
-
 # ---- the session
 
-main=""
-for k in $(seq 1 50); do
-  main="$(stacking | awk '{print $1}')"
-  [ -n "$main" ] && break
-  sleep 0.2
-done
-sleep 1
-main="$(stacking | awk '{print $1}')"
-[ -n "$main" ] || { echo "window-shots: the editor's window did not come up" >&2; exit 2; }
-
-# File > Open with the sample world.
-click_at "$main" 20 8
-xdotool key Down Down Return
-sleep 1.5
-xdotool type --delay 20 "$work/village.wld"
-xdotool key Return
-sleep 1
+session_start
+open_sample_world
 
 # The pages, left to right, by a click on each tab (x of the tab's middle).
 pages=(terr:23 map:70 objects:130 items:194 resources:264 fractions:344 npc:406
@@ -222,7 +104,6 @@ done
 
 # The secondary windows, from the map page.
 click_at "$main" 71 31
-cell() { echo $((48 + 32 * $1)) $((122 + 32 * $2)); }
 
 # The object dialog from the chest's menu: "properties"; its page "items":
 # the sword, then the bow in the item editor, the bow's arrow in the
