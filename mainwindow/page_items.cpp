@@ -164,7 +164,7 @@ void ItemsPage::Button10Click() {
     if (editor.item_ammo >= 0 && !allowed(editor.item_ammo)) editor.item_ammo = -1;
 
     item.image = editor.cur_tile;
-    item.children = resource_rows::existing_rows(editor.item_children);
+    item.children = page_resource_rows::existing_rows(editor.item_children);
     item.contents = std::move(contents);
     item.clip = editor.item_ammo;
     editor.world.pitems.push_back(std::move(item));
@@ -192,7 +192,7 @@ void ItemsPage::Button24Click() { host.open_secondary(editor.Form6); }
 
 void ItemsPage::Button18Click() {
     if (cbexpress2.item_index() < 0) return;
-    const int row = resource_rows::picked_row(cbexpress2);
+    const int row = page_resource_rows::picked_row(cbexpress2);
     const Tpres* res = resource_template(row);
     if (!res) return;
     const int32_t k = res->kind;
@@ -200,14 +200,14 @@ void ItemsPage::Button18Click() {
         modal().message("ammo clips and cells only");
         return;
     }
-    if (resource_rows::add_child(row, editor.item_children)) update_ichildren_list();
+    if (page_resource_rows::add_child(row, editor.item_children)) update_ichildren_list();
 }
 
 void ItemsPage::Button19Click() {
-    if (resource_rows::remove_child(lb_pitem_children, editor.item_children)) update_ichildren_list();
+    if (page_resource_rows::remove_child(lb_pitem_children, editor.item_children)) update_ichildren_list();
 }
 
-void ItemsPage::update_ichildren_list() { resource_rows::list_names(lb_pitem_children, editor.item_children); }
+void ItemsPage::update_ichildren_list() { page_resource_rows::list_names(lb_pitem_children, editor.item_children); }
 
 void ItemsPage::size_grids() {
     sg_pitems.set_row_count(picture_rows(editor.world.pitems.size()));

@@ -74,7 +74,7 @@ public:
     // The picker of allowed ammunition (cbexpress2): ammunition, clips and
     // cells, with their pictures.
     kit::ImageList il2{32, 32};
-    ResourcePicker ammo_picker{cbexpress2, il2, resource_rows::in_ammo_clip_cell, false};
+    ResourcePicker ammo_picker{cbexpress2, il2, page_resource_rows::in_ammo_clip_cell, false};
 
 private:
     // The current tile names a tile; otherwise says so and gives false.

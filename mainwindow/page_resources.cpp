@@ -7,7 +7,7 @@
 #include "platform/kit/layout.h"
 #include "platform/modal.h"
 
-using namespace resource_rows;
+using namespace page_resource_rows;
 
 namespace {
 

@@ -63,8 +63,8 @@ public:
     // The pickers of ammunition (cbexpress) and of a vial's filling
     // (cbexpress3), with their pictures.
     kit::ImageList il1{32, 32}, il3{32, 32};
-    ResourcePicker ammo_picker{cbexpress, il1, resource_rows::in_ammo, false};
-    ResourcePicker filling_picker{cbexpress3, il3, resource_rows::fills_vials, true};
+    ResourcePicker ammo_picker{cbexpress, il1, page_resource_rows::in_ammo, false};
+    ResourcePicker filling_picker{cbexpress3, il3, page_resource_rows::fills_vials, true};
 
 private:
     // Writes the form's fields, the picked pictures and the allowed children

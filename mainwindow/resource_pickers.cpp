@@ -7,7 +7,7 @@
 
 #include <algorithm>
 
-namespace resource_rows {
+namespace page_resource_rows {
 
 bool in_ammo_clip_cell(int32_t k) {
     return k == resource_kind::ammo || k == resource_kind::clip || k == resource_kind::cell;
@@ -51,7 +51,7 @@ tintarray existing_rows(const tintarray& rows) {
     return out;
 }
 
-}  // namespace resource_rows
+}  // namespace page_resource_rows
 
 namespace {
 

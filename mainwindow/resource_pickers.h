@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace resource_rows {
+namespace page_resource_rows {
 // Which resources each picker lists: the items page's ammunition, clips and
 // cells; the resources page's ammunition; and the liquids and mixtures that fill vials.
 bool in_ammo_clip_cell(int32_t kind);
@@ -30,7 +30,7 @@ void list_names(kit::ListBox& list, const tintarray& rows);
 // The rows of a buffer that still name a template: a buffer kept across an
 // Open may hold rows the world no longer has, which no record may take.
 tintarray existing_rows(const tintarray& rows);
-}  // namespace resource_rows
+}  // namespace page_resource_rows
 
 // A combo box listing the resource templates whose kind `lists` accepts, each
 // with its one-piece picture from images; with_empty puts an entry "empty"
