@@ -35,7 +35,3 @@ Tchar* current_placed_npc();
 // <remedy>". Edit buffers outlive an Open, which may bring shorter catalogues.
 void check_rows(const Tinvitems& list, const std::string& what, const std::string& remedy, const Tinvitems& kept = {});
 
-// The terrain a map cell holds, or nullptr when the place is no cell of the
-// world or its terrain row names no terrain (as in a map made before any
-// terrain existed).
-const Tterrain* cell_terrain(const TWorld& world, const Tplace& place);

@@ -41,11 +41,3 @@ void check_rows(const Tinvitems& list, const std::string& what, const std::strin
         throw EditorError(what + " names " + named + ", which does not exist: " + remedy);
     }
 }
-
-const Tterrain* cell_terrain(const TWorld& world, const Tplace& place) {
-    if (!is_cell(place, world)) return nullptr;
-    const tintmatrix& cells = world.maps[static_cast<std::size_t>(place.map)].cells;
-    const auto x = static_cast<std::size_t>(place.x), y = static_cast<std::size_t>(place.y);
-    if (x >= cells.size() || y >= cells[x].size()) return nullptr;
-    return entry_at(world.terrains, cells[x][y]);
-}

@@ -12,13 +12,18 @@ CellMove moved() { return {.moved = true, .ends = true, .refusal = {}}; }
 
 }  // namespace
 
-int32_t terrain_kind_at(Tplace place, const TWorld& world) {
-    if (!is_cell(place, world)) return terrain::void_;
+const Tterrain* cell_terrain(const TWorld& world, const Tplace& place) {
+    if (!is_cell(place, world)) return nullptr;
     const tintmatrix& cells = world.maps[static_cast<std::size_t>(place.map)].cells;
     const auto x = static_cast<std::size_t>(place.x), y = static_cast<std::size_t>(place.y);
-    // A matrix smaller than the map's sides (a file may give one) holds no terrain there.
-    if (x >= cells.size() || y >= cells[x].size()) return terrain::void_;
-    return in_range(cells[x][y], world.terrains) ? world.terrains[cells[x][y]].kind : terrain::void_;
+    if (x >= cells.size() || y >= cells[x].size()) return nullptr;
+    const int32_t row = cells[x][y];
+    return in_range(row, world.terrains) ? &world.terrains[static_cast<std::size_t>(row)] : nullptr;
+}
+
+int32_t terrain_kind_at(Tplace place, const TWorld& world) {
+    const Tterrain* t = cell_terrain(world, place);
+    return t ? t->kind : terrain::void_;
 }
 
 CellMove map_move_object(int32_t index, Tplace place, TWorld& world) {

@@ -186,9 +186,13 @@ void random_place_seed(uint32_t seed);
 // what it returns (a refusal text, a repaint). A place that is no cell of the
 // world changes nothing and says nothing.
 
-// The terrain kind (Tterrain::kind) a cell offers things placed on it: a cell
-// whose terrain row names no terrain (a map made before any terrain existed),
-// and a place that is no cell, count as terrain::void_.
+// The terrain a map cell holds, or nullptr when the place is no cell of the
+// world, the cell matrix is smaller than the map's sides there (a file may
+// give one), or its terrain row names no terrain (as in a map made before any
+// terrain existed).
+const Tterrain* cell_terrain(const TWorld& world, const Tplace& place);
+// The terrain kind (Tterrain::kind) a cell offers things placed on it: where
+// cell_terrain finds none, terrain::void_.
 int32_t terrain_kind_at(Tplace place, const TWorld& world);
 
 // What a move of a placed object or NPC onto a cell came to.
