@@ -9,6 +9,7 @@
 // input runs alone (the stale selections of the mode byte come from the input
 // too).
 #include "app/startup.h"
+#include "mainwindow/state.h"
 #include "model/init.h"
 #include "tests/support/hostile_run.h"
 #include "tests/support/kit_user.h"
