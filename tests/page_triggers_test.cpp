@@ -147,7 +147,6 @@ TEST_F(TriggersPage, ANumberThatIsNoneStoresNothing) {
 TEST_F(TriggersPage, OfSeveralRefusedFieldsTheFirstReadIsNamed) {
     make_triggers(1);
     select_trigger(0);
-    const TWorld before = editor.world;
     struct Case {
         kit::Edit* first;
         kit::Edit* second;
@@ -164,15 +163,7 @@ TEST_F(TriggersPage, OfSeveralRefusedFieldsTheFirstReadIsNamed) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.first->name);
-        const std::string first = c.first->text(), second = c.second->text();
-        type_text(*c.second, "second");
-        type_text(*c.first, "first");
-        modal_->errors.clear();
-        click(*c.button);
-        EXPECT_EQ(modal_->errors, std::vector<std::string>{"'first' is not a valid integer value."});
-        EXPECT_TRUE(editor.world == before);
-        type_text(*c.first, first);
-        type_text(*c.second, second);
+        expect_refused({{c.second, "second"}, {c.first, "first"}}, *c.button, "'first' is not a valid integer value.");
     }
 }
 

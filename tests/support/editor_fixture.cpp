@@ -68,6 +68,22 @@ void EditorFixture::start() {
     kit::user::process_events();
 }
 
+void EditorFixture::expect_refused(const std::vector<std::pair<kit::Edit*, std::string>>& typed, kit::Button& button,
+                                   const std::string& error) {
+    SCOPED_TRACE(button.caption());
+    std::vector<std::string> had;
+    for (const auto& [field, text] : typed) {
+        had.push_back(field->text());
+        kit::user::type_text(*field, text);
+    }
+    const TWorld before = editor.world;
+    modal_->errors.clear();
+    kit::user::click(button);
+    EXPECT_EQ(modal_->errors, std::vector<std::string>{error});
+    EXPECT_TRUE(editor.world == before) << "the world changed";
+    for (std::size_t i = typed.size(); i-- > 0;) kit::user::type_text(*typed[i].first, had[i]);
+}
+
 TForm1& EditorFixture::form() { return static_cast<TForm1&>(*editor.Form1); }
 kit::PageControl& EditorFixture::page_control() { return form().PC; }
 kit::StringGrid& EditorFixture::tile_palette() { return form().sg_tiles; }

@@ -23,6 +23,7 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 class TForm1;
@@ -109,6 +110,12 @@ protected:
     T& dialog(kit::Window* window) {
         return dynamic_cast<T&>(*window);
     }
+
+    // The designer types each text into its field, in order, and presses
+    // button: the one error shown is error and the world is as it was. The
+    // fields then get back the texts they had.
+    void expect_refused(const std::vector<std::pair<kit::Edit*, std::string>>& typed, kit::Button& button,
+                        const std::string& error);
 
     // File > Save and File > Open, the file dialog answered with path.
     void save_as(const std::string& path);
