@@ -94,11 +94,12 @@ stack_index() {
 
 # ---- input, relative to a window's client area
 
+# The pause after a click is click_pause seconds, 0.4 unless the script sets it.
 click_at() {  # window x y [button]
   local cx cy cw ch
   read -r cx cy cw ch < <(client "$1")
   xdotool mousemove $((cx + $2)) $((cy + $3)) click "${4:-1}"
-  sleep 0.4
+  sleep "${click_pause:-0.4}"
 }
 menu_pick() {  # n: the n-th item of the popup menu that is open
   local keys=()
@@ -106,6 +107,10 @@ menu_pick() {  # n: the n-th item of the popup menu that is open
   xdotool key "${keys[@]}" Return
   sleep 0.6
 }
+# The main window's pages, left to right: name and the x of the tab's middle
+# in the main window's client area (the tabs' middle is at y 31).
+page_tabs=(terr:23 map:70 objects:130 items:194 resources:264 fractions:344 npc:406
+           craft:455 paths:510 player:570 triggers:638 test-1:703 test-2:763)
 # Map cell (x, y) of the map page, relative to the main window's client area.
 cell() { echo $((48 + 32 * $1)) $((122 + 32 * $2)); }
 

@@ -87,16 +87,24 @@ shot() {
   mv "$work/take.png" "$out/$2.png"
 }
 
+# shot_new OPENER NAME FAILURE: the window just opened over OPENER, shot as
+# NAME and closed; when none opens, FAILURE is the failure.
+shot_new() {
+  local w
+  if w="$(wait_new_top "$1")"; then
+    shot "$w" "$2"
+    close_window "$w"
+  else fail "$3"; fi
+}
+
 # ---- the session
 
 session_start
 open_sample_world
 
-# The pages, left to right, by a click on each tab (x of the tab's middle).
-pages=(terr:23 map:70 objects:130 items:194 resources:264 fractions:344 npc:406
-       craft:455 paths:510 player:570 triggers:638 test-1:703 test-2:763)
+# The pages, left to right, by a click on each tab.
 i=0
-for p in "${pages[@]}"; do
+for p in "${page_tabs[@]}"; do
   i=$((i + 1))
   click_at "$main" "${p#*:}" 31
   shot "$main" "$(printf 'page-%02d-%s' $i "${p%%:*}")"
@@ -116,19 +124,13 @@ if form2="$(wait_new_top "$main")"; then
   click_at "$form2" 114 13
   shot "$form2" window-02-object-dialog-items
   click_at "$form2" 26 47 3
-  if form3="$(wait_new_top "$form2")"; then
-    shot "$form3" window-03-item-editor-sword
-    close_window "$form3"
-  else fail "the item editor did not open from the object dialog"; fi
+  shot_new "$form2" window-03-item-editor-sword "the item editor did not open from the object dialog"
   click_at "$form2" 59 47 3
   if form3="$(wait_new_top "$form2")"; then
     shot "$form3" window-04-item-editor-bow
     click_at "$form3" 396 220 3
     menu_pick 1
-    if form9="$(wait_new_top "$form3")"; then
-      shot "$form9" window-05-resource-editor-arrow
-      close_window "$form9"
-    else fail "the resource editor did not open from the item editor"; fi
+    shot_new "$form3" window-05-resource-editor-arrow "the resource editor did not open from the item editor"
     close_window "$form3"
   else fail "the item editor did not open on the bow"; fi
   close_window "$form2"
@@ -142,10 +144,7 @@ if form8="$(wait_new_top "$main")"; then
   shot "$form8" window-06-ground-dialog-axe
   click_at "$form8" 24 64 3
   menu_pick 1
-  if form3="$(wait_new_top "$form8")"; then
-    shot "$form3" window-07-item-editor-axe
-    close_window "$form3"
-  else fail "the item editor did not open from the ground dialog"; fi
+  shot_new "$form8" window-07-item-editor-axe "the item editor did not open from the ground dialog"
   close_window "$form8"
 else fail "the ground dialog did not open"; fi
 read -r x y < <(cell 11 9)
@@ -154,10 +153,7 @@ if form8="$(wait_new_top "$main")"; then
   shot "$form8" window-08-ground-dialog-coins
   click_at "$form8" 24 64 3
   menu_pick 1
-  if form9="$(wait_new_top "$form8")"; then
-    shot "$form9" window-09-resource-editor-coins
-    close_window "$form9"
-  else fail "the resource editor did not open from the ground dialog"; fi
+  shot_new "$form8" window-09-resource-editor-coins "the resource editor did not open from the ground dialog"
   close_window "$form8"
 else fail "the ground dialog did not open on the coins"; fi
 
@@ -172,10 +168,7 @@ if form5="$(wait_new_top "$main")"; then
   shot "$form5" window-11-npc-inventory-equipment
   click_at "$form5" 34 57 3
   menu_pick 1
-  if form3="$(wait_new_top "$form5")"; then
-    shot "$form3" window-12-item-editor-npc-sword
-    close_window "$form3"
-  else fail "the item editor did not open from the NPC inventory"; fi
+  shot_new "$form5" window-12-item-editor-npc-sword "the item editor did not open from the NPC inventory"
   click_at "$form5" 37 20
   shot "$form5" window-19-npc-inventory-doll
   click_at "$form5" 142 20
@@ -196,24 +189,15 @@ else fail "the NPC settings did not open"; fi
 read -r x y < <(cell 3 4)
 click_at "$main" "$x" "$y" 3
 menu_pick 6
-if finv="$(wait_new_top "$main")"; then
-  shot "$finv" window-14-parts-list
-  close_window "$finv"
-else fail "the parts list did not open"; fi
+shot_new "$main" window-14-parts-list "the parts list did not open"
 
 # The catalogue pages' buttons: items "EDIT INV", resources "INV", npc "INV".
 click_at "$main" 193 31
 click_at "$main" 313 529
-if form6="$(wait_new_top "$main")"; then
-  shot "$form6" window-15-item-template-contents
-  close_window "$form6"
-else fail "the item template contents did not open"; fi
+shot_new "$main" window-15-item-template-contents "the item template contents did not open"
 click_at "$main" 264 31
 click_at "$main" 570 129
-if form7="$(wait_new_top "$main")"; then
-  shot "$form7" window-16-resource-template-contents
-  close_window "$form7"
-else fail "the resource template contents did not open"; fi
+shot_new "$main" window-16-resource-template-contents "the resource template contents did not open"
 click_at "$main" 405 31
 click_at "$main" 207 633
 if form4="$(wait_new_top "$main")"; then
